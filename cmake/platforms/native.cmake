@@ -1,0 +1,49 @@
+# Native build: the device simulators and the unit tests of the portable core.
+find_package(GTest REQUIRED)
+
+add_library(sim_common STATIC
+    sim/control_server.cpp
+    sim/device_loop.cpp
+    sim/pty_device.cpp
+    sim/sim_log.cpp)
+target_include_directories(sim_common PUBLIC sim)
+vm_warnings(sim_common)
+
+add_library(reader_sim_core STATIC
+    sim/reader_control.cpp
+    sim/reader_frame.cpp
+    sim/reader_model.cpp)
+target_link_libraries(reader_sim_core PUBLIC sim_common)
+vm_warnings(reader_sim_core)
+
+add_executable(reader-sim sim/reader_sim.cpp)
+target_link_libraries(reader-sim PRIVATE reader_sim_core)
+vm_warnings(reader-sim)
+
+add_executable(simctl sim/simctl.cpp)
+vm_warnings(simctl)
+
+add_library(fakes OBJECT tests/fakes/fake_device.cpp)
+target_include_directories(fakes PUBLIC tests/fakes)
+target_link_libraries(fakes PUBLIC link_core)
+vm_warnings(fakes)
+
+function(vm_unit_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE fakes GTest::gtest_main)
+    vm_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+vm_unit_test(link_frame_test tests/unit/link_frame_test.cpp)
+vm_unit_test(link_transact_test tests/unit/link_transact_test.cpp)
+target_link_libraries(link_transact_test PRIVATE tandor_core)
+vm_unit_test(port_test tests/unit/port_test.cpp)
+target_link_libraries(port_test PRIVATE classic_core velmor_core)
+vm_unit_test(reader_test tests/unit/reader_test.cpp)
+target_link_libraries(reader_test PRIVATE tandor_core)
+vm_unit_test(reader_sim_test tests/unit/reader_sim_test.cpp)
+target_link_libraries(reader_sim_test PRIVATE reader_sim_core)
+
+add_test(NAME clang_format
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-format ${CMAKE_SOURCE_DIR})

@@ -1,0 +1,22 @@
+# Windows test programs (they record message boxes instead of showing them), run by ctest under Wine against the simulators (whose
+# native build must exist: scripts/build makes both).
+
+add_library(wine_test_support OBJECT
+    tests/wine/message_recorder.cpp
+    tests/wine/sim_client_win32.cpp)
+target_include_directories(wine_test_support PUBLIC tests/wine link)
+target_link_libraries(wine_test_support PUBLIC gtest ws2_32)
+vm_warnings(wine_test_support)
+
+add_executable(link_wine_test tests/wine/link_wine_test.cpp)
+target_link_libraries(link_wine_test PRIVATE classic_core velmor_core wine_test_support
+                                             link_win32_base gtest_main)
+vm_warnings(link_wine_test)
+add_test(NAME link_wine_test
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-reader-sim -- $<TARGET_FILE:link_wine_test>)
+set_tests_properties(link_wine_test PROPERTIES TIMEOUT 300)
+
+# The smoke exchange of the run command.
+add_executable(reader-smoke tests/wine/reader_smoke.cpp)
+target_link_libraries(reader-smoke PRIVATE tandor_core link_win32_base)
+vm_warnings(reader-smoke)

@@ -1,0 +1,68 @@
+#include "link.h"
+
+#include "port.h"
+#include "serial.h"
+#include "system.h"
+#include "texts.h"
+
+#include <cstring>
+
+std::uint8_t link_bcc(const std::uint8_t* bytes, int count) {
+    std::uint8_t x = 0;
+    for (int i = 0; i < count; ++i)
+        x ^= bytes[i];
+    if (x == 0x01 || x == 0x04 || x == 0x0D)
+        ++x;
+    return x;
+}
+
+std::size_t link_frame(std::uint8_t* frame, const char* cmd, const char* payload) {
+    std::size_t len = std::strlen(payload);
+    if (len > LINK_MAX_PAYLOAD)
+        return 0;
+    frame[0] = LINK_SOH;
+    frame[1] = 'F';
+    frame[2] = 'F';
+    frame[3] = LINK_STX;
+    frame[4] = static_cast<std::uint8_t>(cmd[0]);
+    frame[5] = static_cast<std::uint8_t>(cmd[1]);
+    std::memcpy(frame + 6, payload, len);
+    frame[6 + len] = LINK_ETX;
+    frame[7 + len] = link_bcc(frame, static_cast<int>(len + 7));
+    frame[8 + len] = LINK_CR;
+    return len + 9;
+}
+
+int link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
+    std::uint8_t frame[LINK_FRAME_SIZE];
+    std::size_t length = link_frame(frame, cmd, payload);
+    if (length == 0 || !serial_is_open())
+        return 0;
+
+    if (port_write(frame, length) != 0)
+        sys_message_box("Error", "Error writing");
+
+    // Only the last read counts: a read of fewer than 4 bytes is dropped and
+    // read again from the start of the buffer, within the wait bound.
+    const std::int64_t start = sys_now_ms();
+    std::size_t got = 0;
+    for (int reads = 0; reads < LINK_MAX_READS; ++reads) {
+        if (port_read_counted(frame, &got) != 0)
+            got = 0;
+        if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
+            break;
+    }
+    if (got <= 4)
+        return 0;
+
+    reply[0] = static_cast<std::uint8_t>(got & 0xFF);
+    std::memcpy(reply + 1, frame, got);
+    return reply[4] == LINK_NAK ? 0 : 1;
+}
+
+int link_command(std::uint8_t* reply, const char* cmd, const char* payload) {
+    if (link_transact(reply, cmd, payload) == 1)
+        return 0;
+    localized_message(TXT_ATTENTION, TXT_DEVICE_ERROR);
+    return -1;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Command frames to the card reader and the judgement of its reply.
+//
+//   SOH 'F' 'F' STX c0 c1 payload... ETX BCC CR
+//
+// The reply buffer holds the byte count in byte 0 (8 bits) and the received
+// bytes from byte 1 on; received byte k is at index k + 1.
+
+#include <cstddef>
+#include <cstdint>
+
+enum {
+    LINK_REPLY_SIZE = 257,
+    LINK_FRAME_SIZE = 256,
+    LINK_MAX_PAYLOAD = LINK_FRAME_SIZE - 9,
+    LINK_SOH = 0x01,
+    LINK_STX = 0x02,
+    LINK_ETX = 0x03,
+    LINK_CR = 0x0D,
+    LINK_NAK = 0x15,
+};
+
+// A reader that has not answered with at least 5 bytes once this much time has
+// passed since the frame was written gets no further read: the exchange has
+// failed. With the port's read time-outs a silent reader is given up after one
+// empty read (2.61 s); the longest possible wait is this bound plus one read.
+enum { LINK_REPLY_WAIT_MS = 2500 };
+// However fast the reads come back (failing at once, or a trickle of bytes),
+// no exchange makes more reads than this.
+enum { LINK_MAX_READS = 64 };
+
+// Block check character: XOR of the bytes, with 0x01, 0x04 and 0x0D moved up
+// by one so that it never reads as SOH, EOT or CR.
+std::uint8_t link_bcc(const std::uint8_t* bytes, int count);
+
+// Builds the command frame into frame (LINK_FRAME_SIZE bytes); returns its
+// length, or 0 when the payload is too long to frame.
+std::size_t link_frame(std::uint8_t* frame, const char* cmd, const char* payload);
+
+// Sends one frame and waits for its reply. 1 when 5 bytes or more came and the
+// verdict (received byte 3) is not NAK; 0 otherwise. The reply buffer is
+// filled when 5 bytes or more came, and left untouched otherwise.
+int link_transact(std::uint8_t* reply, const char* cmd, const char* payload);
+
+// link_transact, showing the device error message when it fails.
+// 0 on success, -1 on failure.
+int link_command(std::uint8_t* reply, const char* cmd, const char* payload);
+
+// Received bytes of a filled reply buffer.
+inline std::size_t link_reply_count(const std::uint8_t* reply) {
+    return reply[0] == 0 ? 256 : reply[0];
+}

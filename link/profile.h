@@ -1,0 +1,23 @@
+#pragma once
+// What tells the three programs apart at the level of the device link and the
+// settings: a small constant record per program, chosen once at start-up.
+
+#include <cstddef>
+
+struct string_block {
+    int block;           // block base: the text of language i has id block + i
+    const char* text[4]; // Italian, English, Spanish, French (UTF-8)
+};
+
+struct program_profile {
+    unsigned speed;               // bit/s, 8-N-1
+    const char* port_name_prefix; // the port number follows in decimal
+    int open_wait_ms;             // wait before and after opening the port (0: none)
+    const char* settings_key;     // under HKEY_LOCAL_MACHINE
+    const string_block* strings;  // localized texts (may be empty)
+    std::size_t string_count;
+};
+
+// The profile in force; port_open, the settings and the string lookup read it.
+void profile_set(const program_profile* profile);
+const program_profile& profile_get();

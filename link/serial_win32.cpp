@@ -1,0 +1,68 @@
+// Serial device on the Win32 communications API.
+#include "serial.h"
+
+#include <windows.h>
+
+namespace {
+HANDLE g_port = INVALID_HANDLE_VALUE;
+
+int configure(HANDLE h, unsigned speed) {
+    DCB dcb;
+    ZeroMemory(&dcb, sizeof dcb);
+    dcb.DCBlength = sizeof dcb;
+    if (!GetCommState(h, &dcb))
+        return 0;
+    dcb.BaudRate = speed;
+    dcb.ByteSize = 8;
+    dcb.Parity = NOPARITY;
+    dcb.StopBits = ONESTOPBIT;
+    if (!SetCommState(h, &dcb))
+        return 0;
+
+    COMMTIMEOUTS t;
+    t.ReadIntervalTimeout = 50;
+    t.ReadTotalTimeoutMultiplier = 10;
+    t.ReadTotalTimeoutConstant = 50;
+    t.WriteTotalTimeoutMultiplier = 10;
+    t.WriteTotalTimeoutConstant = 50;
+    return SetCommTimeouts(h, &t) ? 1 : 0;
+}
+} // namespace
+
+int serial_open(const char* name, unsigned speed) {
+    g_port = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (g_port == INVALID_HANDLE_VALUE)
+        return 0;
+    if (configure(g_port, speed))
+        return 1;
+    // A device that cannot take the line settings is of no use and would stay
+    // locked against every later open: let it go.
+    CloseHandle(g_port);
+    g_port = INVALID_HANDLE_VALUE;
+    return 0;
+}
+
+int serial_close() {
+    if (g_port == INVALID_HANDLE_VALUE)
+        return 0;
+    BOOL ok = CloseHandle(g_port);
+    g_port = INVALID_HANDLE_VALUE;
+    return ok ? 1 : 0;
+}
+
+int serial_is_open() {
+    return g_port != INVALID_HANDLE_VALUE;
+}
+
+int serial_write(const std::uint8_t* bytes, std::size_t count) {
+    DWORD written = 0;
+    return WriteFile(g_port, bytes, static_cast<DWORD>(count), &written, nullptr) ? 0 : -1;
+}
+
+int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+    DWORD n = 0;
+    BOOL ok = ReadFile(g_port, buffer, static_cast<DWORD>(capacity), &n, nullptr);
+    *got = ok ? n : 0;
+    return ok ? 0 : -1;
+}

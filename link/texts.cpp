@@ -1,0 +1,23 @@
+#include "texts.h"
+
+#include "language.h"
+#include "profile.h"
+#include "system.h"
+
+const char* text_of_id(int id) {
+    const program_profile& p = profile_get();
+    for (std::size_t i = 0; i < p.string_count; ++i) {
+        const string_block& b = p.strings[i];
+        if (id >= b.block && id < b.block + LANG_COUNT)
+            return b.text[id - b.block];
+    }
+    return "";
+}
+
+const char* localized(int block) {
+    return text_of_id(block + lang_get());
+}
+
+void localized_message(int caption_block, int text_block) {
+    sys_message_box(localized(caption_block), localized(text_block));
+}

@@ -1,0 +1,145 @@
+#include "device_loop.h"
+
+#include "control_server.h"
+#include "pty_device.h"
+#include "reader_frame.h"
+#include "sim_log.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+volatile std::sig_atomic_t g_stop = 0;
+void on_signal(int) {
+    g_stop = 1;
+}
+
+using clock_type = std::chrono::steady_clock;
+
+struct pending_piece {
+    clock_type::time_point due;
+    bytes data;
+};
+} // namespace
+
+bool parse_sim_options(int argc, char** argv, sim_options* out, std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&](std::string* dst) {
+            if (i + 1 >= argc) {
+                *error = a + " needs a value";
+                return false;
+            }
+            *dst = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--link") {
+            if (!value(&out->link))
+                return false;
+        } else if (a == "--control-port") {
+            if (!value(&v))
+                return false;
+            out->control_port = std::atoi(v.c_str());
+        } else if (a == "--port-file") {
+            if (!value(&out->port_file))
+                return false;
+        } else if (a == "--log") {
+            if (!value(&out->log))
+                return false;
+        } else {
+            out->extra.push_back(a);
+        }
+    }
+    if (out->link.empty()) {
+        *error = "--link PATH is required";
+        return false;
+    }
+    return true;
+}
+
+std::string start_sim(const sim_options& opt, pty_device& pty, control_server& control) {
+    std::string err = pty.open(opt.link);
+    if (!err.empty())
+        return err;
+    err = control.listen(opt.control_port);
+    if (!err.empty())
+        return err;
+    if (!opt.port_file.empty()) {
+        // Written whole under another name, then renamed, so a reader never
+        // sees half a number.
+        std::string tmp = opt.port_file + ".tmp";
+        {
+            std::ofstream f(tmp);
+            f << control.port() << "\n";
+        }
+        if (std::rename(tmp.c_str(), opt.port_file.c_str()) != 0)
+            return "cannot write " + opt.port_file;
+    }
+    return "";
+}
+
+int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
+                    const device_hooks& hooks) {
+    std::signal(SIGTERM, on_signal);
+    std::signal(SIGINT, on_signal);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::deque<pending_piece> outgoing;
+    auto schedule = [&](const std::vector<reply_chunk>& chunks) {
+        clock_type::time_point t = outgoing.empty() ? clock_type::now() : outgoing.back().due;
+        for (const auto& c : chunks) {
+            t += std::chrono::milliseconds(c.delay_ms);
+            outgoing.push_back({t, c.data});
+        }
+    };
+
+    while (!g_stop && !hooks.should_quit()) {
+        // Send what is due.
+        auto now = clock_type::now();
+        while (!outgoing.empty() && outgoing.front().due <= now) {
+            const bytes& d = outgoing.front().data;
+            if (!d.empty()) {
+                ssize_t w = ::write(pty.master_fd(), d.data(), d.size());
+                log.write("TX", to_hex(d) + (w < 0 ? " (write failed)" : ""));
+            }
+            outgoing.pop_front();
+        }
+
+        std::vector<pollfd> fds;
+        fds.push_back({pty.master_fd(), POLLIN, 0});
+        for (int fd : control.fds())
+            fds.push_back({fd, POLLIN, 0});
+        int timeout = 200;
+        if (!outgoing.empty()) {
+            auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(outgoing.front().due -
+                                                                            clock_type::now())
+                          .count();
+            timeout = static_cast<int>(std::max<long long>(0, std::min<long long>(ms, 200)));
+        }
+        int r = ::poll(fds.data(), fds.size(), timeout);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            log.write("ERR", std::string("poll: ") + std::strerror(errno));
+            return 1;
+        }
+        if (fds[0].revents & POLLIN) {
+            std::uint8_t buf[512];
+            ssize_t n = ::read(pty.master_fd(), buf, sizeof buf);
+            if (n > 0)
+                schedule(hooks.on_input(buf, static_cast<std::size_t>(n)));
+        }
+        for (std::size_t i = 1; i < fds.size(); ++i)
+            if (fds[i].revents & (POLLIN | POLLHUP | POLLERR))
+                control.serve(fds[i].fd, hooks.on_control);
+    }
+    return 0;
+}

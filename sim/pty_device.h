@@ -1,0 +1,36 @@
+#pragma once
+// A pseudo-terminal standing in for a serial device. The slave side is
+// reached through a symlink (for example a Wine prefix's dosdevices/com5);
+// the simulator talks on the master side. The simulator keeps a slave
+// descriptor of its own open so that the pair survives a client closing and
+// reopening the port.
+
+#include <string>
+#include <termios.h>
+
+class pty_device {
+  public:
+    pty_device() = default;
+    pty_device(const pty_device&) = delete;
+    pty_device& operator=(const pty_device&) = delete;
+    ~pty_device();
+
+    // Opens the pair, makes the line raw, and links `link_path` to the slave.
+    // Returns an error text, empty on success.
+    std::string open(const std::string& link_path);
+
+    int master_fd() const { return master_; }
+    const std::string& slave_path() const { return slave_path_; }
+
+    // The line settings as the client last set them.
+    bool line_settings(termios* out) const;
+
+  private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string slave_path_;
+    std::string link_path_;
+};
+
+// "speed 19200 bits 8 parity none stop 1"
+std::string describe_line(const termios& t);

@@ -1,0 +1,171 @@
+#include "reader_control.h"
+
+#include "pty_device.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+bool parse_uid(const std::string& text, std::array<std::uint8_t, 4>* uid) {
+    bytes b;
+    if (text.size() != 8 || !from_hex(text, &b) || b.size() != 4)
+        return false;
+    std::copy(b.begin(), b.end(), uid->begin());
+    return true;
+}
+
+namespace {
+bool parse_int(const std::string& text, int base, int* out) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    long v = std::strtol(text.c_str(), &end, base);
+    if (*end != '\0' || v < -1000000 || v > 1000000)
+        return false;
+    *out = static_cast<int>(v);
+    return true;
+}
+
+std::string block_hex(const std::array<std::uint8_t, SIM_BLOCK_BYTES>& b) {
+    std::string s = to_hex(bytes(b.begin(), b.end()));
+    std::string out;
+    for (char c : s)
+        if (c != ' ')
+            out += c;
+    return out;
+}
+
+std::string set_fault(reader_sim_state& s, const std::vector<std::string>& w) {
+    reader_fault f;
+    std::size_t n = w.size();
+    if (n >= 3 && w[n - 1].size() > 1 && w[n - 1][0] == 'x') {
+        if (!parse_int(w[n - 1].substr(1), 10, &f.remaining) || f.remaining < 1)
+            return "bad count " + w[n - 1];
+        --n;
+    }
+    const std::string kind = n > 1 ? w[1] : "";
+    auto arg = [&](int base) { return n > 2 && parse_int(w[2], base, &f.arg); };
+    if (kind == "none") {
+        f = reader_fault();
+    } else if (kind == "silence") {
+        f.kind = reader_fault::silence;
+    } else if (kind == "nak") {
+        f.kind = reader_fault::nak;
+    } else if (kind == "cut") {
+        f.kind = reader_fault::cut;
+        if (!arg(10) || f.arg < 0)
+            return "cut needs a byte count";
+    } else if (kind == "split") {
+        f.kind = reader_fault::split;
+        if (!arg(10) || f.arg < 0)
+            return "split needs a byte count";
+    } else if (kind == "trickle") {
+        f.kind = reader_fault::trickle;
+        if (!arg(10) || f.arg < 0)
+            return "trickle needs a gap in ms";
+    } else if (kind == "status") {
+        f.kind = reader_fault::status;
+        if (!arg(16) || f.arg < 0 || f.arg > 255)
+            return "status needs a hex value 00 to FF";
+    } else if (kind == "garbage") {
+        f.kind = reader_fault::garbage;
+        std::string hex;
+        for (std::size_t i = 2; i < n; ++i)
+            hex += w[i];
+        if (!from_hex(hex, &f.data) || f.data.empty())
+            return "garbage needs hex bytes";
+    } else {
+        return "unknown fault " + kind;
+    }
+    s.reader.set_fault(f);
+    return "";
+}
+} // namespace
+
+std::string reader_control(reader_sim_state& s, const std::vector<std::string>& w,
+                           std::vector<std::string>* out) {
+    if (w.empty())
+        return "empty command";
+    const std::string& cmd = w[0];
+    if (s.log) {
+        std::string line;
+        for (auto& x : w)
+            line += (line.empty() ? "" : " ") + x;
+        s.log->write("CTL", line);
+    }
+    if (cmd == "place") {
+        std::array<std::uint8_t, 4> uid;
+        if (w.size() < 2 || !parse_uid(w[1], &uid))
+            return "place needs a UID of 8 hex digits";
+        virtual_card card = virtual_card::fresh(uid);
+        for (std::size_t i = 2; i < w.size(); ++i) {
+            std::size_t eq = w[i].find('=');
+            int block = 0;
+            bytes data;
+            if (eq == std::string::npos || !parse_int(w[i].substr(0, eq), 10, &block) ||
+                block < 0 || block >= SIM_BLOCKS || !from_hex(w[i].substr(eq + 1), &data) ||
+                data.size() != SIM_BLOCK_BYTES)
+                return "bad block " + w[i] + " (want N=32 hex digits)";
+            std::copy(data.begin(), data.end(), card.blocks[block].begin());
+        }
+        s.reader.place(card);
+        return "";
+    }
+    if (cmd == "remove") {
+        s.reader.remove();
+        return "";
+    }
+    if (cmd == "key") {
+        int sector = 0;
+        bytes key;
+        if (w.size() != 3 || !parse_int(w[1], 10, &sector) || sector < 0 || sector > 15 ||
+            !from_hex(w[2], &key) || key.size() != 6)
+            return "key needs a sector 0-15 and 12 hex digits";
+        if (!s.reader.card())
+            return "no card on the reader";
+        std::copy(key.begin(), key.end(), s.reader.card()->blocks[sector * 4 + 3].begin());
+        return "";
+    }
+    if (cmd == "dump" || cmd == "block") {
+        if (!s.reader.card())
+            return "no card on the reader";
+        const auto& blocks = s.reader.card()->blocks;
+        if (cmd == "block") {
+            int b = 0;
+            if (w.size() != 2 || !parse_int(w[1], 10, &b) || b < 0 || b >= SIM_BLOCKS)
+                return "block needs a number 0-63";
+            out->push_back(block_hex(blocks[b]));
+            return "";
+        }
+        for (int b = 0; b < SIM_BLOCKS; ++b) {
+            char num[4];
+            std::snprintf(num, sizeof num, "%02d", b);
+            out->push_back(std::string(num) + " " + block_hex(blocks[b]));
+        }
+        return "";
+    }
+    if (cmd == "fault")
+        return set_fault(s, w);
+    if (cmd == "line") {
+        termios t;
+        if (!s.pty || !s.pty->line_settings(&t))
+            return "no line";
+        out->push_back(describe_line(t));
+        return "";
+    }
+    if (cmd == "log") {
+        if (s.log)
+            for (auto& l : s.log->lines())
+                out->push_back(l);
+        return "";
+    }
+    if (cmd == "clear-log") {
+        if (s.log)
+            s.log->clear();
+        return "";
+    }
+    if (cmd == "quit") {
+        s.quit = true;
+        return "";
+    }
+    return "unknown command " + cmd;
+}

@@ -1,0 +1,9 @@
+#include "profile_tandor.h"
+
+#include "texts_tandor.h"
+
+// 19200 bit/s, plain "COMn" names, and two seconds' rest before and after
+// opening so that the reader has settled.
+const program_profile k_tandor_profile = {
+    19200, "COM", 2000, "Software\\Tandor", k_tandor_strings, k_tandor_string_count,
+};

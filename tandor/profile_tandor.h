@@ -1,0 +1,5 @@
+#pragma once
+
+#include "profile.h"
+
+extern const program_profile k_tandor_profile;

@@ -1,0 +1,108 @@
+#include "reader.h"
+
+#include "link.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+const char k_detect[] = "18";
+const char k_read[] = "19";
+const char k_write[] = "1A";
+const char k_upper_hex[] = "0123456789ABCDEF";
+
+int hex_digit(std::uint8_t c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// Two hex digits, either case, at received byte `at`; -1 when the reply is
+// shorter or they are not hex digits.
+int hex_pair(const std::uint8_t* reply, std::size_t at) {
+    if (link_reply_count(reply) < at + 2)
+        return -1;
+    int hi = hex_digit(reply[1 + at]);
+    int lo = hex_digit(reply[2 + at]);
+    return (hi < 0 || lo < 0) ? -1 : hi * 16 + lo;
+}
+} // namespace
+
+int reader_status(const std::uint8_t* reply) {
+    int v = hex_pair(reply, 6);
+    return v < 0 ? READER_STATUS_UNREADABLE : v;
+}
+
+void reader_payload_head(const char* uid, int block, char out[READER_HEAD_CHARS + 1]) {
+    std::snprintf(out, READER_HEAD_CHARS + 1, "%.8s00FFFFFFFFFFFF%02X", uid, block & 0xFF);
+}
+
+int reader_uid(const std::uint8_t* reply, char uid[READER_UID_CHARS + 1]) {
+    char found[READER_UID_CHARS + 1];
+    for (int i = 0; i < READER_UID_CHARS; i += 2) {
+        if (hex_pair(reply, 10 + static_cast<std::size_t>(i)) < 0)
+            return -1;
+        found[i] = static_cast<char>(reply[11 + i]);
+        found[i + 1] = static_cast<char>(reply[12 + i]);
+    }
+    found[READER_UID_CHARS] = '\0';
+    std::memcpy(uid, found, sizeof found);
+    return 0;
+}
+
+int reader_block_text(const std::uint8_t* reply, char text[READER_BLOCK_CHARS + 1]) {
+    char out[READER_BLOCK_CHARS + 1];
+    for (int i = 0; i < 16; ++i) {
+        int v = hex_pair(reply, 8 + 2 * static_cast<std::size_t>(i));
+        if (v < 0)
+            return -1;
+        out[2 * i] = k_upper_hex[v >> 4];
+        out[2 * i + 1] = k_upper_hex[v & 0x0F];
+    }
+    out[READER_BLOCK_CHARS] = '\0';
+    std::memcpy(text, out, sizeof out);
+    return 0;
+}
+
+int card_detect(card_reader* reader, int* status) {
+    std::uint8_t reply[LINK_REPLY_SIZE];
+    if (link_command(reply, k_detect, "") != 0)
+        return -1;
+    *status = reader_status(reply);
+    if (*status == READER_CARD_PRESENT) {
+        if (reader_uid(reply, reader->uid) != 0) {
+            *status = READER_STATUS_UNREADABLE;
+            return 0;
+        }
+        std::memcpy(reader->uid_display, reader->uid, sizeof reader->uid);
+    }
+    return 0;
+}
+
+int block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
+               int* status) {
+    char head[READER_HEAD_CHARS + 1];
+    reader_payload_head(reader->uid, block, head);
+    std::uint8_t reply[LINK_REPLY_SIZE];
+    if (link_command(reply, k_read, head) != 0)
+        return -1;
+    *status = reader_status(reply);
+    if (*status == 0 && reader_block_text(reply, text) != 0)
+        *status = READER_STATUS_UNREADABLE;
+    return 0;
+}
+
+int block_write(const card_reader* reader, int block, const char* content, int* status) {
+    char payload[READER_WRITE_CHARS + 1];
+    reader_payload_head(reader->uid, block, payload);
+    std::snprintf(payload + READER_HEAD_CHARS, sizeof payload - READER_HEAD_CHARS, "%s", content);
+    std::uint8_t reply[LINK_REPLY_SIZE];
+    if (link_command(reply, k_write, payload) != 0)
+        return -1;
+    *status = reader_status(reply);
+    return 0;
+}

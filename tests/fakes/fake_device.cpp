@@ -1,0 +1,88 @@
+#include "fake_device.h"
+
+#include "serial.h"
+#include "system.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace fake {
+
+device& dev() {
+    static device d;
+    return d;
+}
+
+void reset() {
+    dev() = device();
+}
+
+void script_read(const bytes& data, int ms) {
+    dev().reads.push_back({data, ms, false});
+}
+
+void script_read_fail(int ms) {
+    dev().reads.push_back({{}, ms, true});
+}
+
+bytes from_text(const std::string& ascii) {
+    return bytes(ascii.begin(), ascii.end());
+}
+
+} // namespace fake
+
+using fake::dev;
+
+int serial_open(const char* name, unsigned speed) {
+    dev().opened.push_back(name);
+    dev().speeds.push_back(speed);
+    dev().is_open = dev().open_result == 1;
+    return dev().open_result;
+}
+
+int serial_close() {
+    if (!dev().is_open)
+        return 0;
+    dev().is_open = dev().close_result != 1;
+    return dev().close_result;
+}
+
+int serial_is_open() {
+    return dev().is_open ? 1 : 0;
+}
+
+int serial_write(const std::uint8_t* bytes, std::size_t count) {
+    dev().writes.emplace_back(bytes, bytes + count);
+    return dev().write_fails ? -1 : 0;
+}
+
+int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+    ++dev().read_calls;
+    *got = 0;
+    if (dev().reads.empty()) {
+        dev().now += fake::SILENT_READ_MS;
+        return 0;
+    }
+    fake::read_step step = dev().reads.front();
+    dev().reads.erase(dev().reads.begin());
+    dev().now += step.ms;
+    if (step.fail)
+        return -1;
+    std::size_t n = std::min(capacity, step.data.size());
+    std::memcpy(buffer, step.data.data(), n);
+    *got = n;
+    return 0;
+}
+
+void sys_sleep_ms(int ms) {
+    dev().sleeps.push_back(ms);
+    dev().now += ms;
+}
+
+std::int64_t sys_now_ms() {
+    return dev().now;
+}
+
+void sys_message_box(const char* caption, const char* text) {
+    dev().messages.push_back({caption, text});
+}

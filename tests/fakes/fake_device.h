@@ -1,0 +1,56 @@
+#pragma once
+// Fakes of the serial, clock and message-box seams for native unit tests.
+// A scripted read hands back its bytes and advances the fake clock by its
+// duration; once the script is used up the line is silent, each read taking
+// the port's full time-out with nothing.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fake {
+
+using bytes = std::vector<std::uint8_t>;
+
+struct read_step {
+    bytes data;
+    int ms = 0;
+    bool fail = false; // the read call itself fails
+};
+
+struct message {
+    std::string caption;
+    std::string text;
+};
+
+enum { SILENT_READ_MS = 50 + 10 * 256 };
+
+struct device {
+    // serial
+    int open_result = 1;
+    int close_result = 1;
+    bool is_open = false;
+    bool write_fails = false;
+    std::vector<std::string> opened; // device names, in order
+    std::vector<unsigned> speeds;    // speed given with each open
+    std::vector<bytes> writes;
+    std::vector<read_step> reads; // consumed from the front
+    int read_calls = 0;
+    // clock
+    std::int64_t now = 1000;
+    std::vector<int> sleeps;
+    // message boxes
+    std::vector<message> messages;
+};
+
+// The one fake device of the test process, reset by reset().
+device& dev();
+void reset();
+
+void script_read(const bytes& data, int ms = 10);
+void script_read_fail(int ms = 0);
+
+// A reply as the reader sends it: the given received bytes.
+bytes from_text(const std::string& ascii);
+
+} // namespace fake

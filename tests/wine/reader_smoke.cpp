@@ -1,0 +1,62 @@
+// A short exchange with a card reader through the card writer's link: detect
+// the card, read block 4, write a User block, read it back. Console program;
+// device errors are printed instead of shown in a box.
+//
+//   reader-smoke [PORT]     (default: the SIM_COM environment variable)
+#include "language.h"
+#include "link.h"
+#include "port.h"
+#include "profile_tandor.h"
+#include "reader.h"
+#include "system.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void sys_message_box(const char* caption, const char* text) {
+    std::fprintf(stderr, "[%s] %s\n", caption, text);
+}
+
+int main(int argc, char** argv) {
+    const char* arg = argc > 1 ? argv[1] : std::getenv("SIM_COM");
+    int port = arg ? std::atoi(arg) : 0;
+    profile_set(&k_tandor_profile);
+    lang_set(LANG_ENGLISH);
+    std::printf("opening COM%d at 19200 bit/s (two waits of 2 s)...\n", port);
+    if (port_open(port) != 1) {
+        std::printf("cannot open COM%d\n", port);
+        return 1;
+    }
+    card_reader reader{};
+    int status = -1;
+    if (card_detect(&reader, &status) != 0 || status != READER_CARD_PRESENT) {
+        std::printf("no card on the reader (status %d)\n", status);
+        port_close();
+        return 1;
+    }
+    std::printf("card UID       %s\n", reader.uid);
+
+    char text[READER_BLOCK_CHARS + 1];
+    if (block_read(&reader, 4, text, &status) != 0 || status != 0) {
+        std::printf("block 4 not read (status %d)\n", status);
+        port_close();
+        return 1;
+    }
+    std::printf("block 4 read   %s\n", text);
+
+    const char user[] = "00000000FFFFFFFFA514050319A5000F";
+    if (block_write(&reader, 4, user, &status) != 0 || status != 0) {
+        std::printf("block 4 not written (status %d)\n", status);
+        port_close();
+        return 1;
+    }
+    std::printf("block 4 write  %s\n", user);
+    if (block_read(&reader, 4, text, &status) != 0 || status != 0) {
+        std::printf("block 4 not read back (status %d)\n", status);
+        port_close();
+        return 1;
+    }
+    std::printf("block 4 again  %s\n", text);
+    port_close();
+    return 0;
+}
