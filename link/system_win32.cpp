@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
-void sys_sleep_ms(int ms) { Sleep(static_cast<DWORD>(ms)); }
+void sys_sleep_ms(int ms) {
+    Sleep(static_cast<DWORD>(ms));
+}
 
 std::int64_t sys_now_ms() {
     // The performance counter: GetTickCount moves in steps of up to 16 ms.

@@ -49,7 +49,8 @@ TEST_F(WineLink, TandorOpensAt19200EightNoneOneAfterItsWaits) {
 TEST_F(WineLink, VelmorOpensAt9600EightNoneOne) {
     profile_set(&k_velmor_profile);
     ASSERT_EQ(port_open(sim_com()), 1);
-    EXPECT_EQ(sim_command("line"), std::vector<std::string>{"speed 9600 bits 8 parity none stop 1"});
+    EXPECT_EQ(sim_command("line"),
+              std::vector<std::string>{"speed 9600 bits 8 parity none stop 1"});
 }
 
 TEST_F(WineLink, ClassicOpensByTheDeviceNamespaceName) {

@@ -20,7 +20,9 @@ int env_int(const char* name) {
 }
 } // namespace
 
-int sim_com() { return env_int("SIM_COM"); }
+int sim_com() {
+    return env_int("SIM_COM");
+}
 
 std::vector<std::string> sim_command(const std::string& line) {
     static winsock ws;
