@@ -1,5 +1,6 @@
 # Native build: the device simulators and the unit tests of the portable core.
 find_package(GTest REQUIRED)
+include(GoogleTest)
 
 add_library(sim_common STATIC
     sim/control_server.cpp
@@ -32,7 +33,7 @@ function(vm_unit_test name)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE fakes GTest::gtest_main)
     vm_warnings(${name})
-    add_test(NAME ${name} COMMAND ${name})
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 vm_unit_test(link_frame_test tests/unit/link_frame_test.cpp)
