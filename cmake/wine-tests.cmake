@@ -8,13 +8,18 @@ target_include_directories(wine_test_support PUBLIC tests/wine link)
 target_link_libraries(wine_test_support PUBLIC gtest ws2_32)
 vm_warnings(wine_test_support)
 
-add_executable(link_wine_test tests/wine/link_wine_test.cpp)
-target_link_libraries(link_wine_test PRIVATE classic_core velmor_core wine_test_support
-                                             link_win32_base gtest_main)
-vm_warnings(link_wine_test)
-add_test(NAME link_wine_test
-         COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-reader-sim -- $<TARGET_FILE:link_wine_test>)
-set_tests_properties(link_wine_test PROPERTIES TIMEOUT 300)
+function(vm_reader_wine_test name)
+    add_executable(${name} tests/wine/${name}.cpp)
+    target_link_libraries(${name} PRIVATE classic_core velmor_core wine_test_support
+                                          link_win32_base gtest_main)
+    vm_warnings(${name})
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-reader-sim -- $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+vm_reader_wine_test(link_wine_test)
+vm_reader_wine_test(card_wine_test)
 
 # The smoke exchange of the run command.
 add_executable(reader-smoke tests/wine/reader_smoke.cpp)

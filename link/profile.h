@@ -6,7 +6,12 @@
 
 struct string_block {
     int block;           // block base: the text of language i has id block + i
-    const char* text[4]; // Italian, English, Spanish, French (UTF-8)
+    const char* text[4]; // Italian, English, Spanish, French (UTF-8); null: see the next table
+};
+
+struct string_table {
+    const string_block* rows;
+    std::size_t count;
 };
 
 struct program_profile {
@@ -14,8 +19,10 @@ struct program_profile {
     const char* port_name_prefix; // the port number follows in decimal
     int open_wait_ms;             // wait before and after opening the port (0: none)
     const char* settings_key;     // under HKEY_LOCAL_MACHINE
-    const string_block* strings;  // localized texts (may be empty)
-    std::size_t string_count;
+    // Localized texts, looked up table by table: a program's own table comes
+    // first and may override single texts of the tables after it.
+    const string_table* tables;
+    std::size_t table_count;
 };
 
 // The profile in force; port_open, the settings and the string lookup read it.

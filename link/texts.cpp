@@ -6,10 +6,13 @@
 
 const char* text_of_id(int id) {
     const program_profile& p = profile_get();
-    for (std::size_t i = 0; i < p.string_count; ++i) {
-        const string_block& b = p.strings[i];
-        if (id >= b.block && id < b.block + LANG_COUNT)
-            return b.text[id - b.block];
+    for (std::size_t t = 0; t < p.table_count; ++t) {
+        const string_table& table = p.tables[t];
+        for (std::size_t i = 0; i < table.count; ++i) {
+            const string_block& b = table.rows[i];
+            if (id >= b.block && id < b.block + LANG_COUNT && b.text[id - b.block])
+                return b.text[id - b.block];
+        }
     }
     return "";
 }

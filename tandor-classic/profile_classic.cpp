@@ -1,9 +1,14 @@
 #include "profile_classic.h"
 
-#include "texts_tandor.h"
+#include "texts_card_writer.h"
+#include "texts_classic.h"
+
+namespace {
+const string_table k_tables[] = {k_classic_strings, k_card_writer_strings};
+}
 
 // 19200 bit/s, the device-namespace name that also reaches COM10 and above,
 // no waits around the open. Shares the settings key with the newer writer.
 const program_profile k_classic_profile = {
-    19200, "\\\\.\\COM", 0, "Software\\Tandor", k_tandor_strings, k_tandor_string_count,
+    19200, "\\\\.\\COM", 0, "Software\\Tandor", k_tables, sizeof k_tables / sizeof k_tables[0],
 };

@@ -1,5 +1,6 @@
 #include "reader.h"
 
+#include "digits.h"
 #include "link.h"
 
 #include <cstdio>
@@ -9,26 +10,14 @@ namespace {
 const char k_detect[] = "18";
 const char k_read[] = "19";
 const char k_write[] = "1A";
-const char k_upper_hex[] = "0123456789ABCDEF";
-
-int hex_digit(std::uint8_t c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // Two hex digits, either case, at received byte `at`; -1 when the reply is
 // shorter or they are not hex digits.
 int hex_pair(const std::uint8_t* reply, std::size_t at) {
     if (link_reply_count(reply) < at + 2)
         return -1;
-    int hi = hex_digit(reply[1 + at]);
-    int lo = hex_digit(reply[2 + at]);
-    return (hi < 0 || lo < 0) ? -1 : hi * 16 + lo;
+    const char pair[2] = {static_cast<char>(reply[1 + at]), static_cast<char>(reply[2 + at])};
+    return hex_pair_value(pair);
 }
 } // namespace
 
@@ -60,8 +49,7 @@ int reader_block_text(const std::uint8_t* reply, char text[READER_BLOCK_CHARS + 
         int v = hex_pair(reply, 8 + 2 * static_cast<std::size_t>(i));
         if (v < 0)
             return -1;
-        out[2 * i] = k_upper_hex[v >> 4];
-        out[2 * i + 1] = k_upper_hex[v & 0x0F];
+        put_hex2(out + 2 * i, static_cast<unsigned>(v), true);
     }
     out[READER_BLOCK_CHARS] = '\0';
     std::memcpy(text, out, sizeof out);

@@ -1,38 +1,8 @@
-// The localized texts of the card writer, one row a block, one column a
-// language (Italian, English, Spanish, French).
+// The texts of the card writer beyond those it shares with the classic one.
 #include "texts_tandor.h"
 
-const string_block k_tandor_strings[] = {
-    {10001,
-     {"Poggiare la tessera sul lettore", "Place the card on the reader",
-      "Colocar la tarjeta en el lector", "Placez la carte sur le lecteur"}},
-    {10005, {"Card non valida", "Invalid card", "Tarjeta no válida", "Carte non valable"}},
-    {10009, {"Scrivi carta", "Write card", "Escribir la tarjeta", "Ecrivez la carte"}},
-    {10013, {"Codice carta:", "Card code:", "Código de la tarjeta:", "Code de la carte:"}},
-    {10017, {"Numero accessi:", "Number of accesses:", "Número de accesos:", "Nombre d'accès:"}},
-    {10021, {"Data scadenza:", "Expiry date:", "Fecha de vencimiento:", "Date d'expiration:"}},
-    {10025, {"Carta scritta", "Written card", "Tarjeta escrita", "Carte écrite"}},
-    {10029, {"Attenzione", "Attention", "Atención", "Attention"}},
-    {10033,
-     {"Problema generico con dispositivo", "General error of the device",
-      "Problema general del dispositivo", "Problème générique du dispositif"}},
-    {10037,
-     {"Operazione non effettuata correttamente", "Failed operation", "Operación fallida",
-      "Opération manquée"}},
-    {10041,
-     {"Nessuna card rilevata", "No card detected", "Ninguna tarjeta detectada",
-      "Aucune carte détectée"}},
-    {10045,
-     {"La data inserita non è valida: controllare di aver inserito la data nel formato gg/mm/aaaa",
-      "Invalid date: please check the format dd/mm/yyyy",
-      "Fecha no válida: por favor, verificar el formato dd/mm/aaaa",
-      "La date n'est pas valide: veuillez vérifier le format jj/mm/aaaa"}},
-    {10049, {"Errore", "Error", "Error", "Erreur"}},
-    {10053,
-     {"Errore durante l'apertura della porta COM selezionata!",
-      "Error opening the selected COM port!", "Error al abrir el puerto COM seleccionado!",
-      "Erreur à l'ouverture du port COM sélectionné!"}},
-    {10057, {"Codice: ", "Code: ", "Código: ", "Code: "}},
+namespace {
+const string_block k_rows[] = {
     {10061,
      {"Selezionare tipo card", "Select type card", "Seleccionar tipo de tarjeta",
       "Sélectionnez le type de carte"}},
@@ -58,6 +28,17 @@ const string_block k_tandor_strings[] = {
     {10101, {"gg/mm/aaaa hh", "dd/mm/yyyy hh", "dd/mm/aaaa hh", "jj/mm/aaaa hh"}},
     {10105,
      {"gg/mm/aaaa hh:mm:ss", "dd/mm/yyyy hh:mm:ss", "dd/mm/aaaa hh:mm:ss", "jj/mm/aaaa hh:mm:ss"}},
+    {10109,
+     {"Codice carta non valido: inserire 8 cifre esadecimali (0-9, A-F)",
+      "Invalid card code: please enter 8 hexadecimal digits (0-9, A-F)",
+      "Código de tarjeta no válido: introducir 8 dígitos hexadecimales (0-9, A-F)",
+      "Code de carte non valable: veuillez saisir 8 chiffres hexadécimaux (0-9, A-F)"}},
+    {10113,
+     {"Numero accessi non valido: inserire un numero da 0 a 65535",
+      "Invalid number of accesses: please enter a number from 0 to 65535",
+      "Número de accesos no válido: introducir un número entre 0 y 65535",
+      "Nombre d'accès non valable: veuillez saisir un nombre entre 0 et 65535"}},
 };
+} // namespace
 
-const std::size_t k_tandor_string_count = sizeof k_tandor_strings / sizeof k_tandor_strings[0];
+const string_table k_tandor_strings = {k_rows, sizeof k_rows / sizeof k_rows[0]};

@@ -48,3 +48,8 @@ target_link_libraries(reader_sim_test PRIVATE reader_sim_core)
 
 add_test(NAME clang_format
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-format ${CMAKE_SOURCE_DIR})
+
+vm_unit_test(card_layout_test tests/unit/card_layout_test.cpp)
+target_link_libraries(card_layout_test PRIVATE tandor_core)
+vm_unit_test(classic_layout_test tests/unit/classic_layout_test.cpp)
+target_link_libraries(classic_layout_test PRIVATE classic_core)

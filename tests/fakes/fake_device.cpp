@@ -69,7 +69,8 @@ int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     if (step.fail)
         return -1;
     std::size_t n = std::min(capacity, step.data.size());
-    std::memcpy(buffer, step.data.data(), n);
+    if (n > 0)
+        std::memcpy(buffer, step.data.data(), n);
     *got = n;
     return 0;
 }

@@ -1,0 +1,84 @@
+#include "card_checks.h"
+
+#include "text_number.h"
+#include "texts_tandor.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+bool in(int v, int low, int high) {
+    return v >= low && v <= high;
+}
+
+bool date_in_range(int day, int month, int year, int hour) {
+    return in(day, 1, 31) && in(month, 1, 12) && in(year, 2013, 2099) && in(hour, 0, 24);
+}
+
+bool is_hex(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+} // namespace
+
+int expiry_text_valid(const char* text, expiry_fields* out) {
+    if (std::strlen(text) != 13 || text[2] != '/' || text[5] != '/' || text[10] != ' ')
+        return 0;
+    expiry_fields f{};
+    if (std::sscanf(text, "%2d/%2d/%4d %2d", &f.day, &f.month, &f.year, &f.hour) != 4)
+        return 0;
+    if (!date_in_range(f.day, f.month, f.year, f.hour))
+        return 0;
+    *out = f;
+    return 1;
+}
+
+int datetime_text_valid(const char* text, datetime_fields* out) {
+    if (std::strlen(text) != 19 || text[2] != '/' || text[5] != '/')
+        return 0;
+    datetime_fields f{};
+    if (std::sscanf(text, "%2d/%2d/%4d %2d:%2d:%2d", &f.day, &f.month, &f.year, &f.hour, &f.minute,
+                    &f.second) != 6)
+        return 0;
+    if (!date_in_range(f.day, f.month, f.year, f.hour) || !in(f.minute, 0, 59) ||
+        !in(f.second, 0, 59))
+        return 0;
+    *out = f;
+    return 1;
+}
+
+int card_code_valid(const char* text, int digits, int allow_empty) {
+    std::size_t n = std::strlen(text);
+    if (n == 0)
+        return allow_empty ? 1 : 0;
+    if (n != static_cast<std::size_t>(digits))
+        return 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (!is_hex(text[i]))
+            return 0;
+    return 1;
+}
+
+int accesses_in_range(const char* text, long long low, long long high) {
+    long long v = 0;
+    if (!leading_number(text, &v))
+        return 1;
+    return v >= low && v <= high;
+}
+
+int check_user_texts(const char* card_code, const char* expiry, const char* accesses) {
+    if (!card_code_valid(card_code, 8, 1))
+        return TXT_BAD_CARD_CODE;
+    expiry_fields e;
+    if (*expiry && !expiry_text_valid(expiry, &e))
+        return TXT_BAD_EXPIRY;
+    if (!accesses_in_range(accesses, 0, 65535))
+        return TXT_BAD_ACCESSES;
+    return 0;
+}
+
+int check_master_texts(int delete_db, const char* datetime) {
+    datetime_fields d;
+    if (!delete_db && *datetime && !datetime_text_valid(datetime, &d))
+        return TXT_BAD_DATETIME;
+    return 0;
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Block 4 of the card writer's cards: a blank card (16 zero bytes), a User
+// card or a Master card, as 32 upper-case hex digits.
+//
+// User card:   code(8) FFFFFFFF  A5|FF expiry hh dd mm yy (8)  A5|FF accesses (4)
+// Master card: mode 50|46  order A55A|7007|FFFF  clock ss mm hh 01 dd mm yy (14)
+//              signature 4D4153544552 ("MASTER")
+
+enum { CARD_BLOCK_CHARS = 32 };
+
+// Sets *user_card when the block is not all "0"; when it ends with the
+// master signature sets *master_card and clears *user_card. Never clears a
+// flag otherwise.
+void classify_block(const char* block, int* user_card, int* master_card);
+
+// Encodes a User card from the form texts, checking them first (card code,
+// expiry, accesses). 0 with out filled (32 characters and a terminator), or
+// the text block of the message that refuses them, with out untouched.
+int encode_user_block(const char* card_code, const char* expiry, const char* accesses,
+                      char out[CARD_BLOCK_CHARS + 1]);
+
+// Encodes a Master card: mode "50" for Personal, else "46"; Delete DB, or the
+// clock from the datetime text, or no order. 0 with out filled, or the text
+// block of the message that refuses the datetime text.
+int encode_master_block(int personal, int delete_db, const char* datetime,
+                        char out[CARD_BLOCK_CHARS + 1]);
+
+struct user_form_texts {
+    char card_code[9];
+    char expiry[14];   // "dd/mm/20yy hh" or empty
+    char accesses[12]; // decimal or empty
+};
+
+// Decodes a User card block; 1 when a marker or a field could not be read
+// (the read error), 0 otherwise. Both fields are decoded either way.
+int decode_user_block(const char* block, user_form_texts* out);
+
+struct master_form_state {
+    int personal; // radio button states
+    int free_mode;
+    int delete_db;        // check box
+    char datetime[20];    // "dd/mm/20yy hh:mm:ss" or empty
+    int datetime_enabled; // the datetime field
+};
+
+// Decodes a Master card block into the form state; 1 on a read error, 0
+// otherwise. A part that cannot be read leaves its controls as they were.
+int decode_master_block(const char* block, master_form_state* form);
