@@ -15,6 +15,7 @@ device& dev() {
 
 void reset() {
     dev() = device();
+    events().clear();
 }
 
 void script_read(const bytes& data, int ms) {
@@ -29,11 +30,25 @@ bytes from_text(const std::string& ascii) {
     return bytes(ascii.begin(), ascii.end());
 }
 
+std::string hex(const bytes& data) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string s;
+    for (std::uint8_t b : data) {
+        if (!s.empty())
+            s += ' ';
+        s += digits[b >> 4];
+        s += digits[b & 15];
+    }
+    return s;
+}
+
 } // namespace fake
 
 using fake::dev;
+using fake::events;
 
 int serial_open(const char* name, unsigned speed) {
+    events().push_back(std::string("open ") + name);
     dev().opened.push_back(name);
     dev().speeds.push_back(speed);
     dev().is_open = dev().open_result == 1;
@@ -41,6 +56,7 @@ int serial_open(const char* name, unsigned speed) {
 }
 
 int serial_close() {
+    events().push_back("close");
     if (!dev().is_open)
         return 0;
     dev().is_open = dev().close_result != 1;
@@ -53,11 +69,13 @@ int serial_is_open() {
 
 int serial_write(const std::uint8_t* bytes, std::size_t count) {
     dev().writes.emplace_back(bytes, bytes + count);
+    events().push_back("write " + fake::hex(dev().writes.back()));
     return dev().write_fails ? -1 : 0;
 }
 
 int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     ++dev().read_calls;
+    events().push_back("read");
     *got = 0;
     if (dev().reads.empty()) {
         dev().now += fake::SILENT_READ_MS;
@@ -77,6 +95,7 @@ int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
 
 void sys_sleep_ms(int ms) {
     dev().sleeps.push_back(ms);
+    events().push_back("sleep " + std::to_string(ms));
     dev().now += ms;
 }
 
@@ -86,4 +105,5 @@ std::int64_t sys_now_ms() {
 
 void sys_message_box(const char* caption, const char* text) {
     dev().messages.push_back({caption, text});
+    events().push_back(std::string("box ") + caption + "|" + text);
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Fakes of the serial, clock and message-box seams for native unit tests.
+// Each call is also logged in the event log: "open COM1", "write 4C 0D",
+// "read", "sleep 250", "close", "box Errore|Debug: ...".
 // A scripted read hands back its bytes and advances the fake clock by its
 // duration; once the script is used up the line is silent, each read taking
 // the port's full time-out with nothing.
+
+#include "event_log.h"
 
 #include <cstdint>
 #include <string>
@@ -52,5 +56,8 @@ void script_read_fail(int ms = 0);
 
 // A reply as the reader sends it: the given received bytes.
 bytes from_text(const std::string& ascii);
+
+// "4C 46 52 0D"
+std::string hex(const bytes& data);
 
 } // namespace fake

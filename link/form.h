@@ -1,0 +1,30 @@
+#pragma once
+// The form seam: the portable core drives the controls of its window through
+// these calls, naming each control by a logical id of the program's own. The
+// Win32 layer maps them onto child windows; the tests record them.
+
+#include <string>
+
+// Enabled (1) or disabled (0).
+void form_enable(int control, int on);
+// Shown (1) or hidden (0).
+void form_show(int control, int on);
+
+// The text of an edit field or a button, UTF-8.
+std::string form_text(int control);
+void form_set_text(int control, const char* text);
+
+// Check boxes and radio buttons: 1 when checked.
+int form_checked(int control);
+void form_set_checked(int control, int on);
+
+// Drop-down lists: the chosen entry (-1: none), and the entries themselves.
+int form_list_index(int control);
+void form_set_list_index(int control, int index);
+void form_set_list_entries(int control, const char* const* entries, int count);
+
+// The progress bar's position.
+void form_set_progress(int control, int position);
+
+// Ask for the window to be painted again, with or without its background.
+void form_invalidate(int erase);

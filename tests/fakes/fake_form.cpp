@@ -1,0 +1,75 @@
+#include "fake_form.h"
+
+#include "event_log.h"
+#include "form.h"
+
+namespace fake {
+
+std::map<int, control>& form() {
+    static std::map<int, control> f;
+    return f;
+}
+
+void reset_form() {
+    form().clear();
+}
+
+} // namespace fake
+
+namespace {
+void log(const std::string& e) {
+    fake::events().push_back(e);
+}
+} // namespace
+
+void form_enable(int c, int on) {
+    fake::form()[c].enabled = on != 0;
+    log((on ? "enable " : "disable ") + std::to_string(c));
+}
+
+void form_show(int c, int on) {
+    fake::form()[c].shown = on != 0;
+    log((on ? "show " : "hide ") + std::to_string(c));
+}
+
+std::string form_text(int c) {
+    return fake::form()[c].text;
+}
+
+void form_set_text(int c, const char* text) {
+    fake::form()[c].text = text;
+    log("text " + std::to_string(c) + " " + text);
+}
+
+int form_checked(int c) {
+    return fake::form()[c].checked;
+}
+
+void form_set_checked(int c, int on) {
+    fake::form()[c].checked = on;
+    log("check " + std::to_string(c) + " " + std::to_string(on));
+}
+
+int form_list_index(int c) {
+    return fake::form()[c].list_index;
+}
+
+void form_set_list_index(int c, int index) {
+    fake::form()[c].list_index = index;
+    log("list " + std::to_string(c) + " " + std::to_string(index));
+}
+
+void form_set_list_entries(int c, const char* const* entries, int count) {
+    fake::form()[c].entries.assign(entries, entries + count);
+    fake::form()[c].list_index = -1;
+    log("entries " + std::to_string(c) + " " + std::to_string(count));
+}
+
+void form_set_progress(int c, int position) {
+    fake::form()[c].progress = position;
+    log("progress " + std::to_string(position));
+}
+
+void form_invalidate(int erase) {
+    log("invalidate " + std::to_string(erase));
+}

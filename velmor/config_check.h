@@ -1,0 +1,23 @@
+#pragma once
+// The rules a configuration must pass before it is written to a station, in
+// their fixed order, and the message of the first one that fails.
+
+#include "station_config.h"
+
+#include <string>
+
+struct checked_datetime {
+    bool has_date = false;
+    bool has_time = false;
+    int day = 0, month = 0, year = 0;
+    int hour = 0, minute = 0, second = 0;
+};
+
+struct check_failure {
+    int caption_row = 0; // VT_CAPTION_ERROR or VT_CAPTION_WARNING
+    std::string text;    // in the current interface language
+};
+
+// 1 when every rule passes (the date and time as read into *datetime); 0 at
+// the first failed rule, with its message in *failure.
+int config_check(const station_config& config, checked_datetime* datetime, check_failure* failure);

@@ -1,0 +1,139 @@
+#include "station_config.h"
+
+#include "velmor_texts.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+const option_entry k_languages[] = {
+    {"IT", VT_LANG_IT}, {"IN", VT_LANG_IN}, {"SP", VT_LANG_SP}, {"FR", VT_LANG_FR}};
+const option_entry k_modes[] = {{"C", VT_MODE_SIMULTANEOUS}, {"A", VT_MODE_ALTERNATE}};
+const option_entry k_types[] = {{"1", VT_TYPE_1},
+                                {"2", VT_TYPE_2},
+                                {"3", VT_TYPE_3A},
+                                {"4", VT_TYPE_3C},
+                                {"5", VT_TYPE_DOMESTIC}};
+const option_entry k_locks[] = {{"0", VT_LOCK_NONE}, {"1", VT_LOCK_ONE}, {"2", VT_LOCK_TWO}};
+const option_entry k_contactors[] = {
+    {"0", VT_CONTACTOR_NONE}, {"1", VT_CONTACTOR_COIMP}, {"2", VT_CONTACTOR_MIRROR}};
+const option_entry k_meters[] = {
+    {"N", VT_METER_NONE}, {"T", VT_METER_CT}, {"I", VT_METER_PULSE}, {"D", VT_METER_DIGITAL}};
+
+template <std::size_t N> option_list list_of(const option_entry (&e)[N]) {
+    return {e, static_cast<int>(N)};
+}
+
+// The code of a list entry, or `unset` when none is chosen.
+const char* code_of(const option_list& list, int index, const char* unset) {
+    return index >= 0 && index < list.count ? list.entries[index].code : unset;
+}
+} // namespace
+
+const option_list k_station_languages = list_of(k_languages);
+const option_list k_operating_modes = list_of(k_modes);
+const option_list k_socket_types = list_of(k_types);
+const option_list k_locking_types = list_of(k_locks);
+const option_list k_contactor_controls = list_of(k_contactors);
+const option_list k_meter_types = list_of(k_meters);
+
+std::uint8_t bcd_byte(int n) {
+    int m = ((n % 256 + 256) % 256) % 100;
+    return static_cast<std::uint8_t>((m / 10) * 16 + m % 10);
+}
+
+int read_current(const std::string& text, int* value) {
+    const char* p = text.c_str();
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    if (*p < '0' || *p > '9')
+        return 0;
+    long v = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        v = v < 100000 ? v * 10 + (*p - '0') : v; // far outside any range already
+    *value = static_cast<int>(negative ? -v : v);
+    return 1;
+}
+
+std::string encode_socket_block(const socket_config& s) {
+    int type = s.socket_type;
+    bool typed = type >= 0 && type < k_socket_types.count;
+    int imax = 0, imaxs = 0;
+    read_current(s.imax_m3, &imax);
+    read_current(s.imax_m3s, &imaxs);
+    std::string block;
+    block += code_of(k_socket_types, type, "2");
+    block += code_of(k_locking_types, s.locking_type, "0");
+    block += code_of(k_contactor_controls, s.contactor_control, "0");
+    block += 'S';
+    block += (typed && type != TYPE_3A && type != TYPE_DOMESTIC) ? 'S' : 'N';
+    block += code_of(k_meter_types, s.meter_type, "N");
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02d", (imax % 100 + 100) % 100);
+    block += digits;
+    std::snprintf(digits, sizeof digits, "%02d", (imaxs % 100 + 100) % 100);
+    block += digits;
+    return block;
+}
+
+const char* encode_station_language(int index) {
+    return code_of(k_station_languages, index, "IT");
+}
+
+const char* encode_socket_count(bool two_sockets, int operating_mode) {
+    if (!two_sockets)
+        return "1";
+    return operating_mode == MODE_SIMULTANEOUS ? "2C" : "2A";
+}
+
+int station_language_of(char first, char second) {
+    for (int i = 1; i < k_station_languages.count; ++i) {
+        const char* code = k_station_languages.entries[i].code;
+        if (code[0] == first && code[1] == second)
+            return i;
+    }
+    return 0;
+}
+
+int read_language_answer(const std::uint8_t* a, std::size_t count, int* index) {
+    if (count < 4 || a[0] != 'L' || a[1] != '=')
+        return 0;
+    *index = station_language_of(static_cast<char>(a[2]), static_cast<char>(a[3]));
+    return 1;
+}
+
+int read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* value) {
+    char text[32] = {};
+    if (count > 0)
+        std::memcpy(text, a, count < sizeof text - 1 ? count : sizeof text - 1);
+    // At most 8 hex digits: the number fits 32 bits on every platform.
+    return std::sscanf(text, "N=%8lx", value) == 1 ? 1 : 0;
+}
+
+int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, socket_config* s) {
+    if (count < 13 || a[0] != 'P' || a[1] != static_cast<std::uint8_t>(digit))
+        return SOCKET_REPLY_REFUSED;
+    std::uint8_t type = a[3], lock = a[4], contactor = a[5], meter = a[8];
+    if (type > '0')
+        s->socket_type = type - '1' < k_socket_types.count ? type - '1' : LIST_UNSET;
+    if (lock >= '0')
+        s->locking_type = lock - '0' < k_locking_types.count ? lock - '0' : LIST_UNSET;
+    s->contactor_control = contactor == '1'   ? CONTACTOR_COIMP
+                           : contactor == '2' ? CONTACTOR_MIRROR
+                                              : CONTACTOR_NONE;
+    s->meter_type = meter == 'T'   ? METER_CT
+                    : meter == 'I' ? METER_PULSE
+                    : meter == 'D' ? METER_DIGITAL
+                                   : METER_NONE;
+    char digits[5] = {static_cast<char>(a[9]), static_cast<char>(a[10]), static_cast<char>(a[11]),
+                      static_cast<char>(a[12]), '\0'};
+    int imax = 0, imaxs = 0;
+    if (std::sscanf(digits, "%2d%2d", &imax, &imaxs) != 2)
+        return SOCKET_REPLY_BAD_CURRENTS;
+    s->imax_m3 = std::to_string(imax);
+    s->imax_m3s = std::to_string(imaxs);
+    return SOCKET_REPLY_OK;
+}

@@ -1,0 +1,194 @@
+#include "station_ops.h"
+
+#include "config_check.h"
+#include "form.h"
+#include "port.h"
+#include "settings.h"
+#include "setup_form.h"
+#include "station_config.h"
+#include "system.h"
+#include "velmor_texts.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+const std::uint8_t CR = 0x0D;
+
+// One command: its letter, data and CR, written from the command buffer.
+void send(std::uint8_t* buffer, const std::string& command) {
+    std::size_t n = command.size() < PORT_READ_SIZE - 1 ? command.size() : PORT_READ_SIZE - 1;
+    std::memcpy(buffer, command.data(), n);
+    buffer[n] = CR;
+    port_write(buffer, n + 1);
+}
+
+// One answer into the command buffer. Bytes past what came are cleared, so
+// that a silent station is not taken for one that echoed the query.
+std::size_t receive(std::uint8_t* buffer) {
+    std::memset(buffer, 0, PORT_READ_SIZE);
+    std::size_t got = 0;
+    if (port_read_counted(buffer, &got) != 0)
+        got = 0;
+    return got;
+}
+
+void debug_box(const std::uint8_t* bytes) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Debug: %02x %02x %02x %02x", bytes[0], bytes[1], bytes[2],
+                  bytes[3]);
+    sys_message_box(vtext(VT_CAPTION_ERROR), text);
+}
+
+void port_box() {
+    sys_message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_PORT));
+}
+
+// Stores the port number of the form as the setting and opens it.
+int open_form_port() {
+    settings_set_port(form_port_number());
+    return port_open(settings_port());
+}
+
+// Asks socket n (0 or 1) and fills its controls. 0 when the answer was
+// refused: the Read ends.
+int read_socket(std::uint8_t* buffer, int n) {
+    const char digit = static_cast<char>('1' + n);
+    send(buffer, std::string("P") + digit);
+    std::size_t got = receive(buffer);
+    socket_config s = form_values().sockets[n];
+    int result = decode_socket_reply(buffer, got, digit, &s);
+    if (result == SOCKET_REPLY_REFUSED) {
+        debug_box(buffer);
+        return 0;
+    }
+    if (result == SOCKET_REPLY_BAD_CURRENTS)
+        debug_box(buffer + 8); // the currents keep what the form had
+    form_put_socket(n, s);
+    return 1;
+}
+
+std::string bytes3(char letter, int a, int b, int c) {
+    std::string s(1, letter);
+    s += static_cast<char>(bcd_byte(a));
+    s += static_cast<char>(bcd_byte(b));
+    s += static_cast<char>(bcd_byte(c));
+    return s;
+}
+} // namespace
+
+void station_read() {
+    std::uint8_t buffer[PORT_READ_SIZE] = {};
+    form_set_busy(1);
+    if (open_form_port() != 1) {
+        port_box();
+        form_set_busy(0);
+        return;
+    }
+
+    send(buffer, "L");
+    std::size_t got = receive(buffer);
+    int language = 0;
+    if (!read_language_answer(buffer, got, &language)) {
+        debug_box(buffer);
+        language = station_language_of(static_cast<char>(buffer[0]), static_cast<char>(buffer[1]));
+    }
+    form_set_list_index(VC_STATION_LANGUAGE, language);
+    form_set_progress(VC_PROGRESS, 3);
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+
+    send(buffer, "N");
+    got = receive(buffer);
+    unsigned long count = 0;
+    if (!read_count_answer(buffer, got, &count)) {
+        debug_box(buffer);
+        count = 1;
+    }
+    if (count == 0x2A || count == 0x2C) {
+        form_set_list_index(VC_MODE, count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS);
+    } else {
+        form_set_list_index(VC_MODE, MODE_SIMULTANEOUS);
+        form_set_checked(VC_SOCKET2, 0);
+        form_socket2_changed();
+    }
+    form_set_progress(VC_PROGRESS, 4);
+
+    for (int n = 0; n < 2; ++n) {
+        if (!read_socket(buffer, n)) {
+            port_close();
+            form_set_busy(0);
+            return;
+        }
+        form_set_progress(VC_PROGRESS, 5 + n);
+    }
+    form_set_progress(VC_PROGRESS, 7);
+    sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
+    port_close();
+    form_set_busy(0);
+}
+
+void station_write() {
+    station_config c = form_values();
+    checked_datetime dt;
+    check_failure failure;
+    if (!config_check(c, &dt, &failure)) {
+        sys_message_box(vtext(failure.caption_row), failure.text.c_str());
+        return;
+    }
+
+    std::uint8_t buffer[PORT_READ_SIZE] = {};
+    form_set_busy(1);
+    if (open_form_port() != 1) {
+        port_box();
+        form_set_busy(0);
+        return;
+    }
+    sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
+    if (dt.has_date) {
+        send(buffer, bytes3('D', dt.year % 100, dt.month, dt.day));
+        form_set_progress(VC_PROGRESS, 1);
+    }
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+    if (dt.has_time) {
+        send(buffer, bytes3('O', dt.hour, dt.minute, dt.second));
+        form_set_progress(VC_PROGRESS, 2);
+    }
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+
+    send(buffer, std::string("L") + encode_station_language(c.station_language));
+    form_set_progress(VC_PROGRESS, 3);
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+
+    // The check box as it is now, for the count and for socket 2.
+    const bool two = form_checked(VC_SOCKET2) != 0;
+    send(buffer, std::string("N") + encode_socket_count(two, c.operating_mode));
+    form_set_progress(VC_PROGRESS, 4);
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+
+    send(buffer, "P1" + encode_socket_block(c.sockets[0]));
+    form_set_progress(VC_PROGRESS, 5);
+    sys_sleep_ms(PAUSE_AFTER_SOCKET_1_MS);
+    if (two)
+        send(buffer, "P2" + encode_socket_block(c.sockets[1]));
+    form_set_progress(VC_PROGRESS, 6);
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+
+    send(buffer, "A00000000");
+    form_set_progress(VC_PROGRESS, 7);
+    form_set_busy(0);
+    sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
+    port_close();
+}
+
+void station_reboot() {
+    if (open_form_port() != 1) {
+        port_box();
+        return;
+    }
+    std::uint8_t buffer[PORT_READ_SIZE] = {};
+    sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
+    send(buffer, "R");
+    sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
+    port_close();
+}
