@@ -14,7 +14,7 @@ function(vm_reader_wine_test name)
                                           link_win32_base gtest_main)
     vm_warnings(${name})
     add_test(NAME ${name}
-             COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-reader-sim -- $<TARGET_FILE:${name}>)
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim reader -- $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
@@ -25,3 +25,14 @@ vm_reader_wine_test(card_wine_test)
 add_executable(reader-smoke tests/wine/reader_smoke.cpp)
 target_link_libraries(reader-smoke PRIVATE tandor_core link_win32_base)
 vm_warnings(reader-smoke)
+
+# The station operations with a recorded form, against the station simulator.
+add_library(wine_form_fake OBJECT tests/fakes/event_log.cpp tests/fakes/fake_form.cpp)
+target_include_directories(wine_form_fake PUBLIC tests/fakes link)
+add_executable(station_wine_test tests/wine/station_wine_test.cpp)
+target_link_libraries(station_wine_test PRIVATE velmor_core wine_form_fake wine_test_support
+                                                link_win32_base gtest_main)
+vm_warnings(station_wine_test)
+add_test(NAME station_wine_test
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim station -- $<TARGET_FILE:station_wine_test>)
+set_tests_properties(station_wine_test PROPERTIES TIMEOUT 300)

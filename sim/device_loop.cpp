@@ -1,8 +1,8 @@
 #include "device_loop.h"
 
 #include "control_server.h"
+#include "hex.h"
 #include "pty_device.h"
-#include "reader_frame.h"
 #include "sim_log.h"
 
 #include <cerrno>

@@ -1,7 +1,5 @@
 #include "reader_control.h"
 
-#include "pty_device.h"
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,17 +12,6 @@ bool parse_uid(const std::string& text, std::array<std::uint8_t, 4>* uid) {
 }
 
 namespace {
-bool parse_int(const std::string& text, int base, int* out) {
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    long v = std::strtol(text.c_str(), &end, base);
-    if (*end != '\0' || v < -1000000 || v > 1000000)
-        return false;
-    *out = static_cast<int>(v);
-    return true;
-}
-
 std::string block_hex(const std::array<std::uint8_t, SIM_BLOCK_BYTES>& b) {
     std::string s = to_hex(bytes(b.begin(), b.end()));
     std::string out;
@@ -83,15 +70,10 @@ std::string set_fault(reader_sim_state& s, const std::vector<std::string>& w) {
 
 std::string reader_control(reader_sim_state& s, const std::vector<std::string>& w,
                            std::vector<std::string>* out) {
-    if (w.empty())
-        return "empty command";
+    std::string error;
+    if (common_control(s, w, out, &error))
+        return error;
     const std::string& cmd = w[0];
-    if (s.log) {
-        std::string line;
-        for (auto& x : w)
-            line += (line.empty() ? "" : " ") + x;
-        s.log->write("CTL", line);
-    }
     if (cmd == "place") {
         std::array<std::uint8_t, 4> uid;
         if (w.size() < 2 || !parse_uid(w[1], &uid))
@@ -145,27 +127,5 @@ std::string reader_control(reader_sim_state& s, const std::vector<std::string>& 
     }
     if (cmd == "fault")
         return set_fault(s, w);
-    if (cmd == "line") {
-        termios t;
-        if (!s.pty || !s.pty->line_settings(&t))
-            return "no line";
-        out->push_back(describe_line(t));
-        return "";
-    }
-    if (cmd == "log") {
-        if (s.log)
-            for (auto& l : s.log->lines())
-                out->push_back(l);
-        return "";
-    }
-    if (cmd == "clear-log") {
-        if (s.log)
-            s.log->clear();
-        return "";
-    }
-    if (cmd == "quit") {
-        s.quit = true;
-        return "";
-    }
     return "unknown command " + cmd;
 }

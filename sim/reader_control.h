@@ -9,23 +9,16 @@
 //   fault KIND [ARG] [xN]         silence | cut N | split N | trickle MS | nak |
 //                                 status HEX | garbage HEX... ; xN: next N replies only
 //   fault none                    clear the fault
-//   line                          the line settings: "speed 19200 bits 8 parity none stop 1"
-//   log / clear-log               the log lines so far / forget them
-//   quit
+//   and the common commands (common_control.h)
 
+#include "common_control.h"
 #include "reader_model.h"
-#include "sim_log.h"
 
 #include <string>
 #include <vector>
 
-class pty_device;
-
-struct reader_sim_state {
+struct reader_sim_state : sim_common {
     reader_model reader;
-    sim_log* log = nullptr;
-    const class pty_device* pty = nullptr;
-    bool quit = false;
 };
 
 std::string reader_control(reader_sim_state& s, const std::vector<std::string>& words,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device_loop.h"
+#include "hex.h"
 
 std::uint8_t sim_bcc(const std::uint8_t* data, std::size_t count);
 
@@ -35,6 +36,3 @@ class frame_assembler {
 
 // Reply frame: SOH 'F' 'F' verdict c0 c1 body ETX BCC CR.
 bytes reply_frame(std::uint8_t verdict, const std::string& command, const std::string& body);
-
-std::string to_hex(const bytes& data);
-bool from_hex(const std::string& text, bytes* out);

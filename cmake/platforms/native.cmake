@@ -3,8 +3,10 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_library(sim_common STATIC
+    sim/common_control.cpp
     sim/control_server.cpp
     sim/device_loop.cpp
+    sim/hex.cpp
     sim/pty_device.cpp
     sim/sim_log.cpp)
 target_include_directories(sim_common PUBLIC sim)
@@ -20,6 +22,16 @@ vm_warnings(reader_sim_core)
 add_executable(reader-sim sim/reader_sim.cpp)
 target_link_libraries(reader-sim PRIVATE reader_sim_core)
 vm_warnings(reader-sim)
+
+add_library(station_sim_core STATIC
+    sim/station_control.cpp
+    sim/station_model.cpp)
+target_link_libraries(station_sim_core PUBLIC sim_common)
+vm_warnings(station_sim_core)
+
+add_executable(station-sim sim/station_sim.cpp)
+target_link_libraries(station-sim PRIVATE station_sim_core)
+vm_warnings(station-sim)
 
 add_executable(simctl sim/simctl.cpp)
 vm_warnings(simctl)
@@ -60,3 +72,5 @@ vm_unit_test(config_check_test tests/unit/config_check_test.cpp)
 target_link_libraries(config_check_test PRIVATE velmor_core)
 vm_unit_test(station_ops_test tests/unit/station_ops_test.cpp)
 target_link_libraries(station_ops_test PRIVATE velmor_core)
+vm_unit_test(station_sim_test tests/unit/station_sim_test.cpp)
+target_link_libraries(station_sim_test PRIVATE station_sim_core)
