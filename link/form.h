@@ -28,3 +28,13 @@ void form_set_progress(int control, int position);
 
 // Ask for the window to be painted again, with or without its background.
 void form_invalidate(int erase);
+
+// Paint the whole window at once, then invalidate it with its background.
+void form_repaint_now();
+
+// Give the main window the menu resource `menu_id`.
+void form_set_menu(int menu_id);
+
+// Run the COM port dialog of template `dialog_id`, modal, owned by the main
+// window (com_dialog.h holds what it does).
+void form_com_port_dialog(int dialog_id);

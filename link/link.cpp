@@ -1,5 +1,6 @@
 #include "link.h"
 
+#include "messages.h"
 #include "port.h"
 #include "serial.h"
 #include "system.h"
@@ -40,7 +41,7 @@ int link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
         return 0;
 
     if (port_write(frame, length) != 0)
-        sys_message_box("Error", "Error writing");
+        message_box("Error", "Error writing");
 
     // Only the last read counts: a read of fewer than 4 bytes is dropped and
     // read again from the start of the buffer, within the wait bound.

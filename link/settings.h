@@ -1,7 +1,35 @@
 #pragma once
-// The settings held in memory while a program runs: the port number (0: no
-// port chosen) and, through language.h, the language index. They are read
-// at start-up and saved at exit.
+// The two settings of each program, the port number and the language index,
+// read at start-up and saved when the main window is destroyed, under the
+// key of the program's profile.
 
+#include <string>
+
+// The port number in memory (0: no port chosen).
 int settings_port();
 void settings_set_port(int port);
+
+// Card writers: 1 while the configured port is open.
+int port_open_flag();
+void set_port_open_flag(int open);
+
+// The store, with the fixed messages of its failures.
+int settings_open(const char* path);
+int settings_close();
+int settings_write(const char* name, const char* text);
+// The stored text, or "" when absent or unreadable.
+std::string settings_read(const char* name);
+
+// Reads the port number and the language index. The card writers (profile
+// opens_port_at_start) open a stored port other than 0 and set the flag on
+// success; a failure is silent. A language that is not one number, or one
+// outside 0 to 3, gives Italian.
+void settings_load();
+
+// Closes the port of a card writer when the flag is set, then stores "Port"
+// as "COM%d" and "Lang" as "%d", with "Error writing registry" for each
+// value that could not be written.
+void settings_save();
+
+// "COM%d" read from a text: 1 with *port when it starts so.
+int scan_port_text(const char* text, int* port);

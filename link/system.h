@@ -11,3 +11,10 @@ std::int64_t sys_now_ms();
 
 // Modal message box, OK button only, no owner window. Texts are UTF-8.
 void sys_message_box(const char* caption, const char* text);
+
+struct local_time {
+    int year, month, day, hour, minute, second;
+};
+
+// The local date and time now.
+local_time sys_local_time();

@@ -19,3 +19,9 @@ std::int64_t sys_now_ms() {
     return static_cast<std::int64_t>(now.QuadPart / frequency * 1000 +
                                      now.QuadPart % frequency * 1000 / frequency);
 }
+
+local_time sys_local_time() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}

@@ -1,6 +1,7 @@
 #include "texts.h"
 
 #include "language.h"
+#include "messages.h"
 #include "profile.h"
 #include "system.h"
 
@@ -22,5 +23,5 @@ const char* localized(int block) {
 }
 
 void localized_message(int caption_block, int text_block) {
-    sys_message_box(localized(caption_block), localized(text_block));
+    message_box(localized(caption_block), localized(text_block));
 }

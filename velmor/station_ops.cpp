@@ -2,6 +2,7 @@
 
 #include "config_check.h"
 #include "form.h"
+#include "messages.h"
 #include "port.h"
 #include "settings.h"
 #include "setup_form.h"
@@ -38,11 +39,11 @@ void debug_box(const std::uint8_t* bytes) {
     char text[64];
     std::snprintf(text, sizeof text, "Debug: %02x %02x %02x %02x", bytes[0], bytes[1], bytes[2],
                   bytes[3]);
-    sys_message_box(vtext(VT_CAPTION_ERROR), text);
+    message_box(vtext(VT_CAPTION_ERROR), text);
 }
 
 void port_box() {
-    sys_message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_PORT));
+    message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_PORT));
 }
 
 // Stores the port number of the form as the setting and opens it.
@@ -133,7 +134,7 @@ void station_write() {
     checked_datetime dt;
     check_failure failure;
     if (!config_check(c, &dt, &failure)) {
-        sys_message_box(vtext(failure.caption_row), failure.text.c_str());
+        message_box(vtext(failure.caption_row), failure.text.c_str());
         return;
     }
 

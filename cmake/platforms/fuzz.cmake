@@ -4,7 +4,7 @@
 set(VM_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs under ctest")
 
 add_library(fakes OBJECT tests/fakes/event_log.cpp tests/fakes/fake_device.cpp
-                         tests/fakes/fake_form.cpp)
+                         tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
 target_include_directories(fakes PUBLIC tests/fakes)
 target_link_libraries(fakes PUBLIC link_core)
 

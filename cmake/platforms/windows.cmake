@@ -6,6 +6,7 @@
 # link order.
 add_library(link_win32_base OBJECT
     link/serial_win32.cpp
+    link/store_win32.cpp
     link/system_win32.cpp
     link/wide_win32.cpp)
 target_include_directories(link_win32_base PUBLIC link)

@@ -106,4 +106,14 @@ std::int64_t sys_now_ms() {
 void sys_message_box(const char* caption, const char* text) {
     dev().messages.push_back({caption, text});
     events().push_back(std::string("box ") + caption + "|" + text);
+    if (dev().on_message) {
+        auto during = dev().on_message;
+        dev().on_message = nullptr;
+        during();
+    }
+}
+
+local_time sys_local_time() {
+    const fake::local_time_value& t = dev().local;
+    return {t.year, t.month, t.day, t.hour, t.minute, t.second};
 }

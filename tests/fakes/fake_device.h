@@ -9,6 +9,7 @@
 #include "event_log.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ struct read_step {
     bytes data;
     int ms = 0;
     bool fail = false; // the read call itself fails
+};
+
+struct local_time_value {
+    int year, month, day, hour, minute, second;
 };
 
 struct message {
@@ -45,6 +50,10 @@ struct device {
     std::vector<int> sleeps;
     // message boxes
     std::vector<message> messages;
+    // run while a message box is "open" (as the timer would in its loop)
+    std::function<void()> on_message;
+    // the local time the clock gives
+    local_time_value local{2019, 3, 5, 14, 7, 9};
 };
 
 // The one fake device of the test process, reset by reset().

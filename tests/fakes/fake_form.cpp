@@ -73,3 +73,15 @@ void form_set_progress(int c, int position) {
 void form_invalidate(int erase) {
     log("invalidate " + std::to_string(erase));
 }
+
+void form_repaint_now() {
+    log("repaint");
+}
+
+void form_set_menu(int menu_id) {
+    log("menu " + std::to_string(menu_id));
+}
+
+void form_com_port_dialog(int dialog_id) {
+    log("dialog " + std::to_string(dialog_id));
+}

@@ -1,0 +1,30 @@
+#include "com_dialog.h"
+
+#include "port.h"
+#include "settings.h"
+#include "texts.h"
+
+#include <cstdio>
+
+const char* com_dialog_entry(int index) {
+    static char names[COM_DIALOG_PORTS][8];
+    if (index < 0 || index >= COM_DIALOG_PORTS)
+        return "";
+    std::snprintf(names[index], sizeof names[index], "COM%d", index + 1);
+    return names[index];
+}
+
+int com_dialog_selection() {
+    int port = settings_port();
+    return (port >= 1 && port <= COM_DIALOG_PORTS) ? port - 1 : -1;
+}
+
+void com_dialog_ok(int selected) {
+    settings_set_port(selected < 0 ? 0 : selected + 1);
+    if (port_open_flag() && port_close() == 1)
+        set_port_open_flag(0);
+    if (port_open(settings_port()) == 1)
+        set_port_open_flag(1);
+    else
+        localized_message(TXT_ERROR, TXT_PORT_ERROR);
+}

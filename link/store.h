@@ -1,0 +1,17 @@
+#pragma once
+// The per-machine key-value store seam (the registry under
+// HKEY_LOCAL_MACHINE on Windows). One key open at a time. No message boxes
+// here: failures are returned.
+
+#include <cstddef>
+
+// Creates the key, or opens it when it exists. 1 on success.
+int store_open(const char* path);
+void store_close();
+
+// Stores text under name as an expandable-string value. 1 on success.
+int store_write(const char* name, const char* text);
+
+// Reads the value name into buffer (at most size - 1 bytes and a
+// terminator). 1 on success; 0 when absent, unreadable, or longer.
+int store_read(const char* name, char* buffer, std::size_t size);

@@ -1,0 +1,135 @@
+#include "commands.h"
+
+#include "card_layout.h"
+#include "form.h"
+#include "language.h"
+#include "system.h"
+#include "texts.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+// Status 0: done; 1: "No card detected"; else "Failed operation".
+int judge_write(int status) {
+    if (status == 0)
+        return 1;
+    localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);
+    return 0;
+}
+
+void toggle_radio(int chosen, int other) {
+    if (form_checked(chosen))
+        return;
+    form_set_checked(chosen, 1);
+    form_set_checked(other, 0);
+}
+
+void toggle_delete_db() {
+    if (!form_checked(TC_DELETE_DB)) {
+        form_set_checked(TC_DELETE_DB, 1);
+        form_set_text(TC_DATETIME, "");
+        form_enable(TC_DATETIME, 0);
+    } else {
+        form_set_checked(TC_DELETE_DB, 0);
+        form_enable(TC_DATETIME, 1);
+    }
+}
+
+void fill_now(int control, bool with_seconds) {
+    local_time t = sys_local_time();
+    char text[64];
+    if (with_seconds)
+        std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", t.day, t.month, t.year,
+                      t.hour, t.minute, t.second);
+    else
+        std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d", t.day, t.month, t.year, t.hour);
+    form_set_text(control, text);
+}
+
+// The form texts as the fields hold them, at most 255 characters each.
+std::string field(int control) {
+    return form_text(control).substr(0, 255);
+}
+} // namespace
+
+void switch_language(int index) {
+    lang_set(index);
+    form_set_menu(MENU_FIRST + lang_get());
+    form_set_text(TC_WRITE, localized(TXT_WRITE_CARD));
+    form_repaint_now();
+}
+
+void write_card(tandor_state& s) {
+    s.card_present = 1;
+    char block[CARD_BLOCK_CHARS + 1];
+    int refused;
+    if (s.user_card)
+        refused = encode_user_block(field(TC_CODE).c_str(), field(TC_EXPIRY).c_str(),
+                                    field(TC_ACCESSES).c_str(), block);
+    else
+        refused = encode_master_block(form_checked(TC_PERSONAL), form_checked(TC_DELETE_DB),
+                                      field(TC_DATETIME).c_str(), block);
+    if (refused) {
+        localized_message(TXT_ATTENTION, refused);
+        s.card_present = 0;
+        return;
+    }
+    int status = 0;
+    if (block_write(&s.reader, 4, block, &status) != 0)
+        return;
+    if (judge_write(status))
+        s.written = 1;
+}
+
+void reset_card(tandor_state& s) {
+    int status = 0;
+    if (block_write(&s.reader, 4, "00000000000000000000000000000000", &status) != 0)
+        return;
+    if (judge_write(status)) {
+        s.user_card = 0;
+        s.master_card = 0;
+    }
+}
+
+void tandor_command(tandor_state& s, int id) {
+    switch (id) {
+    case TC_WRITE:
+        write_card(s);
+        break;
+    case TC_USER_CARD:
+        s.user_card = 1;
+        break;
+    case TC_MASTER_CARD:
+        s.master_card = 1;
+        break;
+    case TC_PERSONAL:
+        toggle_radio(TC_PERSONAL, TC_FREE);
+        break;
+    case TC_FREE:
+        toggle_radio(TC_FREE, TC_PERSONAL);
+        break;
+    case TC_DELETE_DB:
+        toggle_delete_db();
+        break;
+    case TC_UID:
+        form_set_text(TC_CODE, s.reader.uid_display);
+        break;
+    case TC_EXPIRY_NOW:
+        fill_now(TC_EXPIRY, false);
+        break;
+    case TC_DATETIME_NOW:
+        fill_now(TC_DATETIME, true);
+        break;
+    case TC_RESET:
+        reset_card(s);
+        break;
+    case CMD_COM_PORT:
+        form_com_port_dialog(DIALOG_COM_PORT_FIRST + lang_get());
+        break;
+    default:
+        if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
+            switch_language(id - CMD_LANGUAGE_FIRST);
+        break;
+    }
+}

@@ -1,0 +1,176 @@
+#include "poll.h"
+
+#include "card_layout.h"
+#include "form.h"
+#include "messages.h"
+#include "settings.h"
+#include "texts.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+const int k_form_controls[] = {TC_UID,       TC_EXPIRY_NOW, TC_WRITE,       TC_CODE,
+                               TC_ACCESSES,  TC_EXPIRY,     TC_PERSONAL,    TC_FREE,
+                               TC_DELETE_DB, TC_DATETIME,   TC_DATETIME_NOW};
+
+void hide_form_controls() {
+    for (int c : k_form_controls)
+        form_show(c, 0);
+}
+
+void show_write_button(const tandor_state& s) {
+    form_show(TC_WRITE, s.written ? 0 : 1);
+}
+
+void read_error_display(tandor_state& s, bool last_tick_error) {
+    if (last_tick_error)
+        return;
+    s.card_state = CARD_INVALID;
+    s.prompt_index = PROMPT_INVALID;
+    for (int c :
+         {TC_UID, TC_EXPIRY_NOW, TC_USER_CARD, TC_MASTER_CARD, TC_WRITE, TC_CODE, TC_ACCESSES,
+          TC_EXPIRY, TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
+        form_show(c, 0);
+    form_invalidate(1);
+}
+
+void blank_display(tandor_state& s, int previous) {
+    s.card_state = CARD_BLANK;
+    s.prompt_index = PROMPT_SELECT_TYPE;
+    if (previous == CARD_BLANK)
+        return;
+    form_show(TC_USER_CARD, 1);
+    form_enable(TC_MASTER_CARD, 0);
+    form_show(TC_MASTER_CARD, 1);
+    hide_form_controls();
+    form_show(TC_RESET, 0);
+    form_invalidate(0);
+}
+
+// 1 when the display is done, 0 when it ended in a read error.
+int user_display(tandor_state& s, int previous, const char* block) {
+    s.card_state = CARD_USER;
+    form_show(TC_USER_CARD, 0);
+    form_show(TC_MASTER_CARD, 0);
+    if (previous == CARD_BLANK) {
+        form_set_text(TC_CODE, "");
+        form_set_text(TC_ACCESSES, "");
+        form_set_text(TC_EXPIRY, "");
+    } else {
+        user_form_texts t;
+        if (decode_user_block(block, &t))
+            s.read_error = 1;
+        form_set_text(TC_CODE, t.card_code);
+        form_set_text(TC_ACCESSES, t.accesses);
+        form_set_text(TC_EXPIRY, t.expiry);
+    }
+    if (s.read_error)
+        return 0;
+    show_write_button(s);
+    for (int c : {TC_UID, TC_CODE, TC_ACCESSES, TC_EXPIRY, TC_EXPIRY_NOW})
+        form_show(c, 1);
+    form_invalidate(0);
+    return 1;
+}
+
+int master_display(tandor_state& s, int previous, const char* block) {
+    s.card_state = CARD_MASTER;
+    form_show(TC_USER_CARD, 0);
+    form_show(TC_MASTER_CARD, 0);
+    if (previous == CARD_BLANK) {
+        form_set_checked(TC_PERSONAL, 0);
+        form_set_checked(TC_FREE, 0);
+        form_set_checked(TC_DELETE_DB, 0);
+        form_set_text(TC_DATETIME, "");
+    } else {
+        master_form_state f{};
+        f.personal = form_checked(TC_PERSONAL);
+        f.free_mode = form_checked(TC_FREE);
+        f.delete_db = form_checked(TC_DELETE_DB);
+        std::string datetime = form_text(TC_DATETIME);
+        std::snprintf(f.datetime, sizeof f.datetime, "%s", datetime.c_str());
+        if (decode_master_block(block, &f))
+            s.read_error = 1;
+        form_set_checked(TC_PERSONAL, f.personal);
+        form_set_checked(TC_FREE, f.free_mode);
+        form_set_checked(TC_DELETE_DB, f.delete_db);
+        form_set_text(TC_DATETIME, f.datetime);
+        form_enable(TC_DATETIME, f.datetime_enabled);
+    }
+    if (s.read_error)
+        return 0;
+    for (int c : {TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
+        form_show(c, 1);
+    show_write_button(s);
+    form_invalidate(1);
+    return 1;
+}
+} // namespace
+
+void poll_tick(tandor_state& s) {
+    if (!port_open_flag() || message_box_open())
+        return;
+    const tandor_state before = s;
+    const int previous = s.card_state;
+
+    int status = 0;
+    if (card_detect(&s.reader, &status) != 0) {
+        s = before;
+        return;
+    }
+    const bool last_tick_error = s.read_error != 0;
+    s.read_error = 0;
+
+    if (status == READER_NO_CARD) {
+        s.card_state = CARD_NONE;
+        s.prompt_index = PROMPT_PLACE;
+        if (previous != CARD_NONE) {
+            for (int c : {TC_USER_CARD, TC_MASTER_CARD, TC_RESET})
+                form_show(c, 0);
+            if (s.card_present)
+                hide_form_controls();
+            s.user_card = 0;
+            s.master_card = 0;
+            s.card_present = 0;
+            form_invalidate(0);
+        }
+        return;
+    }
+    if (status != READER_CARD_PRESENT) {
+        s.read_error = before.read_error;
+        localized_message(TXT_ATTENTION, TXT_FAILED);
+        return;
+    }
+
+    s.card_present = 1;
+    char block[READER_BLOCK_CHARS + 1];
+    int read_status = 0;
+    if (block_read(&s.reader, 4, block, &read_status) != 0) {
+        s = before;
+        return;
+    }
+    if (read_status != 0) {
+        s.read_error = 1;
+        read_error_display(s, last_tick_error);
+        return;
+    }
+    classify_block(block, &s.user_card, &s.master_card);
+
+    // The form holds while the user edits it.
+    if (!s.written &&
+        ((s.user_card && previous == CARD_USER) || (s.master_card && previous == CARD_MASTER)))
+        return;
+
+    int done;
+    if (!s.user_card && !s.master_card) {
+        blank_display(s, previous);
+        return;
+    } else if (s.user_card) {
+        done = user_display(s, previous, block);
+    } else {
+        done = master_display(s, previous, block);
+    }
+    if (!done)
+        read_error_display(s, last_tick_error);
+}

@@ -1,0 +1,56 @@
+#include "fake_store.h"
+
+#include "event_log.h"
+#include "store.h"
+
+#include <cstring>
+
+namespace fake {
+
+store_state& store() {
+    static store_state s;
+    return s;
+}
+
+void reset_store() {
+    store() = store_state();
+}
+
+} // namespace fake
+
+using fake::store;
+
+int store_open(const char* path) {
+    fake::events().push_back(std::string("store-open ") + path);
+    if (store().open_fails) {
+        store().open_key.clear();
+        return 0;
+    }
+    store().open_key = path;
+    store().keys[path];
+    return 1;
+}
+
+void store_close() {
+    fake::events().push_back("store-close");
+    store().open_key.clear();
+}
+
+int store_write(const char* name, const char* text) {
+    fake::events().push_back(std::string("store-write ") + name + " " + text);
+    if (store().open_key.empty() || store().write_fails)
+        return 0;
+    store().keys[store().open_key][name] = text;
+    return 1;
+}
+
+int store_read(const char* name, char* buffer, std::size_t size) {
+    if (store().open_key.empty())
+        return 0;
+    auto& values = store().keys[store().open_key];
+    auto it = values.find(name);
+    if (it == values.end() || it->second.size() >= size)
+        return 0;
+    std::memcpy(buffer, it->second.c_str(), it->second.size() + 1);
+    return 1;
+}

@@ -1,0 +1,87 @@
+#pragma once
+// A card writer on a fake reader: replies made like the reader's, and the
+// state of the window after each tick.
+
+#include "event_log.h"
+#include "fake_device.h"
+#include "fake_form.h"
+#include "fake_store.h"
+#include "language.h"
+#include "link.h"
+#include "profile_tandor.h"
+#include "settings.h"
+#include "tandor_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// A reply frame: SOH F F ACK, command, body, ETX, BCC, CR.
+inline fake::bytes reader_reply(const std::string& cmd, const std::string& body,
+                                std::uint8_t verdict = 0x06) {
+    fake::bytes r = {0x01, 'F', 'F', verdict};
+    r.insert(r.end(), cmd.begin(), cmd.end());
+    r.insert(r.end(), body.begin(), body.end());
+    r.push_back(0x03);
+    r.push_back(link_bcc(r.data(), static_cast<int>(r.size())));
+    r.push_back(0x0D);
+    return r;
+}
+
+inline void reply_card(const char* uid = "0A1B2C3D") {
+    fake::script_read(reader_reply("18", std::string("0008") + uid));
+}
+inline void reply_no_card() {
+    fake::script_read(reader_reply("18", "01000000000000"));
+}
+inline void reply_detect_status(const char* status) {
+    fake::script_read(reader_reply("18", status));
+}
+inline void reply_block(const std::string& block) {
+    fake::script_read(reader_reply("19", "00" + block));
+}
+inline void reply_block_status(const char* status) {
+    fake::script_read(reader_reply("19", status));
+}
+inline void reply_write(const char* status) {
+    fake::script_read(reader_reply("1A", status));
+}
+
+const std::string k_blank(32, '0');
+const std::string k_user = "0A1B2C3DFFFFFFFFA514050319A5000F";
+const std::string k_master = "507007305923013112184D4153544552";
+
+class CardWriter : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fake::reset();
+        fake::reset_form();
+        fake::reset_store();
+        profile_set(&k_tandor_profile);
+        lang_set(LANG_ENGLISH);
+        s = tandor_state();
+        fake::dev().is_open = true;
+        set_port_open_flag(1);
+        // The controls as created: all hidden.
+        for (int c = 100; c <= 109; ++c)
+            fake::form()[c].shown = false;
+        for (int c = 1001; c <= 1004; ++c)
+            fake::form()[c].shown = false;
+    }
+    void TearDown() override {
+        set_port_open_flag(0);
+        lang_set(LANG_ITALIAN);
+        profile_set(nullptr);
+    }
+    bool shown(int c) { return fake::form()[c].shown; }
+    std::string text(int c) { return fake::form()[c].text; }
+    // The frames written to the reader, as their command codes and payloads.
+    std::vector<std::string> sent() {
+        std::vector<std::string> out;
+        for (const auto& w : fake::dev().writes)
+            out.push_back(std::string(w.begin() + 4, w.begin() + 6) +
+                          std::string(w.begin() + 6, w.end() - 3));
+        return out;
+    }
+    tandor_state s;
+};
