@@ -1,7 +1,7 @@
 #include "language.h"
 
 namespace {
-int g_lang = LANG_ITALIAN;
+int g_lang = LANGUAGE_ITALIAN;
 }
 
 int lang_get() {
@@ -9,5 +9,5 @@ int lang_get() {
 }
 
 void lang_set(int index) {
-    g_lang = (index >= 0 && index < LANG_COUNT) ? index : LANG_ITALIAN;
+    g_lang = (index >= 0 && index < LANGUAGE_COUNT) ? index : LANGUAGE_ITALIAN;
 }

@@ -2,7 +2,13 @@
 // The interface language index shared by the three programs:
 // 0 Italian, 1 English, 2 Spanish, 3 French.
 
-enum { LANG_ITALIAN = 0, LANG_ENGLISH = 1, LANG_SPANISH = 2, LANG_FRENCH = 3, LANG_COUNT = 4 };
+enum {
+    LANGUAGE_ITALIAN = 0,
+    LANGUAGE_ENGLISH = 1,
+    LANGUAGE_SPANISH = 2,
+    LANGUAGE_FRENCH = 3,
+    LANGUAGE_COUNT = 4
+};
 
 int lang_get();
 

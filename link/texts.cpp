@@ -11,7 +11,7 @@ const char* text_of_id(int id) {
         const string_table& table = p.tables[t];
         for (std::size_t i = 0; i < table.count; ++i) {
             const string_block& b = table.rows[i];
-            if (id >= b.block && id < b.block + LANG_COUNT && b.text[id - b.block])
+            if (id >= b.block && id < b.block + LANGUAGE_COUNT && b.text[id - b.block])
                 return b.text[id - b.block];
         }
     }

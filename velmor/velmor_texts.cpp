@@ -3,7 +3,7 @@
 #include "language.h"
 
 namespace {
-const char* const k_rows[VT_ROW_COUNT][LANG_COUNT] = {
+const char* const k_rows[VT_ROW_COUNT][LANGUAGE_COUNT] = {
     {"Impostazione:", "Settings:", "Ajuste:", "Mise:"},
     {"Data:", "Date:", "Dias:", "Date:"},
     {"Ora:", "Time:", "Horas:", "Heure:"},
@@ -69,7 +69,7 @@ const char* const k_rows[VT_ROW_COUNT][LANG_COUNT] = {
 } // namespace
 
 const char* vtext_in(int row, int lang) {
-    if (row < 0 || row >= VT_ROW_COUNT || lang < 0 || lang >= LANG_COUNT)
+    if (row < 0 || row >= VT_ROW_COUNT || lang < 0 || lang >= LANGUAGE_COUNT)
         return "";
     return k_rows[row][lang];
 }

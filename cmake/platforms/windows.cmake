@@ -1,5 +1,6 @@
 # Windows build: the Win32 layer, the three programs, and the test programs
 # that run under Wine.
+enable_language(RC)
 
 # Serial port, clock and text conversion: everything but what shows a window.
 # Object libraries, so that the core finds the seams it calls whatever the
@@ -14,22 +15,40 @@ target_compile_definitions(link_win32_base PUBLIC UNICODE _UNICODE WIN32_LEAN_AN
 vm_warnings(link_win32_base)
 
 add_library(link_win32 OBJECT
+    link/com_dialog_win32.cpp
+    link/form_win32.cpp
     link/message_win32.cpp
+    link/paint_win32.cpp
     link/shell_win32.cpp)
 target_link_libraries(link_win32 PUBLIC link_win32_base)
 vm_warnings(link_win32)
 
-function(vm_program name)
-    add_executable(${name} WIN32 ${ARGN})
-    target_link_libraries(${name} PRIVATE link_win32 link_win32_base)
+# The artwork, drawn by a script at build time.
+set(VM_ART_DIR ${CMAKE_BINARY_DIR}/art)
+set(VM_ART_FILES tandor_skin.bmp velmor_skin.bmp card_overlay.bmp clock48.bmp clock32.bmp
+                 tandor.ico velmor.ico)
+list(TRANSFORM VM_ART_FILES PREPEND ${VM_ART_DIR}/ OUTPUT_VARIABLE VM_ART_OUTPUTS)
+add_custom_command(OUTPUT ${VM_ART_OUTPUTS}
+                   COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/make-artwork ${VM_ART_DIR}
+                   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make-artwork
+                   COMMENT "Drawing the artwork")
+add_custom_target(artwork DEPENDS ${VM_ART_OUTPUTS})
+# windres reads the UTF-8 sources as code page 65001 and finds the artwork.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${VM_ART_DIR} -I ${CMAKE_SOURCE_DIR}/resources")
+
+function(vm_program name rc)
+    add_executable(${name} WIN32 ${ARGN} resources/${rc})
+    set_source_files_properties(resources/${rc} PROPERTIES OBJECT_DEPENDS "${VM_ART_OUTPUTS}")
+    add_dependencies(${name} artwork)
+    target_link_libraries(${name} PRIVATE link_win32 link_win32_base comctl32 msimg32)
     vm_warnings(${name})
 endfunction()
 
-vm_program(velmor velmor/main_win32.cpp)
+vm_program(velmor velmor.rc velmor/main_win32.cpp)
 target_link_libraries(velmor PRIVATE velmor_core)
-vm_program(tandor tandor/main_win32.cpp)
+vm_program(tandor tandor.rc tandor/main_win32.cpp tandor/window_win32.cpp)
 target_link_libraries(tandor PRIVATE tandor_core)
-vm_program(tandor-classic tandor-classic/main_win32.cpp)
+vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp)
 target_link_libraries(tandor-classic PRIVATE classic_core)
 
 # GoogleTest from Debian's source package, cross-compiled.

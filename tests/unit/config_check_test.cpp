@@ -34,8 +34,8 @@ std::string failure_of(const station_config& c, int* caption = nullptr) {
 
 class ConfigCheck : public ::testing::Test {
   protected:
-    void SetUp() override { lang_set(LANG_ENGLISH); }
-    void TearDown() override { lang_set(LANG_ITALIAN); }
+    void SetUp() override { lang_set(LANGUAGE_ENGLISH); }
+    void TearDown() override { lang_set(LANGUAGE_ITALIAN); }
 };
 
 TEST_F(ConfigCheck, ValidFormPassesAndHandsOverTheDateAndTime) {
@@ -153,7 +153,7 @@ TEST_F(ConfigCheck, CurrentMessageInEveryLanguage) {
         "Error en la toma 2: I max M3-S. Introducir un valor entre 6 y 16.",
         "Erreur sur la prise 2: I max M3-S. Entrez une valeur comprise entre 6 et 16.",
     };
-    for (int lang = 0; lang < LANG_COUNT; ++lang) {
+    for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
         lang_set(lang);
         int caption = -1;
         EXPECT_EQ(failure_of(cfg, &caption), expected[lang]);
@@ -196,7 +196,7 @@ TEST_F(ConfigCheck, FirstFailingRuleWins) {
 }
 
 TEST_F(ConfigCheck, SpanishDatetimeTextHasTwoBlanks) {
-    lang_set(LANG_SPANISH);
+    lang_set(LANGUAGE_SPANISH);
     station_config c = valid();
     c.date = "x";
     EXPECT_EQ(failure_of(c),

@@ -17,7 +17,7 @@ class LinkTransact : public ::testing::Test {
     void SetUp() override {
         fake::reset();
         profile_set(&k_tandor_profile);
-        lang_set(LANG_ITALIAN);
+        lang_set(LANGUAGE_ITALIAN);
         dev().is_open = true;
         std::memset(reply, 0xAA, sizeof reply);
     }
@@ -158,10 +158,10 @@ TEST_F(LinkCommand, FailureShowsTheDeviceErrorInTheCurrentLanguage) {
         const char* caption;
         const char* text;
     } cases[] = {
-        {LANG_ITALIAN, "Attenzione", "Problema generico con dispositivo"},
-        {LANG_ENGLISH, "Attention", "General error of the device"},
-        {LANG_SPANISH, "Atención", "Problema general del dispositivo"},
-        {LANG_FRENCH, "Attention", "Problème générique du dispositif"},
+        {LANGUAGE_ITALIAN, "Attenzione", "Problema generico con dispositivo"},
+        {LANGUAGE_ENGLISH, "Attention", "General error of the device"},
+        {LANGUAGE_SPANISH, "Atención", "Problema general del dispositivo"},
+        {LANGUAGE_FRENCH, "Attention", "Problème générique du dispositif"},
     };
     for (const auto& c : cases) {
         fake::reset();

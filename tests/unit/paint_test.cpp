@@ -32,7 +32,7 @@ TEST_F(Paint, PromptsByState) {
     s.user_card = 1;
     EXPECT_EQ(texts(paint_window(s)), std::vector<std::string>{"Invalid card"})
         << "no overlay while invalid, though a card is present";
-    lang_set(LANG_ITALIAN);
+    lang_set(LANGUAGE_ITALIAN);
     s.card_present = 0;
     s.prompt_index = PROMPT_PLACE;
     EXPECT_EQ(texts(paint_window(s)), std::vector<std::string>{"Poggiare la tessera sul lettore"});
@@ -58,7 +58,7 @@ TEST_F(Paint, UserCardForm) {
 }
 
 TEST_F(Paint, MasterCardFormInSpanish) {
-    lang_set(LANG_SPANISH);
+    lang_set(LANGUAGE_SPANISH);
     s.card_present = 1;
     s.master_card = 1;
     std::strcpy(s.reader.uid_display, "DEADBEEF");

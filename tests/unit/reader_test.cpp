@@ -40,7 +40,7 @@ class Reader : public ::testing::Test {
     void SetUp() override {
         fake::reset();
         profile_set(&k_tandor_profile);
-        lang_set(LANG_ENGLISH);
+        lang_set(LANGUAGE_ENGLISH);
         dev().is_open = true;
         std::strcpy(reader.uid, "0A1B2C3D");
         std::strcpy(reader.uid_display, "0A1B2C3D");

@@ -23,13 +23,13 @@ class Settings : public ::testing::Test {
         fake::reset();
         fake::reset_store();
         profile_set(&k_tandor_profile);
-        lang_set(LANG_ITALIAN);
+        lang_set(LANGUAGE_ITALIAN);
         settings_set_port(0);
         set_port_open_flag(0);
     }
     void TearDown() override {
         profile_set(nullptr);
-        lang_set(LANG_ITALIAN);
+        lang_set(LANGUAGE_ITALIAN);
         settings_set_port(0);
         set_port_open_flag(0);
     }
@@ -44,7 +44,7 @@ class Settings : public ::testing::Test {
 TEST_F(Settings, FirstRunOpensNoPortAndSavesCom0And0) {
     settings_load();
     EXPECT_EQ(settings_port(), 0);
-    EXPECT_EQ(lang_get(), LANG_ITALIAN);
+    EXPECT_EQ(lang_get(), LANGUAGE_ITALIAN);
     EXPECT_TRUE(dev().opened.empty());
     settings_save();
     EXPECT_EQ(store().keys["Software\\Tandor"]["Port"], "COM0");
@@ -57,7 +57,7 @@ TEST_F(Settings, StoredPortIsOpenedByTheCardWriters) {
     settings_load();
     EXPECT_EQ(dev().opened, strings{"COM3"});
     EXPECT_EQ(port_open_flag(), 1);
-    EXPECT_EQ(lang_get(), LANG_ENGLISH);
+    EXPECT_EQ(lang_get(), LANGUAGE_ENGLISH);
     EXPECT_EQ(fake::events_of("sleep"), (strings{"2000", "2000"}));
     settings_save();
     EXPECT_EQ(fake::events_of("close"), strings{""}) << "the port is closed at exit";
@@ -81,7 +81,7 @@ TEST_F(Settings, VelmorReadsButDoesNotOpen) {
     stored("COM12", "2", "Software\\Velmor");
     settings_load();
     EXPECT_EQ(settings_port(), 12);
-    EXPECT_EQ(lang_get(), LANG_SPANISH);
+    EXPECT_EQ(lang_get(), LANGUAGE_SPANISH);
     EXPECT_TRUE(dev().opened.empty());
     settings_save();
     EXPECT_EQ(store().keys["Software\\Velmor"]["Port"], "COM12") << "written back unchanged";
@@ -93,7 +93,7 @@ TEST_F(Settings, TheCardWritersShareTheirKey) {
     dev().open_result = 1;
     settings_load();
     EXPECT_EQ(dev().opened, strings{"\\\\.\\COM14"});
-    EXPECT_EQ(lang_get(), LANG_FRENCH);
+    EXPECT_EQ(lang_get(), LANGUAGE_FRENCH);
 }
 
 TEST_F(Settings, BadStoredValuesFallBack) {
@@ -175,7 +175,7 @@ TEST_F(ComDialog, OkClosesTheOldPortAndOpensTheChosenOne) {
 }
 
 TEST_F(ComDialog, OkWithoutAChoiceTriesPort0AndShowsTheError) {
-    lang_set(LANG_ENGLISH);
+    lang_set(LANGUAGE_ENGLISH);
     com_dialog_ok(-1);
     EXPECT_EQ(settings_port(), 0);
     EXPECT_EQ(port_open_flag(), 0);
@@ -183,7 +183,7 @@ TEST_F(ComDialog, OkWithoutAChoiceTriesPort0AndShowsTheError) {
 }
 
 TEST_F(ComDialog, FailedOpenKeepsTheNumberForTheNextStart) {
-    lang_set(LANG_FRENCH);
+    lang_set(LANGUAGE_FRENCH);
     settings_set_port(2);
     set_port_open_flag(1);
     dev().is_open = true;

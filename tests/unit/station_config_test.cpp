@@ -163,15 +163,15 @@ TEST(StationWire, UnreadableCurrentsKeepTheirTexts) {
 }
 
 TEST(StationTexts, OptionLabelsInEachLanguage) {
-    EXPECT_STREQ(vtext_in(k_station_languages.entries[0].label_row, LANG_ENGLISH), "Italian");
-    EXPECT_STREQ(vtext_in(k_socket_types.entries[TYPE_3C].label_row, LANG_ITALIAN), "Tipo 3C");
-    EXPECT_STREQ(vtext_in(k_meter_types.entries[METER_PULSE].label_row, LANG_FRENCH),
+    EXPECT_STREQ(vtext_in(k_station_languages.entries[0].label_row, LANGUAGE_ENGLISH), "Italian");
+    EXPECT_STREQ(vtext_in(k_socket_types.entries[TYPE_3C].label_row, LANGUAGE_ITALIAN), "Tipo 3C");
+    EXPECT_STREQ(vtext_in(k_meter_types.entries[METER_PULSE].label_row, LANGUAGE_FRENCH),
                  "Compteur d'impulsions");
-    EXPECT_STREQ(vtext_in(k_operating_modes.entries[MODE_ALTERNATE].label_row, LANG_SPANISH),
+    EXPECT_STREQ(vtext_in(k_operating_modes.entries[MODE_ALTERNATE].label_row, LANGUAGE_SPANISH),
                  "Alterno");
-    EXPECT_STREQ(vtext_in(VT_LABEL_OPERATING_MODE, LANG_SPANISH), "Funcionamento");
-    EXPECT_STREQ(vtext_in(VT_CAPTION_WARNING, LANG_SPANISH), "Atenciòn");
-    EXPECT_STREQ(vtext_in(VT_LABEL_WRITE, LANG_FRENCH), "Écrire");
+    EXPECT_STREQ(vtext_in(VT_LABEL_OPERATING_MODE, LANGUAGE_SPANISH), "Funcionamento");
+    EXPECT_STREQ(vtext_in(VT_CAPTION_WARNING, LANGUAGE_SPANISH), "Atenciòn");
+    EXPECT_STREQ(vtext_in(VT_LABEL_WRITE, LANGUAGE_FRENCH), "Écrire");
     EXPECT_STREQ(vtext_in(VT_LABEL_READ, 4), "") << "no fifth language";
 }
 } // namespace

@@ -27,7 +27,7 @@ class Station : public ::testing::Test {
         fake::reset();
         fake::reset_form();
         profile_set(&k_velmor_profile);
-        lang_set(LANG_ENGLISH);
+        lang_set(LANGUAGE_ENGLISH);
         settings_set_port(0);
         // The form as it starts, COM1 chosen.
         for (int c : {VC_STATION_LANGUAGE, VC_MODE, VC_TYPE_1, VC_LOCK_1, VC_CONTACTOR_1,
@@ -39,7 +39,7 @@ class Station : public ::testing::Test {
         form()[VC_PROGRESS].shown = false;
     }
     void TearDown() override {
-        lang_set(LANG_ITALIAN);
+        lang_set(LANGUAGE_ITALIAN);
         profile_set(nullptr);
     }
 
@@ -346,7 +346,7 @@ TEST_F(Station, ReadWhosePortFails) {
 }
 
 TEST_F(Station, PortBoxAndDebugBoxInItalian) {
-    lang_set(LANG_ITALIAN);
+    lang_set(LANGUAGE_ITALIAN);
     dev().open_result = 0;
     station_reboot();
     EXPECT_EQ(events_of("box"),

@@ -58,7 +58,7 @@ class CardWriter : public ::testing::Test {
         fake::reset_form();
         fake::reset_store();
         profile_set(&k_tandor_profile);
-        lang_set(LANG_ENGLISH);
+        lang_set(LANGUAGE_ENGLISH);
         s = tandor_state();
         fake::dev().is_open = true;
         set_port_open_flag(1);
@@ -70,7 +70,7 @@ class CardWriter : public ::testing::Test {
     }
     void TearDown() override {
         set_port_open_flag(0);
-        lang_set(LANG_ITALIAN);
+        lang_set(LANGUAGE_ITALIAN);
         profile_set(nullptr);
     }
     bool shown(int c) { return fake::form()[c].shown; }

@@ -171,7 +171,7 @@ TEST_F(WriteCard, ExpiryNowAlwaysPassesTheCheck) {
 
 TEST_F(WriteCard, LanguageMenu) {
     tandor_command(s, 3004);
-    EXPECT_EQ(lang_get(), LANG_FRENCH);
+    EXPECT_EQ(lang_get(), LANGUAGE_FRENCH);
     EXPECT_EQ(fake::events(), (strings{"menu 2004", "text 100 Ecrivez la carte", "repaint"}));
     tandor_command(s, 3001);
     EXPECT_EQ(text(TC_WRITE), "Scrivi carta");

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     const char* arg = argc > 1 ? argv[1] : std::getenv("SIM_COM");
     int port = arg ? std::atoi(arg) : 0;
     profile_set(&k_tandor_profile);
-    lang_set(LANG_ENGLISH);
+    lang_set(LANGUAGE_ENGLISH);
     std::printf("opening COM%d at 19200 bit/s (two waits of 2 s)...\n", port);
     if (port_open(port) != 1) {
         std::printf("cannot open COM%d\n", port);

@@ -26,7 +26,7 @@ class WineStation : public ::testing::Test {
         fake::events().clear();
         fake::reset_form();
         profile_set(&k_velmor_profile);
-        lang_set(LANG_ENGLISH);
+        lang_set(LANGUAGE_ENGLISH);
         sim_command("fault none");
         sim_command("set language=IT count=2C socket1=200SSN1610 socket2=200SSN1610");
         sim_command("clear-log");
@@ -36,7 +36,7 @@ class WineStation : public ::testing::Test {
         form()[VC_SOCKET2].checked = 1;
         form()[VC_COM_PORT].list_index = sim_com() - 1;
     }
-    void TearDown() override { lang_set(LANG_ITALIAN); }
+    void TearDown() override { lang_set(LANGUAGE_ITALIAN); }
 };
 
 TEST_F(WineStation, WriteExampleReachesTheStationByteForByte) {

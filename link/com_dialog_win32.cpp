@@ -1,0 +1,40 @@
+// The COM port dialog of the card writers on Win32.
+#include "com_dialog.h"
+#include "form.h"
+#include "form_win32.h"
+#include "wide.h"
+
+namespace {
+INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+    case WM_INITDIALOG: {
+        HWND list = GetDlgItem(dialog, COM_DIALOG_LIST);
+        for (int i = 0; i < COM_DIALOG_PORTS; ++i)
+            SendMessageW(list, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(widen(com_dialog_entry(i)).c_str()));
+        int selection = com_dialog_selection();
+        if (selection >= 0)
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (wp == IDOK) {
+            LRESULT i = SendDlgItemMessageW(dialog, COM_DIALOG_LIST, CB_GETCURSEL, 0, 0);
+            com_dialog_ok(i == CB_ERR ? -1 : static_cast<int>(i));
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        if (wp == IDCANCEL) {
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+} // namespace
+
+void form_com_port_dialog(int dialog_id) {
+    DialogBoxParamW(form_instance(), MAKEINTRESOURCEW(dialog_id), form_main(), com_dialog_proc, 0);
+}

@@ -1,0 +1,112 @@
+// The form seam on Win32 child windows.
+#include "form_win32.h"
+
+#include "form.h"
+#include "wide.h"
+
+#include <commctrl.h>
+#include <map>
+
+namespace {
+HWND g_main = nullptr;
+HINSTANCE g_instance = nullptr;
+std::map<int, HWND>& controls() {
+    static std::map<int, HWND> m;
+    return m;
+}
+} // namespace
+
+void form_set_main(HWND main, HINSTANCE instance) {
+    g_main = main;
+    g_instance = instance;
+}
+HWND form_main() {
+    return g_main;
+}
+HINSTANCE form_instance() {
+    return g_instance;
+}
+
+void form_register(int control, HWND child) {
+    controls()[control] = child;
+}
+
+HWND form_window(int control) {
+    auto it = controls().find(control);
+    return it == controls().end() ? nullptr : it->second;
+}
+
+HWND form_create(int control, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD ex_style,
+                 int x, int y, int w, int h, int id) {
+    HWND child =
+        CreateWindowExW(ex_style, cls, text, WS_CHILD | style, x, y, w, h, g_main,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
+    form_register(control, child);
+    return child;
+}
+
+void form_enable(int control, int on) {
+    EnableWindow(form_window(control), on ? TRUE : FALSE);
+}
+
+void form_show(int control, int on) {
+    ShowWindow(form_window(control), on ? SW_SHOW : SW_HIDE);
+}
+
+std::string form_text(int control) {
+    HWND w = form_window(control);
+    int n = GetWindowTextLengthW(w);
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    GetWindowTextW(w, &text[0], n + 1);
+    text.resize(static_cast<std::size_t>(n));
+    return narrow(text.c_str());
+}
+
+void form_set_text(int control, const char* text) {
+    SetWindowTextW(form_window(control), widen(text).c_str());
+}
+
+int form_checked(int control) {
+    return SendMessageW(form_window(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void form_set_checked(int control, int on) {
+    SendMessageW(form_window(control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int form_list_index(int control) {
+    LRESULT i = SendMessageW(form_window(control), CB_GETCURSEL, 0, 0);
+    return i == CB_ERR ? -1 : static_cast<int>(i);
+}
+
+void form_set_list_index(int control, int index) {
+    SendMessageW(form_window(control), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void form_set_list_entries(int control, const char* const* entries, int count) {
+    HWND w = form_window(control);
+    SendMessageW(w, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < count; ++i)
+        SendMessageW(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(entries[i]).c_str()));
+}
+
+void form_set_progress(int control, int position) {
+    SendMessageW(form_window(control), PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void form_invalidate(int erase) {
+    InvalidateRect(g_main, nullptr, erase ? TRUE : FALSE);
+}
+
+void form_repaint_now() {
+    RedrawWindow(g_main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    InvalidateRect(g_main, nullptr, TRUE);
+}
+
+void form_set_menu(int menu_id) {
+    HMENU old = GetMenu(g_main);
+    SetMenu(g_main, LoadMenuW(g_instance, MAKEINTRESOURCEW(menu_id)));
+    if (old)
+        DestroyMenu(old);
+    DrawMenuBar(g_main);
+}
