@@ -36,3 +36,24 @@ vm_warnings(station_wine_test)
 add_test(NAME station_wine_test
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim station -- $<TARGET_FILE:station_wine_test>)
 set_tests_properties(station_wine_test PROPERTIES TIMEOUT 300)
+
+# End-to-end: the real programs driven through their windows (under Xvfb
+# when there is no display).
+add_library(e2e_support OBJECT tests/e2e/automation_win32.cpp tests/e2e/e2e_support.cpp)
+target_include_directories(e2e_support PUBLIC tests/e2e tests/wine link)
+vm_warnings(e2e_support)
+
+function(vm_e2e_test name program sim)
+    add_executable(${name} tests/e2e/${name}.cpp)
+    target_link_libraries(${name} PRIVATE e2e_support wine_test_support link_core link_win32_base
+                                          gtest_main)
+    vm_warnings(${name})
+    add_dependencies(${name} ${program})
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim ${sim} -- $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600
+                         ENVIRONMENT "VM_PROGRAM=$<TARGET_FILE:${program}>;VM_SHOTS=${CMAKE_BINARY_DIR}/shots")
+endfunction()
+
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
+vm_e2e_test(tandor_e2e_test tandor reader)

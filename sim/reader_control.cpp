@@ -24,9 +24,17 @@ std::string block_hex(const std::array<std::uint8_t, SIM_BLOCK_BYTES>& b) {
 std::string set_fault(reader_sim_state& s, const std::vector<std::string>& w) {
     reader_fault f;
     std::size_t n = w.size();
-    if (n >= 3 && w[n - 1].size() > 1 && w[n - 1][0] == 'x') {
-        if (!parse_int(w[n - 1].substr(1), 10, &f.remaining) || f.remaining < 1)
-            return "bad count " + w[n - 1];
+    // Trailing options: "xN" (the next N replies), "on=CMD" (replies to CMD only).
+    while (n >= 3) {
+        const std::string& last = w[n - 1];
+        if (last.size() > 1 && last[0] == 'x') {
+            if (!parse_int(last.substr(1), 10, &f.remaining) || f.remaining < 1)
+                return "bad count " + last;
+        } else if (last.rfind("on=", 0) == 0 && last.size() == 5) {
+            f.command = last.substr(3);
+        } else {
+            break;
+        }
         --n;
     }
     const std::string kind = n > 1 ? w[1] : "";

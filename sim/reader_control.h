@@ -6,8 +6,9 @@
 //   remove                        take the card away
 //   dump                          the 64 blocks of the card, "NN HEX32" each
 //   block N                       one block, "HEX32"
-//   fault KIND [ARG] [xN]         silence | cut N | split N | trickle MS | nak |
-//                                 status HEX | garbage HEX... ; xN: next N replies only
+//   fault KIND [ARG] [xN] [on=CMD] silence | cut N | split N | trickle MS | nak |
+//                                 status HEX | garbage HEX... ; xN: the next N replies
+//                                 only; on=CMD: replies to that command only
 //   fault none                    clear the fault
 //   and the common commands (common_control.h)
 

@@ -120,9 +120,12 @@ bytes reader_model::plain_reply(const received_frame& f) {
 }
 
 std::vector<reply_chunk> reader_model::answer(const received_frame& frame) {
-    reader_fault f = fault_;
-    if (fault_.remaining > 0 && --fault_.remaining == 0)
-        fault_ = reader_fault();
+    reader_fault f;
+    if (fault_.command.empty() || fault_.command == frame.command) {
+        f = fault_;
+        if (fault_.remaining > 0 && --fault_.remaining == 0)
+            fault_ = reader_fault();
+    }
 
     // A status fault answers with the right fields but another status.
     bytes reply;

@@ -39,10 +39,11 @@ struct virtual_card {
 // How the next replies go wrong.
 struct reader_fault {
     enum kind_t { none, silence, cut, split, trickle, nak, status, garbage } kind = none;
-    int arg = 0;        // cut: bytes kept; split: bytes in the first part; trickle: ms between
-                        // bytes; status: the status value
-    bytes data;         // garbage: the bytes sent
-    int remaining = -1; // replies it applies to; -1 until cleared
+    int arg = 0;         // cut: bytes kept; split: bytes in the first part; trickle: ms between
+                         // bytes; status: the status value
+    bytes data;          // garbage: the bytes sent
+    int remaining = -1;  // replies it applies to; -1 until cleared
+    std::string command; // only replies to this command ("18", "19", "1A"); empty: all
 };
 
 class reader_model {

@@ -137,6 +137,20 @@ TEST_F(SimReader, FaultsShapeTheReply) {
 
     ASSERT_EQ(reader_control(s, {"fault", "none"}, &out), "");
     EXPECT_EQ(exchange(s.reader, "18", "").substr(2, 2), "00");
+
+    // A fault for one command leaves the others alone and counts only its own.
+    ASSERT_EQ(reader_control(s, {"fault", "status", "01", "x1", "on=1A"}, &out), "");
+    EXPECT_EQ(exchange(s.reader, "18", "").substr(2, 2), "00");
+    EXPECT_EQ(exchange(s.reader, "1A",
+                       "01020304"
+                       "00FFFFFFFFFFFF04" +
+                           std::string(32, '0')),
+              "1A01");
+    EXPECT_EQ(exchange(s.reader, "1A",
+                       "01020304"
+                       "00FFFFFFFFFFFF04" +
+                           std::string(32, '0')),
+              "1A00");
 }
 
 TEST(SimControl, PlaceDumpAndErrors) {

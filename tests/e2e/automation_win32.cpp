@@ -1,0 +1,331 @@
+#include "automation.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+std::wstring wide(const std::string& s) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, &w[0], n);
+    w.resize(w.size() - 1);
+    return w;
+}
+
+std::string utf8(const std::wstring& w) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n > 0 ? n : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], n, nullptr, nullptr);
+    s.resize(s.size() - 1);
+    return s;
+}
+
+struct find_main {
+    DWORD pid;
+    const wchar_t* cls;
+    HWND found;
+};
+
+BOOL CALLBACK find_main_proc(HWND w, LPARAM lp) {
+    auto* f = reinterpret_cast<find_main*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    wchar_t cls[64];
+    if (pid == f->pid && GetClassNameW(w, cls, 64) && lstrcmpW(cls, f->cls) == 0 &&
+        IsWindowVisible(w)) {
+        f->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct find_boxes {
+    DWORD pid;
+    std::vector<box>* out;
+};
+
+BOOL CALLBACK find_boxes_proc(HWND w, LPARAM lp) {
+    auto* f = reinterpret_cast<find_boxes*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    wchar_t cls[64];
+    if (pid == f->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 64) &&
+        lstrcmpW(cls, L"#32770") == 0) {
+        box b;
+        b.hwnd = w;
+        b.caption = text_of(w);
+        HWND message = GetDlgItem(w, 0xFFFF);
+        if (message)
+            b.text = text_of(message);
+        f->out->push_back(b);
+    }
+    return TRUE;
+}
+
+struct find_child {
+    const wchar_t* cls;
+    POINT at;
+    HWND found;
+};
+
+BOOL CALLBACK find_child_proc(HWND w, LPARAM lp) {
+    auto* f = reinterpret_cast<find_child*>(lp);
+    wchar_t cls[64];
+    RECT r;
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    if (GetClassNameW(w, cls, 64) && lstrcmpiW(cls, f->cls) == 0 && r.left == f->at.x &&
+        r.top == f->at.y) {
+        f->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+bool program::start(const std::wstring& exe, const wchar_t* cls) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    std::wstring cmd = L"\"" + exe + L"\"";
+    if (!CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
+        return false;
+    find_main f{pi.dwProcessId, cls, nullptr};
+    wait_for(
+        [&] {
+            EnumWindows(find_main_proc, reinterpret_cast<LPARAM>(&f));
+            return f.found != nullptr;
+        },
+        30000);
+    main = f.found;
+    return main != nullptr;
+}
+
+bool program::close() {
+    if (!pi.hProcess)
+        return true;
+    if (main)
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    bool ended = WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0;
+    GetExitCodeProcess(pi.hProcess, &exit_code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    pi = PROCESS_INFORMATION{};
+    main = nullptr;
+    return ended;
+}
+
+program::~program() {
+    if (pi.hProcess) {
+        TerminateProcess(pi.hProcess, 99);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+}
+
+HWND program::child(int id) const {
+    return GetDlgItem(main, id);
+}
+
+HWND program::child_at(const wchar_t* cls, int x, int y) const {
+    find_child f{cls, {x, y}, nullptr};
+    EnumChildWindows(main, find_child_proc, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
+void program::command(int id) const {
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void program::click(HWND button) const {
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+std::string text_of(HWND w) {
+    wchar_t buffer[1024] = {};
+    SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
+                        nullptr);
+    return utf8(buffer);
+}
+
+void type_into(HWND edit, const std::string& text) {
+    std::wstring w = wide(text);
+    SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_NORMAL, 5000,
+                        nullptr);
+}
+
+bool visible(HWND w) {
+    return w && IsWindowVisible(w);
+}
+bool enabled(HWND w) {
+    return w && IsWindowEnabled(w);
+}
+
+int checked(HWND button) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &result);
+    return result == BST_CHECKED;
+}
+
+std::vector<std::string> menu_resource_texts(const std::wstring& exe, int id) {
+    std::vector<std::string> out;
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMENU bar = module ? LoadMenuW(module, MAKEINTRESOURCEW(id)) : nullptr;
+    wchar_t buffer[128];
+    if (bar && GetMenuStringW(bar, 0, buffer, 128, MF_BYPOSITION)) {
+        out.push_back(utf8(buffer));
+        HMENU drop = GetSubMenu(bar, 0);
+        for (int i = 0; i < GetMenuItemCount(drop); ++i) {
+            GetMenuStringW(drop, static_cast<UINT>(i), buffer, 128, MF_BYPOSITION);
+            out.push_back(utf8(buffer));
+            HMENU sub = GetSubMenu(drop, i);
+            for (int j = 0; sub && j < GetMenuItemCount(sub); ++j) {
+                GetMenuStringW(sub, static_cast<UINT>(j), buffer, 128, MF_BYPOSITION);
+                out.push_back(utf8(buffer));
+            }
+        }
+    }
+    if (bar)
+        DestroyMenu(bar);
+    if (module)
+        FreeLibrary(module);
+    return out;
+}
+
+unsigned long long menu_bar_print(HWND main) {
+    POINT origin = {0, 0};
+    ClientToScreen(main, &origin);
+    int height = GetSystemMetrics(SM_CYMENU);
+    unsigned long long print = 1469598103934665603ULL;
+    HDC screen = GetDC(nullptr);
+    for (int y = origin.y - height; y < origin.y; ++y)
+        for (int x = origin.x; x < origin.x + 200; ++x) {
+            print ^= GetPixel(screen, x, y);
+            print *= 1099511628211ULL;
+        }
+    ReleaseDC(nullptr, screen);
+    return print;
+}
+
+std::vector<box> open_boxes(DWORD pid) {
+    std::vector<box> out;
+    find_boxes f{pid, &out};
+    EnumWindows(find_boxes_proc, reinterpret_cast<LPARAM>(&f));
+    return out;
+}
+
+box wait_box(DWORD pid, int timeout_ms) {
+    box found;
+    wait_for(
+        [&] {
+            std::vector<box> boxes = open_boxes(pid);
+            if (boxes.empty())
+                return false;
+            found = boxes.front();
+            return true;
+        },
+        timeout_ms);
+    return found;
+}
+
+bool answer_box(const box& b, int id) {
+    if (!b.hwnd)
+        return false;
+    HWND button = GetDlgItem(b.hwnd, id);
+    PostMessageW(b.hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return wait_for([&] { return !IsWindow(b.hwnd) || !IsWindowVisible(b.hwnd); });
+}
+
+std::string reg_read(const char* key, const char* name) {
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
+        return "";
+    char buffer[512] = {};
+    DWORD size = sizeof buffer - 1;
+    LONG rc = RegQueryValueExA(k, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(k);
+    return rc == ERROR_SUCCESS ? std::string(buffer) : std::string();
+}
+
+void reg_write(const char* key, const char* name, const char* value) {
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>(lstrlenA(value) + 1));
+    RegCloseKey(k);
+}
+
+void reg_delete_key(const char* key) {
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
+}
+
+COLORREF pixel(HWND main, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(main, &p);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+int red_pixels(HWND main, int left, int top, int right, int bottom) {
+    int count = 0;
+    HDC screen = GetDC(nullptr);
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            POINT p = {x, y};
+            ClientToScreen(main, &p);
+            COLORREF c = GetPixel(screen, p.x, p.y);
+            if (GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 80)
+                ++count;
+        }
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+bool screenshot(HWND main, const std::string& path) {
+    RECT r;
+    GetClientRect(main, &r);
+    POINT origin = {0, 0};
+    ClientToScreen(main, &origin);
+    int w = r.right, h = r.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(mem, old);
+    GdiFlush();
+    DWORD row = static_cast<DWORD>((w * 3 + 3) & ~3);
+    DWORD size = row * static_cast<DWORD>(h);
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + size;
+    bool ok = false;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 &&
+             std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+             std::fwrite(bits, size, 1, f) == 1;
+        std::fclose(f);
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}

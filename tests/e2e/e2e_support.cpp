@@ -1,0 +1,56 @@
+#include "e2e_support.h"
+
+#include "link.h"
+
+#include <cstdio>
+
+namespace {
+std::wstring windows_path(const std::string& unix_path) {
+    std::wstring w = L"Z:";
+    for (char c : unix_path)
+        w += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return w;
+}
+
+int hex_value(char c) {
+    return c <= '9' ? c - '0' : c - 'A' + 10;
+}
+} // namespace
+
+std::wstring program_path() {
+    return windows_path(env("VM_PROGRAM"));
+}
+
+bool shot(HWND main, const std::string& name) {
+    std::string dir = env("VM_SHOTS");
+    if (dir.empty())
+        return false;
+    std::string path;
+    for (char c : "Z:" + dir + "/" + name + ".bmp")
+        path += c == '/' ? '\\' : c;
+    return screenshot(main, path);
+}
+
+std::vector<std::string> frames_of(const std::string& cmd) {
+    std::vector<std::string> out;
+    for (const std::string& hex : sim_log_of("RX")) {
+        std::string bytes;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 3)
+            bytes += static_cast<char>(hex_value(hex[i]) * 16 + hex_value(hex[i + 1]));
+        if (bytes.size() >= 9 && bytes.compare(4, 2, cmd) == 0)
+            out.push_back(bytes.substr(6, bytes.size() - 9));
+    }
+    return out;
+}
+
+std::string frame_hex(const std::string& cmd, const std::string& payload) {
+    std::uint8_t frame[LINK_FRAME_SIZE];
+    std::size_t n = link_frame(frame, cmd.c_str(), payload.c_str());
+    std::string hex;
+    char b[4];
+    for (std::size_t i = 0; i < n; ++i) {
+        std::snprintf(b, sizeof b, i ? " %02X" : "%02X", frame[i]);
+        hex += b;
+    }
+    return hex;
+}

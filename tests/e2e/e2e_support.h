@@ -1,0 +1,22 @@
+#pragma once
+// What the end-to-end tests of the programs share.
+
+#include "automation.h"
+#include "sim_client.h"
+
+#include <string>
+
+// The Windows path of the program under test (VM_PROGRAM, a Unix path).
+std::wstring program_path();
+
+// Saves a screenshot of the main window as SHOTS/name.bmp when VM_SHOTS
+// names a folder (a Unix path); returns whether one was taken.
+bool shot(HWND main, const std::string& name);
+
+// The frames the simulator received since its log was last cleared whose
+// command is `cmd`, as their payload text.
+std::vector<std::string> frames_of(const std::string& cmd);
+
+// The hex of a command frame with this command and payload, as the
+// simulator logs it.
+std::string frame_hex(const std::string& cmd, const std::string& payload);

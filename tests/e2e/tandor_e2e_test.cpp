@@ -1,0 +1,302 @@
+// tandor.exe driven through its window under Wine, against the simulated
+// card reader: what the user sees, what reaches the reader, what is stored.
+#include "e2e_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+using strings = std::vector<std::string>;
+
+const char k_key[] = "Software\\Tandor";
+const char k_uid[] = "0A1B2C3D";
+const std::string k_user_block = "0A1B2C3DFFFFFFFFA514050319A5000F";
+const std::string k_master_block = "507007305923013112184D4153544552";
+
+enum {
+    WRITE = 100,
+    USER_CARD = 101,
+    MASTER_CARD = 102,
+    PERSONAL = 103,
+    FREE = 104,
+    DELETE_DB = 105,
+    UID = 106,
+};
+
+class Tandor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sim_command("fault none");
+        sim_command("remove");
+        sim_command("clear-log");
+        reg_delete_key(k_key);
+    }
+    void TearDown() override { app.close(); }
+
+    // Starts tandor with the simulator's port (or none) and a language.
+    void start(bool with_port, const char* lang = "1") {
+        if (with_port)
+            reg_write(k_key, "Port", ("COM" + std::to_string(sim_com())).c_str());
+        reg_write(k_key, "Lang", lang);
+        ASSERT_TRUE(app.start(program_path(), L"TandorClass"));
+    }
+    void place(const std::string& block4) {
+        sim_command(std::string("place ") + k_uid + " 4=" + block4);
+    }
+
+    HWND code() { return app.child_at(L"EDIT", 322, 100); }
+    HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
+    HWND expiry() { return app.child_at(L"EDIT", 322, 223); }
+    HWND datetime() { return app.child_at(L"EDIT", 250, 223); }
+
+    // The card overlay is painted: its pale header band instead of the skin.
+    bool overlay_painted() {
+        COLORREF c = pixel(app.main, 300, 40);
+        return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;
+    }
+
+    // A message box comes; returns it after pressing OK.
+    box expect_box() {
+        box b = wait_box(app.pi.dwProcessId);
+        EXPECT_NE(b.hwnd, nullptr) << "no message box came";
+        answer_box(b);
+        return b;
+    }
+
+    program app;
+};
+
+TEST(TandorResources, MenusOfTheFourLanguages) {
+    EXPECT_EQ(menu_resource_texts(program_path(), 2001),
+              (strings{"Opzioni", "Lingua", "Italiano", "Inglese", "Spagnolo", "Francese",
+                       "Porta COM..."}));
+    EXPECT_EQ(menu_resource_texts(program_path(), 2002),
+              (strings{"Options", "Language...", "Italian", "English", "Spanish", "French",
+                       "Set COM port..."}));
+    EXPECT_EQ(menu_resource_texts(program_path(), 2003),
+              (strings{"Opciones", "Idioma...", "Italiano", "Inglés", "Español", "Francés",
+                       "Puerto COM..."}));
+    EXPECT_EQ(menu_resource_texts(program_path(), 2004),
+              (strings{"Options", "Langue...", "Italien", "Anglais", "Espagnol", "Français",
+                       "Port COM..."}));
+}
+
+TEST_F(Tandor, FirstStartWithNoSettings) {
+    ASSERT_TRUE(app.start(program_path(), L"TandorClass"));
+    EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi carta");
+    Sleep(1200); // three ticks: none may talk to the reader
+    EXPECT_TRUE(sim_log_of("RX").empty());
+    EXPECT_FALSE(overlay_painted());
+    shot(app.main, "tandor-first-start");
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(app.exit_code, 0u);
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM0");
+    EXPECT_EQ(reg_read(k_key, "Lang"), "0");
+}
+
+TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
+    place(std::string(32, '0'));
+    start(true);
+    ASSERT_TRUE(wait_for([&] { return visible(app.child(USER_CARD)); }));
+    EXPECT_TRUE(enabled(app.child(USER_CARD)));
+    EXPECT_TRUE(visible(app.child(MASTER_CARD)));
+    EXPECT_FALSE(enabled(app.child(MASTER_CARD)));
+    EXPECT_FALSE(visible(app.child(WRITE)));
+    EXPECT_FALSE(overlay_painted()) << "\"Select type card\" is a prompt";
+    shot(app.main, "tandor-blank-card");
+
+    app.click(app.child(USER_CARD));
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    EXPECT_EQ(text_of(code()), "");
+    EXPECT_EQ(text_of(accesses()), "");
+    EXPECT_EQ(text_of(expiry()), "");
+    EXPECT_TRUE(visible(app.child(WRITE)));
+    EXPECT_EQ(text_of(app.child(WRITE)), "Write card");
+    ASSERT_TRUE(wait_for([&] { return overlay_painted(); }));
+
+    type_into(code(), "c0ffee42");
+    type_into(expiry(), "28/02/2031 24");
+    type_into(accesses(), "1234");
+    sim_command("clear-log");
+    app.click(app.child(WRITE));
+    const std::string payload = "0A1B2C3D00FFFFFFFFFFFF04C0FFEE42FFFFFFFFA524280231A504D2";
+    ASSERT_TRUE(wait_for([&] { return !frames_of("1A").empty(); }));
+    EXPECT_EQ(frames_of("1A"), strings{payload});
+    EXPECT_EQ(payload.size(), 56u);
+    EXPECT_EQ(sim_command("block 4"), strings{payload.substr(24)});
+
+    // The next tick reads the card again, hides the button, and the painting
+    // shows "Written card" once.
+    ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
+    ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
+    EXPECT_EQ(text_of(code()), "C0FFEE42");
+    shot(app.main, "tandor-written-card");
+    InvalidateRect(app.main, nullptr, TRUE);
+    ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
+    EXPECT_TRUE(overlay_painted());
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
+}
+
+TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
+    place(k_user_block);
+    start(true);
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    EXPECT_EQ(text_of(code()), "0A1B2C3D");
+    EXPECT_EQ(text_of(expiry()), "05/03/2019 14");
+    EXPECT_EQ(text_of(accesses()), "15");
+    EXPECT_TRUE(visible(app.child(UID)));
+    shot(app.main, "tandor-user-card");
+
+    type_into(accesses(), "77");
+    sim_command("clear-log");
+    ASSERT_TRUE(wait_for([&] { return frames_of("19").size() >= 3; }));
+    EXPECT_EQ(text_of(accesses()), "77") << "the form holds while the card stays";
+
+    sim_command("remove");
+    ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
+    EXPECT_FALSE(visible(app.child(WRITE)));
+    EXPECT_FALSE(visible(app.child(UID)));
+    ASSERT_TRUE(wait_for([&] { return !overlay_painted(); }));
+
+    place(k_master_block);
+    ASSERT_TRUE(wait_for([&] { return visible(datetime()); }));
+    EXPECT_EQ(checked(app.child(PERSONAL)), 1);
+    EXPECT_EQ(checked(app.child(FREE)), 0);
+    EXPECT_EQ(checked(app.child(DELETE_DB)), 0);
+    EXPECT_EQ(text_of(datetime()), "31/12/2018 23:59:30");
+    EXPECT_FALSE(visible(code()));
+    shot(app.main, "tandor-master-card");
+
+    sim_command("remove");
+    ASSERT_TRUE(wait_for([&] { return !visible(datetime()); }));
+    place("0000000000000000000000000000000F"); // expiry marker 00: no layout
+    Sleep(1000);
+    for (int id : {WRITE, USER_CARD, MASTER_CARD, UID, PERSONAL})
+        EXPECT_FALSE(visible(app.child(id))) << id;
+    EXPECT_FALSE(visible(code()));
+    EXPECT_FALSE(overlay_painted()) << "\"Invalid card\" is a prompt";
+    shot(app.main, "tandor-invalid-card");
+}
+
+TEST_F(Tandor, RefusedTextsWriteNothing) {
+    place(k_user_block);
+    start(true);
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    struct {
+        const char* code;
+        const char* expiry;
+        const char* accesses;
+        const char* message;
+    } cases[] = {
+        {"123", "", "", "Invalid card code: please enter 8 hexadecimal digits (0-9, A-F)"},
+        {"", "1/02/2019 10", "", "Invalid date: please check the format dd/mm/yyyy hh"},
+        {"", "", "65536", "Invalid number of accesses: please enter a number from 0 to 65535"},
+    };
+    sim_command("clear-log");
+    for (const auto& c : cases) {
+        type_into(code(), c.code);
+        type_into(expiry(), c.expiry);
+        type_into(accesses(), c.accesses);
+        app.click(app.child(WRITE));
+        box b = expect_box();
+        EXPECT_EQ(b.caption, "Attention");
+        EXPECT_EQ(b.text, c.message);
+    }
+    Sleep(500);
+    EXPECT_TRUE(frames_of("1A").empty());
+    EXPECT_EQ(sim_command("block 4"), strings{k_user_block});
+}
+
+TEST_F(Tandor, ReaderFailuresShowOneBoxAtATime) {
+    place(k_user_block);
+    start(true);
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+
+    sim_command("fault status 01 on=1A");
+    app.click(app.child(WRITE));
+    EXPECT_EQ(expect_box().text, "No card detected");
+    sim_command("fault status 05 on=1A");
+    app.click(app.child(WRITE));
+    EXPECT_EQ(expect_box().text, "Failed operation");
+
+    // A reader stuck on a failure status: one box, and no ticks while it is open.
+    sim_command("fault status 02 on=18");
+    box b = wait_box(app.pi.dwProcessId);
+    ASSERT_NE(b.hwnd, nullptr);
+    EXPECT_EQ(b.text, "Failed operation");
+    sim_command("clear-log");
+    Sleep(1500);
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "polling holds off while the box is open";
+    EXPECT_EQ(open_boxes(app.pi.dwProcessId).size(), 1u);
+    sim_command("fault none");
+    answer_box(b);
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "and resumes after";
+
+    // A reader that stops answering.
+    sim_command("fault silence");
+    box silent = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(silent.caption, "Attention");
+    EXPECT_EQ(silent.text, "General error of the device");
+    Sleep(1000);
+    EXPECT_EQ(open_boxes(app.pi.dwProcessId).size(), 1u);
+    sim_command("fault none");
+    answer_box(silent);
+    EXPECT_TRUE(visible(code())) << "a failed exchange changes nothing";
+}
+
+TEST_F(Tandor, ComPortDialogAndLanguagesAreKept) {
+    start(false, "0");
+    app.command(6002);
+    box dialog = wait_box(app.pi.dwProcessId);
+    ASSERT_NE(dialog.hwnd, nullptr);
+    EXPECT_EQ(dialog.caption, "Configurazione porta COM");
+    HWND list = GetDlgItem(dialog.hwnd, 4001);
+    EXPECT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 32);
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(text_of(GetDlgItem(dialog.hwnd, 2)), "Annulla");
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(sim_com() - 1), 0);
+    answer_box(dialog, IDCANCEL);
+    Sleep(800);
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "Cancel changes nothing";
+
+    app.command(6002);
+    dialog = wait_box(app.pi.dwProcessId);
+    SendMessageW(GetDlgItem(dialog.hwnd, 4001), CB_SETCURSEL, static_cast<WPARAM>(sim_com() - 1),
+                 0);
+    answer_box(dialog, IDOK);
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "polling starts";
+    EXPECT_EQ(sim_command("line"), strings{"speed 19200 bits 8 parity none stop 1"});
+
+    app.command(6002);
+    dialog = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(SendMessageW(GetDlgItem(dialog.hwnd, 4001), CB_GETCURSEL, 0, 0), sim_com() - 1);
+    SendMessageW(GetDlgItem(dialog.hwnd, 4001), CB_SETCURSEL, 8, 0); // COM9: nothing there
+    answer_box(dialog, IDOK);
+    box error = wait_box(app.pi.dwProcessId, 20000);
+    EXPECT_EQ(error.caption, "Errore");
+    EXPECT_EQ(error.text, "Errore durante l'apertura della porta COM selezionata!");
+    answer_box(error);
+
+    const unsigned long long italian_menu = menu_bar_print(app.main);
+    app.command(3002);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(WRITE)) == "Write card"; }));
+    ASSERT_TRUE(wait_for([&] { return menu_bar_print(app.main) != italian_menu; }))
+        << "the menu bar changes at once";
+    app.command(3004);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(WRITE)) == "Ecrivez la carte"; }));
+    Sleep(300);
+    const unsigned long long french_menu = menu_bar_print(app.main);
+    shot(app.main, "tandor-french");
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(k_key, "Lang"), "3");
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM9");
+
+    ASSERT_TRUE(app.start(program_path(), L"TandorClass"));
+    EXPECT_EQ(text_of(app.child(WRITE)), "Ecrivez la carte");
+    EXPECT_TRUE(wait_for([&] { return menu_bar_print(app.main) == french_menu; }))
+        << "the French menu again after a restart";
+    EXPECT_NE(french_menu, italian_menu);
+}
+} // namespace
