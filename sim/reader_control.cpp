@@ -100,6 +100,31 @@ std::string reader_control(reader_sim_state& s, const std::vector<std::string>& 
         s.reader.place(card);
         return "";
     }
+    if (cmd == "card") {
+        // Ready-made cards for trying the card writers by hand.
+        static const struct {
+            const char* name;
+            const char* uid;
+            const char* block4;
+            const char* block5;
+        } k_cards[] = {
+            {"blank", "0A1B2C3D", "00000000000000000000000000000000", nullptr},
+            {"user", "1B2C3D4E", "C0FFEE42FFFFFFFFA514050319A5000F", nullptr},
+            {"master", "2C3D4E5F", "507007305923013112184D4153544552", nullptr},
+            {"invalid", "3D4E5F60", "0000000000000000000000000000000F", nullptr},
+            {"classic", "4E5F6071", "01234567890315121400000000000000",
+             "0F000000F0FFFFFF0F00000001FE01FE"},
+        };
+        for (const auto& c : k_cards) {
+            if (w.size() != 2 || w[1] != c.name)
+                continue;
+            std::vector<std::string> place = {"place", c.uid, std::string("4=") + c.block4};
+            if (c.block5)
+                place.push_back(std::string("5=") + c.block5);
+            return reader_control(s, place, out);
+        }
+        return "card blank | user | master | invalid | classic";
+    }
     if (cmd == "remove") {
         s.reader.remove();
         return "";

@@ -1,6 +1,15 @@
 #include "setup_form.h"
 
 #include "form.h"
+#include "language.h"
+#include "settings.h"
+#include "station_ops.h"
+#include "system.h"
+#include "velmor_texts.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
 
 const socket_controls k_socket_controls[2] = {
     {VC_TYPE_1, VC_LOCK_1, VC_CONTACTOR_1, VC_METER_1, VC_IMAX_1, VC_IMAXS_1},
@@ -65,4 +74,107 @@ void form_meter_copy(int control) {
         form_set_list_index(VC_METER_1, form_list_index(VC_METER_2));
     else
         form_set_list_index(VC_METER_2, form_list_index(VC_METER_1));
+}
+
+namespace {
+// The option lists of the form and what they show.
+struct list_binding {
+    int control;
+    const option_list* list;
+};
+const list_binding k_lists[] = {
+    {VC_STATION_LANGUAGE, &k_station_languages},
+    {VC_MODE, &k_operating_modes},
+    {VC_TYPE_1, &k_socket_types},
+    {VC_TYPE_2, &k_socket_types},
+    {VC_LOCK_1, &k_locking_types},
+    {VC_LOCK_2, &k_locking_types},
+    {VC_CONTACTOR_1, &k_contactor_controls},
+    {VC_CONTACTOR_2, &k_contactor_controls},
+    {VC_METER_1, &k_meter_types},
+    {VC_METER_2, &k_meter_types},
+};
+
+const char* const k_ui_languages[] = {"Italiano", "English", "Español", "Français"};
+
+// Fills a list with its entries in the current language, keeping the chosen
+// one (or none).
+void relist(const list_binding& b) {
+    int chosen = form_list_index(b.control);
+    std::vector<const char*> entries;
+    for (int e = 0; e < b.list->count; ++e)
+        entries.push_back(vtext(b.list->entries[e].label_row));
+    form_set_list_entries(b.control, entries.data(), b.list->count);
+    form_set_list_index(b.control, chosen);
+}
+} // namespace
+
+void form_fill_clock() {
+    local_time t = sys_local_time();
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", t.day, t.month, t.year);
+    form_set_text(VC_DATE, text);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+    form_set_text(VC_TIME, text);
+}
+
+void form_start_values() {
+    std::vector<std::string> ports;
+    for (int n = 1; n <= 9; ++n)
+        ports.push_back("COM" + std::to_string(n));
+    std::vector<const char*> names;
+    for (const auto& p : ports)
+        names.push_back(p.c_str());
+    form_set_list_entries(VC_COM_PORT, names.data(), static_cast<int>(names.size()));
+    int port = settings_port();
+    form_set_list_index(VC_COM_PORT, port >= 1 && port <= 9 ? port - 1 : -1);
+    form_set_list_entries(VC_UI_LANGUAGE, k_ui_languages, LANGUAGE_COUNT);
+    form_set_list_index(VC_UI_LANGUAGE, lang_get());
+    for (const list_binding& b : k_lists) {
+        relist(b);
+        form_set_list_index(b.control, 0);
+    }
+    form_set_checked(VC_SOCKET1, 1);
+    form_set_checked(VC_SOCKET2, 1);
+    form_fill_clock();
+}
+
+void form_relabel(int index) {
+    lang_set(index);
+    for (int i = 0; i < k_form_control_count; ++i)
+        if (k_form_controls[i].label_row >= 0)
+            form_set_text(k_form_controls[i].control, vtext(k_form_controls[i].label_row));
+    for (const list_binding& b : k_lists)
+        relist(b);
+    form_invalidate(0);
+}
+
+void velmor_command(int id) {
+    switch (id) {
+    case VC_WRITE:
+        station_write();
+        break;
+    case VC_REBOOT:
+        station_reboot();
+        break;
+    case VC_SOCKET2:
+        form_socket2_changed();
+        break;
+    case VC_READ:
+        station_read();
+        break;
+    case VC_UI_LANGUAGE:
+        form_relabel(form_list_index(VC_UI_LANGUAGE));
+        break;
+    case VC_MODE:
+    case VC_METER_1:
+    case VC_METER_2:
+        form_meter_copy(id);
+        break;
+    case VC_CLOCK:
+        form_fill_clock();
+        break;
+    default:
+        break;
+    }
 }

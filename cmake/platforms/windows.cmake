@@ -44,7 +44,7 @@ function(vm_program name rc)
     vm_warnings(${name})
 endfunction()
 
-vm_program(velmor velmor.rc velmor/main_win32.cpp)
+vm_program(velmor velmor.rc velmor/main_win32.cpp velmor/window_win32.cpp)
 target_link_libraries(velmor PRIVATE velmor_core)
 vm_program(tandor tandor.rc tandor/main_win32.cpp tandor/window_win32.cpp)
 target_link_libraries(tandor PRIVATE tandor_core)

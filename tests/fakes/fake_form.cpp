@@ -55,7 +55,10 @@ int form_list_index(int c) {
 }
 
 void form_set_list_index(int c, int index) {
-    fake::form()[c].list_index = index;
+    // As a drop-down list does: an index it does not have leaves no entry chosen.
+    const auto& entries = fake::form()[c].entries;
+    fake::form()[c].list_index =
+        index >= 0 && index < static_cast<int>(entries.size()) ? index : -1;
     log("list " + std::to_string(c) + " " + std::to_string(index));
 }
 

@@ -30,13 +30,12 @@ class Station : public ::testing::Test {
         lang_set(LANGUAGE_ENGLISH);
         settings_set_port(0);
         // The form as it starts, COM1 chosen.
-        for (int c : {VC_STATION_LANGUAGE, VC_MODE, VC_TYPE_1, VC_LOCK_1, VC_CONTACTOR_1,
-                      VC_METER_1, VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2})
-            form()[c].list_index = 0;
-        form()[VC_SOCKET1].checked = 1;
-        form()[VC_SOCKET2].checked = 1;
-        form()[VC_COM_PORT].list_index = 0;
+        settings_set_port(1);
+        form_start_values();
+        form()[VC_DATE].text = "";
+        form()[VC_TIME].text = "";
         form()[VC_PROGRESS].shown = false;
+        fake::events().clear();
     }
     void TearDown() override {
         lang_set(LANGUAGE_ITALIAN);
