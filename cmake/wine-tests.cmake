@@ -57,3 +57,4 @@ endfunction()
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
 vm_e2e_test(tandor_e2e_test tandor reader)
+vm_e2e_test(velmor_e2e_test velmor station)

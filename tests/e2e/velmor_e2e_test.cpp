@@ -1,0 +1,293 @@
+// velmor.exe driven through its window under Wine, against the simulated
+// charging station.
+#include "e2e_support.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+using strings = std::vector<std::string>;
+
+const char k_key[] = "Software\\Velmor";
+
+enum {
+    WRITE = 100,
+    REBOOT = 200,
+    SOCKET2 = 300,
+    READ = 400,
+    UI_LANGUAGE = 500,
+    TYPE_1 = 620,
+    TYPE_2 = 630,
+    MODE = 650,
+    METER_1 = 670,
+    METER_2 = 671,
+    CLOCK = 700,
+};
+
+class Velmor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sim_command("fault none");
+        sim_command("set language=IT count=2C socket1=200SSN1610 socket2=200SSN1610");
+        sim_command("clear-log");
+        reg_delete_key(k_key);
+    }
+    void TearDown() override { app.close(); }
+
+    void start(bool with_port, const char* lang = "1") {
+        if (with_port)
+            reg_write(k_key, "Port", ("COM" + std::to_string(sim_com())).c_str());
+        reg_write(k_key, "Lang", lang);
+        ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
+    }
+
+    HWND list_at(int x, int y) { return app.child_at(L"COMBOBOX", x, y); }
+    HWND edit_at(int x, int y) { return app.child_at(L"EDIT", x, y); }
+    HWND date() { return edit_at(235, 36); }
+    HWND time() { return edit_at(235, 62); }
+    HWND station_language() { return list_at(520, 36); }
+    HWND lock_1() { return list_at(235, 150); }
+    HWND contactor_1() { return list_at(235, 180); }
+    HWND imax_1() { return edit_at(235, 240); }
+    HWND imaxs_1() { return edit_at(235, 270); }
+    HWND imax_2() { return edit_at(520, 240); }
+    HWND com_port() { return list_at(220, 350); }
+    HWND progress() { return app.child_at(PROGRESS_CLASSW, 335, 350); }
+
+    static int selection(HWND list) {
+        DWORD_PTR r = 0;
+        SendMessageTimeoutW(list, CB_GETCURSEL, 0, 0, SMTO_NORMAL, 5000, &r);
+        return static_cast<int>(static_cast<LRESULT>(r));
+    }
+    static void choose(HWND list, int index) {
+        SendMessageTimeoutW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000,
+                            nullptr);
+    }
+    // Chooses an entry as the user would: the list reports the change.
+    void pick(HWND list, int index) {
+        choose(list, index);
+        PostMessageW(app.main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    }
+    void set_check(HWND box, int on) {
+        SendMessageTimeoutW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, SMTO_NORMAL,
+                            5000, nullptr);
+        app.click(box);
+    }
+    bool idle() {
+        return enabled(app.child(WRITE)) && enabled(app.child(READ)) &&
+               enabled(app.child(REBOOT)) && !visible(progress());
+    }
+    box expect_box() {
+        box b = wait_box(app.pi.dwProcessId);
+        EXPECT_NE(b.hwnd, nullptr) << "no message box came";
+        answer_box(b);
+        return b;
+    }
+
+    // The Write example: 20/12/2013 16:17:54, French, one socket, Type 2,
+    // no lock, no contactor, no meter, 16 and 10.
+    void example_form() {
+        type_into(date(), "20/12/2013");
+        type_into(time(), "16:17:54");
+        choose(station_language(), 3);
+        set_check(app.child(SOCKET2), 0);
+        choose(app.child(TYPE_1), 1);
+        type_into(imax_1(), "16");
+        type_into(imaxs_1(), "10");
+    }
+
+    program app;
+};
+
+TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
+    ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
+    EXPECT_EQ(text_of(app.child(READ)), "Leggi");
+    EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi");
+    EXPECT_EQ(text_of(app.child(REBOOT)), "Riavvia");
+    EXPECT_EQ(selection(com_port()), -1);
+    EXPECT_EQ(text_of(station_language()), "Italiano");
+    EXPECT_FALSE(visible(progress()));
+    shot(app.main, "velmor-first-start");
+    app.click(app.child(READ));
+    box b = expect_box();
+    EXPECT_EQ(b.caption, "Errore");
+    EXPECT_EQ(b.text, "Errore durante l'apertura della porta COM selezionata!");
+    EXPECT_TRUE(wait_for([&] { return idle(); }));
+    EXPECT_TRUE(sim_log_of("RX").empty());
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(app.exit_code, 0u);
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM0");
+    EXPECT_EQ(reg_read(k_key, "Lang"), "0");
+}
+
+TEST_F(Velmor, StoredSpanishAndALanguageSwitchKeepingTheChoices) {
+    start(false, "2");
+    EXPECT_EQ(text_of(app.child(READ)), "Leer");
+    EXPECT_EQ(text_of(app.child(UI_LANGUAGE)), "Español");
+    choose(app.child(TYPE_1), 3);
+    choose(com_port(), 6);
+    type_into(date(), "typed");
+    pick(app.child(UI_LANGUAGE), 0);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(READ)) == "Leggi"; }));
+    EXPECT_EQ(selection(app.child(TYPE_1)), 3);
+    EXPECT_EQ(text_of(app.child(TYPE_1)), "Tipo 3C");
+    EXPECT_EQ(text_of(station_language()), "Italiano");
+    EXPECT_EQ(text_of(com_port()), "COM7") << "the COM port list is not relabelled";
+    EXPECT_EQ(text_of(date()), "typed");
+    pick(app.child(UI_LANGUAGE), 1);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(READ)) == "Read"; }));
+    EXPECT_EQ(text_of(app.child(TYPE_1)), "Type 3C");
+    EXPECT_EQ(text_of(station_language()), "Italian");
+
+    app.click(app.child(CLOCK));
+    ASSERT_TRUE(wait_for([&] { return text_of(date()) != "typed"; }));
+    std::string d = text_of(date());
+    EXPECT_EQ(d.size(), 10u);
+    EXPECT_EQ(d[2], '/');
+    EXPECT_EQ(d[5], '/');
+    EXPECT_EQ(text_of(time()).size(), 8u);
+    shot(app.main, "velmor-english");
+
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(k_key, "Lang"), "1");
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM0") << "a COM port chosen without an operation";
+}
+
+TEST_F(Velmor, WriteExampleReachesTheStation) {
+    start(true);
+    example_form();
+    app.click(app.child(WRITE));
+    ASSERT_TRUE(wait_for([&] { return visible(progress()); })) << "shown during the Write";
+    EXPECT_FALSE(enabled(app.child(READ)));
+    ASSERT_TRUE(wait_for([&] { return idle(); }));
+    EXPECT_EQ(sim_log_of("RX"), (strings{
+                                    "44 13 12 20 0D",
+                                    "4F 16 17 54 0D",
+                                    "4C 46 52 0D",
+                                    "4E 31 0D",
+                                    "50 31 32 30 30 53 53 4E 31 36 31 30 0D",
+                                    "41 30 30 30 30 30 30 30 30 0D",
+                                }));
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
+    EXPECT_FALSE(enabled(imax_2())) << "socket 2 switched off";
+}
+
+TEST_F(Velmor, RefusedWritesSendNothing) {
+    start(true);
+    example_form();
+    struct {
+        const char* what;
+        const char* caption;
+        const char* text;
+    } cases[] = {
+        {"time", "Error", "Invalid date/time: please check the format dd/mm/yyyy and hh:mm:ss"},
+        {"lock", "Warning", "Locking type not allowed for the selected socket type"},
+        {"current", "Error", "Error on socket 1: I max M3. Please set a value between 6 and 63."},
+        {"mirror", "Warning", "The mirror Contact is not available if the pulse meter is used"},
+    };
+    for (const auto& c : cases) {
+        example_form();
+        std::string what = c.what;
+        if (what == "time")
+            type_into(time(), "24:00:00");
+        if (what == "lock") {
+            choose(app.child(TYPE_1), 0);
+            choose(lock_1(), 1);
+        }
+        if (what == "current")
+            type_into(imax_1(), "64");
+        if (what == "mirror") {
+            choose(contactor_1(), 2);
+            choose(app.child(METER_1), 2);
+        }
+        app.click(app.child(WRITE));
+        box b = expect_box();
+        EXPECT_EQ(b.caption, c.caption) << what;
+        EXPECT_EQ(b.text, c.text) << what;
+        EXPECT_TRUE(idle()) << what;
+        choose(lock_1(), 0);
+        choose(contactor_1(), 0);
+        choose(app.child(METER_1), 0);
+    }
+    Sleep(300);
+    EXPECT_TRUE(sim_log_of("RX").empty());
+}
+
+TEST_F(Velmor, ReadsAndReboot) {
+    sim_command("set language=SP count=2A socket1=411SST3210 socket2=302SNN0606");
+    start(true);
+    app.click(app.child(READ));
+    ASSERT_TRUE(wait_for([&] { return !visible(progress()) && sim_log_of("RX").size() == 4; }));
+    ASSERT_TRUE(wait_for([&] { return idle(); }));
+    EXPECT_EQ(text_of(station_language()), "Spanish");
+    EXPECT_EQ(text_of(app.child(MODE)), "Alternate");
+    EXPECT_EQ(text_of(app.child(TYPE_1)), "Type 3C");
+    EXPECT_EQ(text_of(imax_1()), "32");
+    EXPECT_EQ(text_of(app.child(TYPE_2)), "Type 3A");
+    EXPECT_EQ(text_of(imax_2()), "6");
+    EXPECT_EQ(checked(app.child(SOCKET2)), 1);
+    shot(app.main, "velmor-read");
+
+    sim_command("set count=1");
+    sim_command("clear-log");
+    app.click(app.child(READ));
+    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
+    EXPECT_EQ(checked(app.child(SOCKET2)), 0);
+    EXPECT_FALSE(enabled(app.child(TYPE_2)));
+    EXPECT_FALSE(enabled(app.child(MODE)));
+
+    sim_command("fault answer P1 X1x200SSN1610 x1");
+    sim_command("clear-log");
+    app.click(app.child(READ));
+    box b = expect_box();
+    EXPECT_EQ(b.caption, "Error");
+    EXPECT_EQ(b.text, "Debug: 58 31 78 32");
+    EXPECT_TRUE(wait_for([&] { return idle(); }));
+    EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
+
+    sim_command("clear-log");
+    app.click(app.child(REBOOT));
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); }));
+    EXPECT_EQ(sim_log_of("RX"), strings{"52 0D"});
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM" + std::to_string(sim_com()));
+
+    ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
+    EXPECT_EQ(selection(com_port()), sim_com() - 1) << "the port restored";
+    EXPECT_EQ(text_of(app.child(READ)), "Read");
+}
+
+TEST_F(Velmor, TabMovesThroughTheFormInOrder) {
+    start(false);
+    DWORD thread = app.pi.dwThreadId;
+    auto focus = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    std::vector<HWND> expected = {date(),
+                                  time(),
+                                  station_language(),
+                                  app.child(TYPE_1),
+                                  lock_1(),
+                                  contactor_1(),
+                                  app.child(METER_1),
+                                  imax_1(),
+                                  imaxs_1(),
+                                  app.child(SOCKET2),
+                                  app.child(TYPE_2)};
+    // A click into the date field, then Tab after Tab.
+    PostMessageW(date(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(date(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(wait_for([&] { return focus() == date(); }));
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        PostMessageW(focus(), WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_TRUE(wait_for([&] { return focus() == expected[i]; }, 5000)) << "step " << i;
+    }
+}
+} // namespace
