@@ -43,14 +43,14 @@ add_library(e2e_support OBJECT tests/e2e/automation_win32.cpp tests/e2e/e2e_supp
 target_include_directories(e2e_support PUBLIC tests/e2e tests/wine link)
 vm_warnings(e2e_support)
 
-function(vm_e2e_test name program sim)
+function(vm_e2e_test name program sim) # further arguments go to the simulator
     add_executable(${name} tests/e2e/${name}.cpp)
     target_link_libraries(${name} PRIVATE e2e_support wine_test_support link_core link_win32_base
                                           gtest_main)
     vm_warnings(${name})
     add_dependencies(${name} ${program})
     add_test(NAME ${name}
-             COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim ${sim} -- $<TARGET_FILE:${name}>)
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim ${sim} ${ARGN} -- $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
                          ENVIRONMENT "VM_PROGRAM=$<TARGET_FILE:${program}>;VM_SHOTS=${CMAKE_BINARY_DIR}/shots")
 endfunction()
@@ -58,3 +58,5 @@ endfunction()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
 vm_e2e_test(tandor_e2e_test tandor reader)
 vm_e2e_test(velmor_e2e_test velmor station)
+# The classic writer reaches ports above COM9 through the device-namespace name.
+vm_e2e_test(classic_e2e_test tandor-classic reader --com 12)

@@ -125,6 +125,15 @@ std::string reader_control(reader_sim_state& s, const std::vector<std::string>& 
         }
         return "card blank | user | master | invalid | classic";
     }
+    if (cmd == "unreadable") {
+        int b = 0;
+        if (w.size() != 2 || !parse_int(w[1], 10, &b) || b < 0 || b >= SIM_BLOCKS)
+            return "unreadable needs a block number 0-63";
+        if (!s.reader.card())
+            return "no card on the reader";
+        s.reader.card()->unreadable[b] = true;
+        return "";
+    }
     if (cmd == "remove") {
         s.reader.remove();
         return "";

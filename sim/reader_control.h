@@ -4,6 +4,7 @@
 //   place UID [BLOCK=HEX32 ...]   lay a fresh card, with some blocks filled
 //   card NAME                     lay a ready-made card: blank, user, master, invalid, classic
 //   key SECTOR HEX12              set key A of a sector of the card on the reader
+//   unreadable N                  reads of block N of the card on the reader fail (status 03)
 //   remove                        take the card away
 //   dump                          the 64 blocks of the card, "NN HEX32" each
 //   block N                       one block, "HEX32"

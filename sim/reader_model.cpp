@@ -82,6 +82,8 @@ int reader_model::check_access(const std::string& payload, int* block) const {
 bytes reader_model::read_block(const received_frame& f) {
     int block = 0;
     int status = f.payload.size() == 24 ? check_access(f.payload, &block) : SIM_STATUS_BAD_DATA;
+    if (status == SIM_STATUS_OK && card_->unreadable[block])
+        status = SIM_STATUS_READONLY;
     if (status != SIM_STATUS_OK)
         return reply_frame(SIM_ACK, f.command, status_body(status, ""));
     std::array<std::uint8_t, SIM_BLOCK_BYTES> data = card_->blocks[block];

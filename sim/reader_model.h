@@ -28,6 +28,7 @@ enum {
 struct virtual_card {
     std::array<std::uint8_t, 4> uid{};
     std::array<std::array<std::uint8_t, SIM_BLOCK_BYTES>, SIM_BLOCKS> blocks{};
+    std::array<bool, SIM_BLOCKS> unreadable{}; // reads of these blocks fail (a damaged card)
 
     // A factory-fresh card: manufacturer block from the UID, zero data
     // blocks, trailers with key A and key B FFFFFFFFFFFF and transport access

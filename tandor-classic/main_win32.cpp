@@ -1,8 +1,31 @@
+// The classic card writer.
+#include "card_writer_win32.h"
+#include "classic_poll.h"
 #include "profile_classic.h"
-#include "shell_win32.h"
+#include "tandor_state.h"
+
+namespace {
+// In the order of creation, all hidden until a tick shows them.
+const control_spec k_controls[] = {
+    {TC_CODE, L"EDIT", L"5C3E71D4", ES_CENTER, WS_EX_CLIENTEDGE, 322, 100, 140, 20, 0},
+    {TC_ACCESSES, L"EDIT", L"15", ES_CENTER, WS_EX_CLIENTEDGE, 322, 160, 140, 20, 0},
+    {TC_EXPIRY, L"EDIT", L"14/12/2012", ES_CENTER, WS_EX_CLIENTEDGE, 322, 220, 140, 20, 0},
+    {TC_WRITE, L"BUTTON", L"SCRIVI CARTA", BS_PUSHBUTTON, 0, 330, 302, 190, 41, TC_WRITE},
+};
+
+const card_writer_shell k_shell = {
+    &k_classic_profile,
+    L"Tandor - Quenby Corvane - v1.3",
+    k_controls,
+    sizeof k_controls / sizeof k_controls[0],
+    false, // the button keeps its system colours
+    [] { return classic_paint(classic()); },
+    [] { classic_paint_finished(classic()); },
+    [](int id) { classic_command(classic(), id); },
+    [] { classic_poll(classic()); },
+};
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    profile_set(&k_classic_profile);
-    return shell_run_empty(instance, L"TandorClass", L"Tandor - Quenby Corvane - v1.3", 592, 420,
-                           show);
+    return card_writer_main(instance, show, k_shell);
 }

@@ -1,54 +1,44 @@
-// The card writer: start-up, message loop, and (in the window procedure)
-// shutdown.
-#include "form.h"
-#include "form_win32.h"
-#include "language.h"
+// The card writer.
+#include "card_writer_win32.h"
+#include "commands.h"
+#include "poll.h"
 #include "profile_tandor.h"
-#include "settings.h"
 #include "tandor_state.h"
-#include "texts.h"
-#include "wide.h"
-#include "window_win32.h"
 
-#include <commctrl.h>
+namespace {
+// In the order of creation, all hidden until a tick shows them.
+const control_spec k_controls[] = {
+    {TC_WRITE, L"BUTTON", L"SCRIVI CARTA", BS_PUSHBUTTON, 0, 330, 302, 190, 41, TC_WRITE},
+    {TC_UID, L"BUTTON", L"UID", BS_PUSHBUTTON, 0, 465, 100, 35, 20, TC_UID},
+    {TC_CODE, L"EDIT", L"5C3E71D4", ES_CENTER, WS_EX_CLIENTEDGE, 322, 100, 140, 20, 0},
+    {TC_ACCESSES, L"EDIT", L"15", ES_CENTER, WS_EX_CLIENTEDGE, 322, 160, 140, 20, 0},
+    {TC_EXPIRY, L"EDIT", L"01/01/2018 00", ES_CENTER, WS_EX_CLIENTEDGE, 322, 223, 140, 20, 0},
+    {TC_EXPIRY_NOW, L"BUTTON", L"O", BS_BITMAP, 0, 465, 223, 35, 20, TC_EXPIRY_NOW},
+    {TC_USER_CARD, L"BUTTON", L"USER CARD", BS_PUSHBUTTON, 0, 100, 250, 190, 41, TC_USER_CARD},
+    {TC_MASTER_CARD, L"BUTTON", L"MASTER CARD", BS_PUSHBUTTON, 0, 300, 250, 190, 41,
+     TC_MASTER_CARD},
+    {TC_PERSONAL, L"BUTTON", L"", BS_RADIOBUTTON, 0, 190, 105, 10, 10, TC_PERSONAL},
+    {TC_FREE, L"BUTTON", L"", BS_RADIOBUTTON, 0, 300, 105, 10, 10, TC_FREE},
+    {TC_DELETE_DB, L"BUTTON", L"", BS_CHECKBOX, 0, 250, 165, 10, 10, TC_DELETE_DB},
+    {TC_DATETIME, L"EDIT", L"01/01/2018 00:00:00", ES_CENTER, WS_EX_CLIENTEDGE, 250, 223, 140, 20,
+     0},
+    {TC_DATETIME_NOW, L"BUTTON", L"O", BS_BITMAP, 0, 393, 223, 35, 20, TC_DATETIME_NOW},
+    {TC_RESET, L"BUTTON", L"Reset", BS_PUSHBUTTON, 0, 265, 302, 50, 41, TC_RESET},
+};
+
+const card_writer_shell k_shell = {
+    &k_tandor_profile,
+    L"Tandor v2.0",
+    k_controls,
+    sizeof k_controls / sizeof k_controls[0],
+    true,
+    [] { return paint_window(tandor()); },
+    [] { paint_finished(tandor()); },
+    [](int id) { tandor_command(tandor(), id); },
+    [] { poll_tick(tandor()); },
+};
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    profile_set(&k_tandor_profile);
-
-    INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFF};
-    InitCommonControlsEx(&icc);
-
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = tandor_window_proc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(8200));
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszMenuName = MAKEINTRESOURCEW(MENU_FIRST);
-    wc.lpszClassName = L"TandorClass";
-    if (!RegisterClassExW(&wc))
-        return 1;
-
-    HWND main = CreateWindowExW(0, L"TandorClass", L"Tandor v2.0", WS_OVERLAPPEDWINDOW, 0, 0, 592,
-                                420, nullptr, nullptr, instance, nullptr);
-    if (!main)
-        return 1;
-    form_set_main(main, instance);
-
-    settings_load();
-    create_controls(main, instance);
-    form_set_menu(MENU_FIRST + lang_get());
-    SetWindowTextW(form_window(TC_WRITE), widen(localized(TXT_WRITE_CARD)).c_str());
-    ShowWindow(main, show);
-    UpdateWindow(main);
-    SetTimer(main, POLL_TIMER_ID, POLL_PERIOD_MS, poll_timer);
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return card_writer_main(instance, show, k_shell);
 }

@@ -3,15 +3,14 @@
 #include "texts.h"
 #include "texts_tandor.h"
 
-namespace {
 paint_step step(paint_step::kind_t kind) {
     paint_step p;
     p.kind = kind;
     return p;
 }
 
-paint_step text(paint_font font, int l, int t, int r, int b, const std::string& s,
-                bool right = false, unsigned color = 0) {
+paint_step text_step(paint_font font, int l, int t, int r, int b, const std::string& s, bool right,
+                     unsigned color) {
     paint_step p = step(paint_step::TEXT);
     p.font = font;
     p.left = l;
@@ -23,7 +22,6 @@ paint_step text(paint_font font, int l, int t, int r, int b, const std::string& 
     p.color = color;
     return p;
 }
-} // namespace
 
 font_spec font_of(paint_font f) {
     switch (f) {
@@ -44,7 +42,7 @@ int card_form_shown(const tandor_state& s) {
     return s.card_present && s.prompt_index != PROMPT_INVALID && (s.user_card || s.master_card);
 }
 
-std::vector<paint_step> paint_window(tandor_state& s) {
+std::vector<paint_step> paint_window(const tandor_state& s) {
     std::vector<paint_step> steps;
     steps.push_back(step(paint_step::BACKGROUND));
     if (!card_form_shown(s)) {
@@ -56,27 +54,31 @@ std::vector<paint_step> paint_window(tandor_state& s) {
     }
     steps.push_back(step(paint_step::OVERLAY));
     if (s.user_card) {
-        steps.push_back(text(FONT_LABEL, 100, 100, 300, 160, localized(TXT_CARD_CODE)));
-        steps.push_back(text(FONT_LABEL, 100, 160, 300, 220, localized(TXT_ACCESSES)));
-        steps.push_back(text(FONT_LABEL, 100, 220, 300, 280, localized(TXT_EXPIRY)));
-        steps.push_back(text(FONT_HINT, 100, 240, 300, 280, localized(TXT_EXPIRY_HINT)));
+        steps.push_back(text_step(FONT_LABEL, 100, 100, 300, 160, localized(TXT_CARD_CODE)));
+        steps.push_back(text_step(FONT_LABEL, 100, 160, 300, 220, localized(TXT_ACCESSES)));
+        steps.push_back(text_step(FONT_LABEL, 100, 220, 300, 280, localized(TXT_EXPIRY)));
+        steps.push_back(text_step(FONT_HINT, 100, 240, 300, 280, localized(TXT_EXPIRY_HINT)));
     }
     if (s.master_card) {
-        steps.push_back(text(FONT_LABEL, 100, 100, 300, 160, localized(TXT_PERSONAL)));
-        steps.push_back(text(FONT_LABEL, 250, 100, 300, 160, localized(TXT_FREE)));
-        steps.push_back(text(FONT_LABEL, 100, 160, 300, 280, localized(TXT_DELETE_DB)));
-        steps.push_back(text(FONT_LABEL, 100, 220, 300, 280, localized(TXT_DATETIME)));
-        steps.push_back(text(FONT_HINT, 100, 240, 300, 280, localized(TXT_DATETIME_HINT)));
+        steps.push_back(text_step(FONT_LABEL, 100, 100, 300, 160, localized(TXT_PERSONAL)));
+        steps.push_back(text_step(FONT_LABEL, 250, 100, 300, 160, localized(TXT_FREE)));
+        steps.push_back(text_step(FONT_LABEL, 100, 160, 300, 280, localized(TXT_DELETE_DB)));
+        steps.push_back(text_step(FONT_LABEL, 100, 220, 300, 280, localized(TXT_DATETIME)));
+        steps.push_back(text_step(FONT_HINT, 100, 240, 300, 280, localized(TXT_DATETIME_HINT)));
     }
-    steps.push_back(text(FONT_HEADER, 50, 24, 550, 80,
-                         std::string(localized(TXT_CODE)) + s.reader.uid_display, true));
+    steps.push_back(text_step(FONT_HEADER, 50, 24, 550, 80,
+                              std::string(localized(TXT_CODE)) + s.reader.uid_display, true));
     if (s.user_card)
-        steps.push_back(text(FONT_HEADER, 50, 24, 1050, 80, localized(TXT_USER_CARD)));
+        steps.push_back(text_step(FONT_HEADER, 50, 24, 1050, 80, localized(TXT_USER_CARD)));
     if (s.master_card)
-        steps.push_back(text(FONT_HEADER, 50, 24, 1050, 80, localized(TXT_MASTER_CARD)));
+        steps.push_back(text_step(FONT_HEADER, 50, 24, 1050, 80, localized(TXT_MASTER_CARD)));
     if (s.written)
-        steps.push_back(
-            text(FONT_WRITTEN, 340, 306, 580, 380, localized(TXT_WRITTEN), false, 0xC80000));
-    s.written = 0;
+        steps.push_back(text_step(FONT_WRITTEN, 340, 306, 580, 380, localized(TXT_WRITTEN), false,
+                                  WRITTEN_COLOR));
     return steps;
+}
+
+void paint_finished(tandor_state& s) {
+    if (card_form_shown(s))
+        s.written = 0;
 }

@@ -35,11 +35,18 @@ struct paint_step {
     std::string text;
 };
 
-enum { OVERLAY_KEY = 0xE518FD }; // RGB(229, 24, 253)
+enum { OVERLAY_KEY = 0xE518FD, WRITTEN_COLOR = 0xC80000 }; // RGB(229, 24, 253), RGB(200, 0, 0)
 
-// The steps of one painting. Painting the card form clears the written flag,
-// so "Written card" shows in the first painting after a write only.
-std::vector<paint_step> paint_window(tandor_state& s);
+paint_step step(paint_step::kind_t kind);
+paint_step text_step(paint_font font, int left, int top, int right, int bottom,
+                     const std::string& text, bool right_aligned = false, unsigned color = 0);
+
+// The steps of one painting.
+std::vector<paint_step> paint_window(const tandor_state& s);
+
+// A painting was carried out whole: when it showed the card form, the written
+// flag is cleared, so "Written card" shows in the first such painting only.
+void paint_finished(tandor_state& s);
 
 // 1 when the card form is painted rather than the centred prompt.
 int card_form_shown(const tandor_state& s);

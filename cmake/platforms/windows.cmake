@@ -18,8 +18,7 @@ add_library(link_win32 OBJECT
     link/com_dialog_win32.cpp
     link/form_win32.cpp
     link/message_win32.cpp
-    link/paint_win32.cpp
-    link/shell_win32.cpp)
+    link/paint_win32.cpp)
 target_link_libraries(link_win32 PUBLIC link_win32_base)
 vm_warnings(link_win32)
 
@@ -46,9 +45,10 @@ endfunction()
 
 vm_program(velmor velmor.rc velmor/main_win32.cpp velmor/window_win32.cpp)
 target_link_libraries(velmor PRIVATE velmor_core)
-vm_program(tandor tandor.rc tandor/main_win32.cpp tandor/window_win32.cpp)
+vm_program(tandor tandor.rc tandor/main_win32.cpp tandor/card_writer_win32.cpp)
 target_link_libraries(tandor PRIVATE tandor_core)
-vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp)
+vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp
+           tandor/card_writer_win32.cpp)
 target_link_libraries(tandor-classic PRIVATE classic_core)
 
 # GoogleTest from Debian's source package, cross-compiled.

@@ -78,6 +78,8 @@ TEST_F(Paint, WrittenCardShowsOnceInRed) {
     EXPECT_EQ(last.font, FONT_WRITTEN);
     EXPECT_EQ(last.left, 340);
     EXPECT_EQ(last.top, 306);
+    EXPECT_EQ(s.written, 1) << "until the painting is carried out";
+    paint_finished(s);
     EXPECT_EQ(s.written, 0);
     EXPECT_NE(texts(paint_window(s)).back(), "Written card") << "not in the next painting";
 }

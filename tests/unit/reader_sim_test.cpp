@@ -85,6 +85,15 @@ TEST_F(SimReader, ChangedSectorKeyIsEnforced) {
     EXPECT_EQ(exchange(s.reader, "19", "0A1B2C3D00A0A1A2A3A4A504"), "1900" + std::string(32, '0'));
 }
 
+TEST_F(SimReader, UnreadableBlockFailsToRead) {
+    reader_sim_state s;
+    s.reader.place(virtual_card::fresh({0x0A, 0x1B, 0x2C, 0x3D}));
+    std::vector<std::string> out;
+    EXPECT_EQ(reader_control(s, {"unreadable", "5"}, &out), "");
+    EXPECT_EQ(exchange(s.reader, "19", k_head + "05"), "1903");
+    EXPECT_EQ(exchange(s.reader, "19", k_head + "04"), "1900" + std::string(32, '0'));
+}
+
 TEST_F(SimReader, BadCheckByteGetsNak) {
     bytes f = command_frame("18", "");
     f[7] ^= 0x40;

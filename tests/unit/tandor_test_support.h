@@ -74,6 +74,11 @@ class CardWriter : public ::testing::Test {
         profile_set(nullptr);
     }
     bool shown(int c) { return fake::form()[c].shown; }
+    void type_fields(const char* code, const char* accesses, const char* expiry) {
+        fake::form()[TC_CODE].text = code;
+        fake::form()[TC_ACCESSES].text = accesses;
+        fake::form()[TC_EXPIRY].text = expiry;
+    }
     std::string text(int c) { return fake::form()[c].text; }
     // The frames written to the reader, as their command codes and payloads.
     std::vector<std::string> sent() {

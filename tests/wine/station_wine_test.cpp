@@ -5,6 +5,7 @@
 #include "language.h"
 #include "message_recorder.h"
 #include "profile_velmor.h"
+#include "settings.h"
 #include "setup_form.h"
 #include "sim_client.h"
 #include "station_ops.h"
@@ -30,11 +31,11 @@ class WineStation : public ::testing::Test {
         sim_command("fault none");
         sim_command("set language=IT count=2C socket1=200SSN1610 socket2=200SSN1610");
         sim_command("clear-log");
-        for (int c : {VC_STATION_LANGUAGE, VC_MODE, VC_TYPE_1, VC_LOCK_1, VC_CONTACTOR_1,
-                      VC_METER_1, VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2})
-            form()[c].list_index = 0;
-        form()[VC_SOCKET2].checked = 1;
-        form()[VC_COM_PORT].list_index = sim_com() - 1;
+        // The form as it starts, with the simulator's port chosen.
+        settings_set_port(sim_com());
+        form_start_values();
+        form()[VC_DATE].text = "";
+        form()[VC_TIME].text = "";
     }
     void TearDown() override { lang_set(LANGUAGE_ITALIAN); }
 };

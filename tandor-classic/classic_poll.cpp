@@ -1,0 +1,162 @@
+#include "classic_poll.h"
+
+#include "classic_layout.h"
+#include "commands.h"
+#include "form.h"
+#include "language.h"
+#include "messages.h"
+#include "settings.h"
+#include "tandor_state.h"
+#include "texts.h"
+
+#include <string>
+
+namespace {
+const int k_fields[] = {TC_CODE, TC_ACCESSES, TC_EXPIRY};
+
+std::string field(int control) {
+    return form_text(control).substr(0, 255);
+}
+
+// Status 0: done; 1: "No card detected"; anything else, or no answer at all
+// (the device error has been shown), "Failed operation" for a status.
+bool write_block(const classic_state& s, int block, const char* payload) {
+    int status = 0;
+    if (block_write(&s.reader, block, payload + READER_HEAD_CHARS, &status) != 0)
+        return false;
+    if (status == 0)
+        return true;
+    localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);
+    return false;
+}
+} // namespace
+
+classic_state& classic() {
+    static classic_state s;
+    return s;
+}
+
+void classic_poll(classic_state& s) {
+    if (!port_open_flag() || message_box_open())
+        return;
+    const classic_state before = s;
+    int status = 0;
+    if (card_detect(&s.reader, &status) != 0) {
+        s = before;
+        return;
+    }
+    if (status == READER_NO_CARD) {
+        if (s.card_shown) {
+            form_show(TC_WRITE, 0);
+            for (int c : k_fields)
+                form_show(c, 0);
+            form_invalidate(0);
+        }
+        s.card_shown = 0;
+        s.card_invalid = 0;
+        return;
+    }
+    if (status != READER_CARD_PRESENT) {
+        s = before;
+        localized_message(TXT_ATTENTION, TXT_FAILED);
+        return;
+    }
+    if (s.card_shown) {
+        // The card stays: the form keeps what it shows, and the card keeps the
+        // UID it was read with.
+        s.reader = before.reader;
+        return;
+    }
+    s.card_shown = 1;
+
+    char block[READER_BLOCK_CHARS + 1];
+    int read_status = 0;
+    if (block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status) != 0) {
+        s = before;
+        return;
+    }
+    if (read_status != 0) {
+        s.card_invalid = 1;
+        form_invalidate(1);
+        return;
+    }
+    classic_data data;
+    classic_decode_data(block, &data);
+    form_set_text(TC_CODE, data.card_code);
+    form_set_text(TC_EXPIRY, data.expiry);
+
+    if (block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status) != 0) {
+        s = before;
+        return;
+    }
+    if (read_status != 0) {
+        s.card_invalid = 1;
+        form_invalidate(1);
+    } else {
+        char accesses[12];
+        classic_decode_counter(block, data.flags, accesses);
+        form_set_text(TC_ACCESSES, accesses);
+    }
+    form_show(TC_WRITE, s.card_written ? 0 : 1);
+    for (int c : k_fields)
+        form_show(c, 1);
+    form_invalidate(0);
+}
+
+void classic_write(classic_state& s) {
+    s.card_shown = 1;
+    const std::string code = field(TC_CODE);
+    const std::string accesses = field(TC_ACCESSES);
+    const std::string expiry = field(TC_EXPIRY);
+    char data[CLASSIC_PAYLOAD_CHARS + 1];
+    char counter[CLASSIC_PAYLOAD_CHARS + 1];
+    int refused =
+        classic_encode_data(s.reader.uid, code.c_str(), accesses.c_str(), expiry.c_str(), data);
+    if (!refused)
+        refused = classic_encode_counter(s.reader.uid, accesses.c_str(), counter);
+    if (refused) {
+        localized_message(TXT_ATTENTION, refused);
+        s.card_shown = 0;
+        return;
+    }
+    write_block(s, CLASSIC_DATA_BLOCK, data);
+    if (write_block(s, CLASSIC_COUNTER_BLOCK, counter))
+        s.card_written = 1;
+    s.card_shown = 0;
+}
+
+void classic_command(classic_state& s, int id) {
+    if (id == TC_WRITE)
+        classic_write(s);
+    else if (id == CMD_COM_PORT)
+        form_com_port_dialog(DIALOG_COM_PORT_FIRST + lang_get());
+    else if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
+        switch_language(id - CMD_LANGUAGE_FIRST);
+}
+
+std::vector<paint_step> classic_paint(const classic_state& s) {
+    std::vector<paint_step> steps;
+    steps.push_back(step(paint_step::BACKGROUND));
+    if (!s.card_shown || s.card_invalid) {
+        paint_step prompt = step(paint_step::PROMPT);
+        prompt.font = FONT_PROMPT;
+        prompt.text = localized(TXT_PROMPT_PLACE + 4 * s.card_invalid);
+        steps.push_back(prompt);
+        return steps;
+    }
+    steps.push_back(step(paint_step::OVERLAY));
+    steps.push_back(text_step(FONT_LABEL, 100, 100, 300, 160, localized(TXT_CARD_CODE)));
+    steps.push_back(text_step(FONT_LABEL, 100, 160, 300, 220, localized(TXT_ACCESSES)));
+    steps.push_back(text_step(FONT_LABEL, 100, 220, 300, 280, localized(TXT_EXPIRY)));
+    steps.push_back(text_step(FONT_HEADER, 50, 24, 550, 80,
+                              std::string(localized(TXT_CODE)) + s.reader.uid, true));
+    if (s.card_written)
+        steps.push_back(text_step(FONT_WRITTEN, 340, 306, 580, 380, localized(TXT_WRITTEN), false,
+                                  WRITTEN_COLOR));
+    return steps;
+}
+
+void classic_paint_finished(classic_state& s) {
+    if (s.card_shown && !s.card_invalid)
+        s.card_written = 0;
+}

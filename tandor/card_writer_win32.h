@@ -1,0 +1,36 @@
+#pragma once
+// The main window of both card writers on Win32: start-up, the window
+// procedure, the controls and the painting of the skin. What differs
+// between the two programs comes in a shell record.
+
+#include "paint.h"
+#include "profile.h"
+
+#include <vector>
+#include <windows.h>
+
+struct control_spec {
+    int control; // logical id
+    const wchar_t* cls;
+    const wchar_t* text;
+    DWORD style;
+    DWORD ex_style;
+    int x, y, w, h;
+    int id; // 0: the control reports no id
+};
+
+struct card_writer_shell {
+    const program_profile* profile;
+    const wchar_t* title;
+    const control_spec* controls; // in the order of creation, all hidden
+    int control_count;
+    bool red_button_text; // answer a button's colour request with red text
+    std::vector<paint_step> (*paint)();
+    void (*painted)(); // a painting was carried out whole
+    void (*command)(int id);
+    void (*tick)();
+};
+
+// Start-up, message loop; returns the exit code (1 when the class or the
+// window cannot be made).
+int card_writer_main(HINSTANCE instance, int show, const card_writer_shell& shell);

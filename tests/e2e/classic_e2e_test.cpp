@@ -1,0 +1,188 @@
+// tandor-classic.exe driven through its window under Wine, against the
+// simulated card reader (on a port above COM9, reached through the
+// device-namespace name).
+#include "e2e_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+using strings = std::vector<std::string>;
+
+const char k_key[] = "Software\\Tandor";
+const char k_uid[] = "4E5F6071";
+const std::string k_data = "01234567890315121400000000000000";
+const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
+enum { WRITE = 100 };
+
+class Classic : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sim_command("fault none");
+        sim_command("remove");
+        sim_command("clear-log");
+        reg_delete_key(k_key);
+    }
+    void TearDown() override { app.close(); }
+
+    void start(bool with_port = true, const char* lang = "1") {
+        if (with_port)
+            reg_write(k_key, "Port", ("COM" + std::to_string(sim_com())).c_str());
+        reg_write(k_key, "Lang", lang);
+        ASSERT_TRUE(app.start(program_path(), L"TandorClass"));
+    }
+    void place(const std::string& data = k_data, const std::string& counter = k_counter) {
+        sim_command(std::string("place ") + k_uid + " 4=" + data + " 5=" + counter);
+    }
+    HWND code() { return app.child_at(L"EDIT", 322, 100); }
+    HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
+    HWND expiry() { return app.child_at(L"EDIT", 322, 220); }
+    bool overlay_painted() {
+        COLORREF c = pixel(app.main, 300, 40);
+        return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;
+    }
+    void fill(const char* c, const char* a, const char* e) {
+        type_into(code(), c);
+        type_into(accesses(), a);
+        type_into(expiry(), e);
+    }
+    box expect_box() {
+        box b = wait_box(app.pi.dwProcessId);
+        EXPECT_NE(b.hwnd, nullptr) << "no message box came";
+        answer_box(b);
+        return b;
+    }
+    program app;
+};
+
+TEST_F(Classic, FirstStartIsItalianAndSilent) {
+    place();
+    ASSERT_TRUE(app.start(program_path(), L"TandorClass"));
+    Sleep(1200);
+    EXPECT_TRUE(sim_log_of("RX").empty());
+    EXPECT_FALSE(visible(code()));
+    EXPECT_FALSE(overlay_painted());
+    EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi carta");
+    wchar_t title[64];
+    GetWindowTextW(app.main, title, 64);
+    EXPECT_STREQ(title, L"Tandor - Quenby Corvane - v1.3");
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM0");
+}
+
+TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
+    place();
+    start();
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    EXPECT_EQ(text_of(code()), "0123456789");
+    EXPECT_EQ(text_of(accesses()), "15");
+    EXPECT_EQ(text_of(expiry()), "14/12/2015");
+    EXPECT_TRUE(visible(app.child(WRITE)));
+    ASSERT_TRUE(wait_for([&] { return overlay_painted(); }));
+    sim_command("clear-log");
+    Sleep(1000);
+    EXPECT_TRUE(frames_of("19").empty()) << "read once while it stays";
+    EXPECT_GE(frames_of("18").size(), 2u);
+    EXPECT_EQ(sim_command("line"), strings{"speed 19200 bits 8 parity none stop 1"});
+
+    fill("abcdef0123", "-15", "31/12/2099");
+    app.click(app.child(WRITE));
+    ASSERT_TRUE(wait_for([&] { return frames_of("1A").size() == 2; }));
+    EXPECT_EQ(frames_of("1A"),
+              (strings{std::string(k_uid) + "00FFFFFFFFFFFF04ABCDEF01230399123100000000000000",
+                       std::string(k_uid) + "00FFFFFFFFFFFF05f1ffffff0e000000f1ffffff01fe01fe"}));
+    // The next tick reads the card again: fields from the card, no button, red text once.
+    ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
+    ASSERT_TRUE(wait_for([&] { return text_of(accesses()) == "-15"; }));
+    EXPECT_EQ(text_of(code()), "ABCDEF0123");
+    EXPECT_EQ(text_of(expiry()), "31/12/2099");
+    ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
+    shot(app.main, "classic-written-card");
+    InvalidateRect(app.main, nullptr, TRUE);
+    ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
+}
+
+TEST_F(Classic, EmptyAccessesAndExpiryAndTheRefusals) {
+    place();
+    start();
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    struct {
+        const char* code;
+        const char* accesses;
+        const char* expiry;
+        const char* message;
+    } refused[] = {
+        {"0123456789", "", "14/12/2012", "Invalid date: please check the format dd/mm/yyyy"},
+        {"0123456789", "", "1/1/2015", "Invalid date: please check the format dd/mm/yyyy"},
+        {"0123456789", "", "01-01-2015", "Invalid date: please check the format dd/mm/yyyy"},
+        {"0123456789", "", "01/13/2015", "Invalid date: please check the format dd/mm/yyyy"},
+        {"0123456789", "", "aa/bb/cccc", "Invalid date: please check the format dd/mm/yyyy"},
+        {"012345678", "", "", "Invalid card code: please enter 10 hexadecimal digits (0-9, A-F)"},
+        {"0123456789", "2147483648", "",
+         "Invalid number of accesses: please enter a number from -2147483648 to 2147483647"},
+    };
+    sim_command("clear-log");
+    for (const auto& r : refused) {
+        fill(r.code, r.accesses, r.expiry);
+        std::size_t reads = frames_of("19").size();
+        app.click(app.child(WRITE));
+        box b = expect_box();
+        EXPECT_EQ(b.caption, "Attention");
+        EXPECT_EQ(b.text, r.message);
+        // The next tick after a refusal reads the card again into the form.
+        ASSERT_TRUE(wait_for([&] { return frames_of("19").size() >= reads + 2; }));
+        ASSERT_TRUE(wait_for([&] { return text_of(expiry()) == "14/12/2015"; }));
+    }
+    EXPECT_TRUE(frames_of("1A").empty());
+
+    fill("0123456789", "", "");
+    app.click(app.child(WRITE));
+    ASSERT_TRUE(wait_for([&] { return frames_of("1A").size() == 2; }));
+    EXPECT_EQ(sim_command("block 4"), strings{"01234567890000000000000000000000"});
+    EXPECT_EQ(sim_command("block 5"), strings{"00000000FFFFFFFF0000000001FE01FE"});
+    ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
+    EXPECT_EQ(text_of(accesses()), "");
+    EXPECT_EQ(text_of(expiry()), "");
+}
+
+TEST_F(Classic, UnreadableBlocksAndNoCard) {
+    place();
+    sim_command("unreadable 4");
+    start();
+    Sleep(1500);
+    EXPECT_FALSE(visible(code())) << "block 4 unreadable: no fields";
+    EXPECT_FALSE(overlay_painted());
+    shot(app.main, "classic-invalid-card");
+
+    sim_command("remove");
+    ASSERT_TRUE(wait_for([&] { return !frames_of("18").empty(); }));
+    Sleep(500);
+    place();
+    sim_command("unreadable 5");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); })) << "block 5 unreadable: fields shown";
+    EXPECT_EQ(text_of(code()), "0123456789");
+    EXPECT_EQ(text_of(accesses()), "15") << "the field keeps its earlier text";
+    Sleep(300);
+    EXPECT_FALSE(overlay_painted()) << "but \"Invalid card\" is painted";
+
+    sim_command("fault status 01 on=1A");
+    app.click(app.child(WRITE));
+    EXPECT_EQ(expect_box().text, "No card detected");
+    EXPECT_EQ(expect_box().text, "No card detected") << "once per block";
+    sim_command("fault none");
+}
+
+TEST_F(Classic, SharesItsSettingsWithTandor) {
+    place();
+    start(true, "3");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    EXPECT_EQ(text_of(app.child(WRITE)), "Ecrivez la carte");
+    app.command(3002);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(WRITE)) == "Write card"; }));
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(k_key, "Lang"), "1");
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM" + std::to_string(sim_com()));
+}
+} // namespace
