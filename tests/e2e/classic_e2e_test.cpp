@@ -12,7 +12,7 @@ namespace {
 using strings = std::vector<std::string>;
 
 const char k_key[] = "Software\\Tandor";
-const char k_uid[] = "4E5F6071";
+const char k_uid[] = "0A1B2C3D";
 const std::string k_data = "01234567890315121400000000000000";
 const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
 enum { WRITE = 100 };
@@ -87,21 +87,29 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     EXPECT_GE(frames_of("18").size(), 2u);
     EXPECT_EQ(sim_command("line"), strings{"speed 19200 bits 8 parity none stop 1"});
 
-    fill("abcdef0123", "-15", "31/12/2099");
+    // The worked example, typed into the form.
+    fill("0123456789", "15", "14/12/2015");
     app.click(app.child(WRITE));
     ASSERT_TRUE(wait_for([&] { return frames_of("1A").size() == 2; }));
     EXPECT_EQ(frames_of("1A"),
-              (strings{std::string(k_uid) + "00FFFFFFFFFFFF04ABCDEF01230399123100000000000000",
-                       std::string(k_uid) + "00FFFFFFFFFFFF05f1ffffff0e000000f1ffffff01fe01fe"}));
+              (strings{"0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000",
+                       "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));
     // The next tick reads the card again: fields from the card, no button, red text once.
     ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
-    ASSERT_TRUE(wait_for([&] { return text_of(accesses()) == "-15"; }));
-    EXPECT_EQ(text_of(code()), "ABCDEF0123");
-    EXPECT_EQ(text_of(expiry()), "31/12/2099");
+    EXPECT_EQ(text_of(code()), "0123456789");
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
     shot(app.main, "classic-written-card");
     InvalidateRect(app.main, nullptr, TRUE);
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
+}
+
+TEST_F(Classic, NegativeAccessesReadBack) {
+    place("ABCDEF01230399123100000000000000", "F1FFFFFF0E000000F1FFFFFF01FE01FE");
+    start();
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    EXPECT_EQ(text_of(code()), "ABCDEF0123");
+    EXPECT_EQ(text_of(accesses()), "-15");
+    EXPECT_EQ(text_of(expiry()), "31/12/2099");
 }
 
 TEST_F(Classic, EmptyAccessesAndExpiryAndTheRefusals) {
