@@ -60,3 +60,12 @@ vm_e2e_test(tandor_e2e_test tandor reader)
 vm_e2e_test(velmor_e2e_test velmor station)
 # The classic writer reaches ports above COM9 through the device-namespace name.
 vm_e2e_test(classic_e2e_test tandor-classic reader --com 12)
+
+# The benchmark's driver (scripts/bench).
+add_executable(bench-driver tests/e2e/bench_driver.cpp)
+target_link_libraries(bench-driver PRIVATE e2e_support wine_test_support link_core link_win32_base
+                                           gtest)
+vm_warnings(bench-driver)
+vm_e2e_test(tandor_faults_e2e_test tandor reader)
+vm_e2e_test(classic_faults_e2e_test tandor-classic reader)
+vm_e2e_test(velmor_faults_e2e_test velmor station)

@@ -49,6 +49,19 @@ bool common_control(sim_common& s, const std::vector<std::string>& w, std::vecto
             s.log->clear();
         return true;
     }
+    if (cmd == "unplug" || cmd == "plug") {
+        if (!s.pty) {
+            *error = "no device";
+        } else if (cmd == "unplug") {
+            s.pty->unplug();
+        } else if (s.pty->master_fd() < 0) {
+            std::string link = s.unplugged_link;
+            *error = s.pty->open(link);
+        }
+        if (cmd == "unplug" && s.pty)
+            s.unplugged_link = s.link;
+        return true;
+    }
     if (cmd == "quit") {
         s.quit = true;
         return true;

@@ -3,6 +3,8 @@
 //   line        the line settings the program set ("speed 9600 bits 8 parity none stop 1")
 //   log         the log lines so far
 //   clear-log   forget them
+//   unplug      pull the device out (the pseudo-terminal closes under the program)
+//   plug        plug a new one in at the same link
 //   quit        stop the simulator
 
 #include <string>
@@ -13,8 +15,10 @@ class sim_log;
 
 struct sim_common {
     sim_log* log = nullptr;
-    const pty_device* pty = nullptr;
+    pty_device* pty = nullptr;
     bool quit = false;
+    std::string link;           // where the device is linked
+    std::string unplugged_link; // where to plug it in again
 };
 
 // Logs the command; true when it was one of the common ones (then *error

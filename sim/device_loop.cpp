@@ -106,7 +106,7 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
         auto now = clock_type::now();
         while (!outgoing.empty() && outgoing.front().due <= now) {
             const bytes& d = outgoing.front().data;
-            if (!d.empty()) {
+            if (!d.empty() && pty.master_fd() >= 0) {
                 ssize_t w = ::write(pty.master_fd(), d.data(), d.size());
                 log.write("TX", to_hex(d) + (w < 0 ? " (write failed)" : ""));
             }
@@ -114,7 +114,8 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
         }
 
         std::vector<pollfd> fds;
-        fds.push_back({pty.master_fd(), POLLIN, 0});
+        // An unplugged device (fd -1) is left out of the poll.
+        fds.push_back({pty.master_fd(), static_cast<short>(pty.master_fd() < 0 ? 0 : POLLIN), 0});
         for (int fd : control.fds())
             fds.push_back({fd, POLLIN, 0});
         int timeout = 200;
@@ -131,7 +132,7 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
             log.write("ERR", std::string("poll: ") + std::strerror(errno));
             return 1;
         }
-        if (fds[0].revents & POLLIN) {
+        if (pty.master_fd() >= 0 && (fds[0].revents & POLLIN)) {
             std::uint8_t buf[512];
             ssize_t n = ::read(pty.master_fd(), buf, sizeof buf);
             if (n > 0)

@@ -7,12 +7,17 @@
 #include <unistd.h>
 
 pty_device::~pty_device() {
+    unplug();
+}
+
+void pty_device::unplug() {
     if (!link_path_.empty())
         ::unlink(link_path_.c_str());
     if (slave_ >= 0)
         ::close(slave_);
     if (master_ >= 0)
         ::close(master_);
+    slave_ = master_ = -1;
 }
 
 std::string pty_device::open(const std::string& link_path) {

@@ -19,6 +19,11 @@ class pty_device {
     // Returns an error text, empty on success.
     std::string open(const std::string& link_path);
 
+    // Pulls the device out: the pair is closed and the link removed, as when
+    // an adapter is unplugged. open() plugs a new one in at the same link.
+    void unplug();
+    const std::string& link() const { return link_path_; }
+
     int master_fd() const { return master_; }
     const std::string& slave_path() const { return slave_path_; }
 

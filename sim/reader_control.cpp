@@ -32,6 +32,9 @@ std::string set_fault(reader_sim_state& s, const std::vector<std::string>& w) {
                 return "bad count " + last;
         } else if (last.rfind("on=", 0) == 0 && last.size() == 5) {
             f.command = last.substr(3);
+        } else if (last.rfind("skip=", 0) == 0) {
+            if (!parse_int(last.substr(5), 10, &f.skip) || f.skip < 0)
+                return "bad skip " + last;
         } else {
             break;
         }

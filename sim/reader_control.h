@@ -10,7 +10,8 @@
 //   block N                       one block, "HEX32"
 //   fault KIND [ARG] [xN] [on=CMD] silence | cut N | split N | trickle MS | nak |
 //                                 status HEX | garbage HEX... ; xN: the next N replies
-//                                 only; on=CMD: replies to that command only
+//                                 only; on=CMD: replies to that command only; skip=K:
+//                                 after K replies that it lets through
 //   fault none                    clear the fault
 //   and the common commands (common_control.h)
 

@@ -123,16 +123,21 @@ bytes reader_model::plain_reply(const received_frame& f) {
 
 std::vector<reply_chunk> reader_model::answer(const received_frame& frame) {
     reader_fault f;
-    if (fault_.command.empty() || fault_.command == frame.command) {
+    if ((fault_.command.empty() || fault_.command == frame.command) && fault_.skip > 0) {
+        --fault_.skip;
+    } else if (fault_.command.empty() || fault_.command == frame.command) {
         f = fault_;
         if (fault_.remaining > 0 && --fault_.remaining == 0)
             fault_ = reader_fault();
     }
 
-    // A status fault answers with the right fields but another status.
+    // A status fault answers with the right fields but another status, and
+    // leaves the card as it was (the reader did not do what it was asked).
     bytes reply;
     if (f.kind == reader_fault::status && frame.valid) {
+        const std::optional<virtual_card> kept = card_;
         reply = plain_reply(frame);
+        card_ = kept;
         char s[3];
         std::snprintf(s, sizeof s, "%02X", f.arg & 0xFF);
         if (reply.size() >= 11) {

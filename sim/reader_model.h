@@ -45,6 +45,7 @@ struct reader_fault {
     bytes data;          // garbage: the bytes sent
     int remaining = -1;  // replies it applies to; -1 until cleared
     std::string command; // only replies to this command ("18", "19", "1A"); empty: all
+    int skip = 0;        // replies it lets through before it starts
 };
 
 class reader_model {

@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     state.pty = &pty;
+    state.link = opt.link;
     log.write("START",
               "reader on " + pty.slave_path() + " control port " + std::to_string(control.port()));
 

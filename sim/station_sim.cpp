@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     state.pty = &pty;
+    state.link = opt.link;
     log.write("START",
               "station on " + pty.slave_path() + " control port " + std::to_string(control.port()));
 

@@ -20,3 +20,14 @@ std::vector<std::string> frames_of(const std::string& cmd);
 // The hex of a command frame with this command and payload, as the
 // simulator logs it.
 std::string frame_hex(const std::string& cmd, const std::string& payload);
+
+// Samples how long the window takes to answer a message, every 100 ms for
+// `ms` milliseconds; returns the longest answer in milliseconds.
+double longest_answer(HWND main, int ms);
+
+// Milliseconds from an arbitrary start.
+double clock_ms();
+
+// The longest time an exchange may hold the window: the reply bound of the
+// link (no new read after 2.5 s) plus one full read of 2.61 s.
+constexpr double k_answer_bound_ms = 2500 + 2610 + 500;

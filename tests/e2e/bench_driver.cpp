@@ -1,0 +1,129 @@
+// Times the programs' operations as a user sees them, through their windows,
+// against the simulators. Prints one line "sample FIGURE MILLISECONDS" per
+// run. Used by scripts/bench.
+//
+//   bench-driver FIGURE RUNS
+//
+// The program under test is VM_PROGRAM; the simulator is the one with-sim
+// started (SIM_COM, SIM_CONTROL_PORT).
+#include "automation.h"
+#include "sim_client.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+double now_ms() {
+    static LARGE_INTEGER f = [] {
+        LARGE_INTEGER x;
+        QueryPerformanceFrequency(&x);
+        return x;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+std::wstring program_path() {
+    std::wstring w = L"Z:";
+    for (char c : env("VM_PROGRAM"))
+        w += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return w;
+}
+
+const wchar_t* class_of(const std::string& figure) {
+    return figure.rfind("velmor", 0) == 0 || figure == "startup-velmor" ? L"VelmorClass"
+                                                                        : L"TandorClass";
+}
+
+void sample(const std::string& figure, double ms) {
+    std::printf("sample %s %.1f\n", figure.c_str(), ms);
+    std::fflush(stdout);
+}
+
+// Sends a click and waits for its handler to return: the operations run to
+// their end inside it.
+double timed_click(const program& app, int id) {
+    double t0 = now_ms();
+    SendMessageTimeoutW(app.main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0, SMTO_NORMAL, 60000,
+                        nullptr);
+    return now_ms() - t0;
+}
+
+void set_port(const char* key) {
+    reg_write(key, "Port", ("COM" + std::to_string(sim_com())).c_str());
+    reg_write(key, "Lang", "1");
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench-driver FIGURE RUNS\n");
+        return 2;
+    }
+    const std::string figure = argv[1];
+    const int runs = std::atoi(argv[2]);
+    const bool classic = env("VM_PROGRAM").find("classic") != std::string::npos;
+    const char* key = figure.rfind("velmor", 0) == 0 ? "Software\\Velmor" : "Software\\Tandor";
+    const std::string user = "0A1B2C3DFFFFFFFFA514050319A5000F";
+    const std::string classic_card = "4=01234567890315121400000000000000 "
+                                     "5=0F000000F0FFFFFF0F00000001FE01FE";
+
+    if (figure.rfind("startup", 0) == 0) {
+        for (int i = 0; i < runs; ++i) {
+            reg_delete_key(key);
+            if (figure == "startup-port")
+                set_port(key);
+            program app;
+            double t0 = now_ms();
+            if (!app.start(program_path(), class_of(figure)))
+                return 1;
+            sample(figure, now_ms() - t0);
+            app.close();
+        }
+        return 0;
+    }
+
+    set_port(key);
+    program app;
+    if (!app.start(program_path(), class_of(figure)))
+        return 1;
+    HWND code = app.child_at(L"EDIT", 322, 100);
+    for (int i = 0; i < runs; ++i) {
+        if (figure == "card-shown") {
+            sim_command("remove");
+            wait_for([&] { return !visible(code); });
+            Sleep(200 + 37 * i % 400); // lay the card at a different phase of the tick
+            double t0 = now_ms();
+            sim_command("place 0A1B2C3D " + (classic ? classic_card : std::string("4=") + user));
+            wait_for([&] { return visible(code); }, 10000);
+            sample(figure, now_ms() - t0);
+        } else if (figure == "write") {
+            sim_command("remove");
+            wait_for([&] { return !visible(code); });
+            sim_command("place 0A1B2C3D " + (classic ? classic_card : std::string("4=") + user));
+            wait_for([&] { return visible(app.child(100)); });
+            sample(figure, timed_click(app, 100));
+        } else if (figure == "velmor-write") {
+            SendMessageTimeoutW(app.child_at(L"EDIT", 235, 240), WM_SETTEXT, 0,
+                                reinterpret_cast<LPARAM>(L"32"), SMTO_NORMAL, 5000, nullptr);
+            for (auto xy : {std::pair<int, int>{235, 270}, {520, 270}, {520, 240}})
+                SendMessageTimeoutW(app.child_at(L"EDIT", xy.first, xy.second), WM_SETTEXT, 0,
+                                    reinterpret_cast<LPARAM>(L"10"), SMTO_NORMAL, 5000, nullptr);
+            sample(figure, timed_click(app, 100));
+        } else if (figure == "velmor-read") {
+            sample(figure, timed_click(app, 400));
+        } else if (figure == "velmor-reboot") {
+            sample(figure, timed_click(app, 200));
+        } else {
+            std::fprintf(stderr, "unknown figure %s\n", figure.c_str());
+            return 2;
+        }
+    }
+    app.close();
+    return 0;
+}
