@@ -69,3 +69,9 @@ vm_warnings(bench-driver)
 vm_e2e_test(tandor_faults_e2e_test tandor reader)
 vm_e2e_test(classic_faults_e2e_test tandor-classic reader)
 vm_e2e_test(velmor_faults_e2e_test velmor station)
+
+# The long run's driver (scripts/soak).
+add_executable(soak-driver tests/e2e/soak_driver.cpp)
+target_link_libraries(soak-driver PRIVATE e2e_support wine_test_support link_core link_win32_base
+                                          gtest)
+vm_warnings(soak-driver)

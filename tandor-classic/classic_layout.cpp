@@ -41,7 +41,7 @@ void classic_decode_counter(const char* block, int flags, char accesses[12]) {
         return;
     std::uint32_t v = 0;
     for (int i = 3; i >= 0; --i) {
-        int b = hex_pair_value(block + 2 * i);
+        int b = hex_pair_value(block + 2 * static_cast<std::size_t>(i));
         if (b < 0)
             return;
         v = (v << 8) | static_cast<std::uint32_t>(b);
@@ -53,6 +53,8 @@ int classic_expiry_valid(const char* text, classic_date* out) {
     if (std::strlen(text) != 10 || text[2] != '/' || text[5] != '/')
         return 0;
     classic_date d{};
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(text, "%2d/%2d/%4d", &d.day, &d.month, &d.year) != 3)
         return 0;
     if (d.day < 1 || d.day > 31 || d.month < 1 || d.month > 12 || d.year < 2013 || d.year > 2099)
@@ -117,9 +119,9 @@ int classic_encode_counter(const char* uid, const char* accesses,
     reader_payload_head(uid, CLASSIC_COUNTER_BLOCK, p);
     for (int i = 0; i < 4; ++i) {
         unsigned b = (v >> (8 * i)) & 0xFFu;
-        put_hex2(p + 24 + 2 * i, b, false);
-        put_hex2(p + 32 + 2 * i, 255u - b, false);
-        put_hex2(p + 40 + 2 * i, b, false);
+        put_hex2(p + 24 + 2 * static_cast<std::size_t>(i), b, false);
+        put_hex2(p + 32 + 2 * static_cast<std::size_t>(i), 255u - b, false);
+        put_hex2(p + 40 + 2 * static_cast<std::size_t>(i), b, false);
     }
     std::memcpy(p + 48, "01fe01fe", 9);
     std::memcpy(out, p, sizeof p);

@@ -24,6 +24,8 @@ int expiry_text_valid(const char* text, expiry_fields* out) {
     if (std::strlen(text) != 13 || text[2] != '/' || text[5] != '/' || text[10] != ' ')
         return 0;
     expiry_fields f{};
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(text, "%2d/%2d/%4d %2d", &f.day, &f.month, &f.year, &f.hour) != 4)
         return 0;
     if (!date_in_range(f.day, f.month, f.year, f.hour))
@@ -36,6 +38,8 @@ int datetime_text_valid(const char* text, datetime_fields* out) {
     if (std::strlen(text) != 19 || text[2] != '/' || text[5] != '/')
         return 0;
     datetime_fields f{};
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(text, "%2d/%2d/%4d %2d:%2d:%2d", &f.day, &f.month, &f.year, &f.hour, &f.minute,
                     &f.second) != 6)
         return 0;

@@ -20,7 +20,7 @@ bool field_is(const char* block, int at, const char* what) {
 // Reads `count` two-digit decimal numbers from block text at `at`.
 bool two_digit_numbers(const char* block, int at, int count, int* out) {
     for (int i = 0; i < count; ++i)
-        if (!dec_pair_value(block + at + 2 * i, &out[i]))
+        if (!dec_pair_value(block + at + 2 * static_cast<std::size_t>(i), &out[i]))
             return false;
     return true;
 }
@@ -50,6 +50,8 @@ int encode_user_block(const char* card_code, const char* expiry, const char* acc
         b[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(card_code[i])));
     expiry_fields e;
     if (*expiry && expiry_text_valid(expiry, &e)) {
+        // Bytes into a fixed place of a longer buffer, not a text of their own.
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
         std::memcpy(b + 16, k_set, 2);
         put_dec2(b + 18, e.hour);
         put_dec2(b + 20, e.day);
@@ -60,6 +62,8 @@ int encode_user_block(const char* card_code, const char* expiry, const char* acc
         long long n = 0;
         leading_number(accesses, &n); // no number: 0; in range, by the check above
         unsigned v = static_cast<unsigned>(n);
+        // Bytes into a fixed place of a longer buffer, not a text of their own.
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
         std::memcpy(b + 26, k_set, 2);
         put_hex2(b + 28, v >> 8, true);
         put_hex2(b + 30, v, true);
@@ -76,15 +80,21 @@ int encode_master_block(int personal, int delete_db, const char* datetime,
     // mode(2) order(4) ss mm hh 01 dd mm yy signature(12)
     char b[CARD_BLOCK_CHARS + 1] = "46FFFFFFFFFFFFFFFFFF4D4153544552";
     if (personal)
+        // Bytes into a fixed place of a longer buffer, not a text of their own.
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
         std::memcpy(b, "50", 2);
     datetime_fields d;
     if (delete_db) {
+        // Bytes into a fixed place of a longer buffer, not a text of their own.
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
         std::memcpy(b + 2, "A55A", 4);
     } else if (*datetime && datetime_text_valid(datetime, &d)) {
+        // Bytes into a fixed place of a longer buffer, not a text of their own.
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
         std::memcpy(b + 2, "7007", 4);
         const int clock[7] = {d.second, d.minute, d.hour, 1, d.day, d.month, d.year % 100};
         for (int i = 0; i < 7; ++i)
-            put_dec2(b + 6 + 2 * i, clock[i]);
+            put_dec2(b + 6 + 2 * static_cast<std::size_t>(i), clock[i]);
     }
     std::memcpy(out, b, sizeof b);
     return 0;

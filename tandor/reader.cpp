@@ -49,7 +49,7 @@ int reader_block_text(const std::uint8_t* reply, char text[READER_BLOCK_CHARS + 
         int v = hex_pair(reply, 8 + 2 * static_cast<std::size_t>(i));
         if (v < 0)
             return -1;
-        put_hex2(out + 2 * i, static_cast<unsigned>(v), true);
+        put_hex2(out + 2 * static_cast<std::size_t>(i), static_cast<unsigned>(v), true);
     }
     out[READER_BLOCK_CHARS] = '\0';
     std::memcpy(text, out, sizeof out);

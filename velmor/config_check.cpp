@@ -12,6 +12,8 @@ bool in(int v, int low, int high) {
 bool date_ok(const std::string& t, checked_datetime* dt) {
     if (t.size() != 10 || t[2] != '/' || t[5] != '/')
         return false;
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(t.c_str(), "%2d/%2d/%4d", &dt->day, &dt->month, &dt->year) != 3)
         return false;
     return in(dt->day, 1, 31) && in(dt->month, 1, 12) && in(dt->year, 2013, 2100);
@@ -20,6 +22,8 @@ bool date_ok(const std::string& t, checked_datetime* dt) {
 bool time_ok(const std::string& t, checked_datetime* dt) {
     if (t.size() != 8 || t[2] != ':' || t[5] != ':')
         return false;
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(t.c_str(), "%2d:%2d:%2d", &dt->hour, &dt->minute, &dt->second) != 3)
         return false;
     return in(dt->hour, 0, 23) && in(dt->minute, 0, 59) && in(dt->second, 0, 59);

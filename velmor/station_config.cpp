@@ -20,8 +20,8 @@ const option_entry k_contactors[] = {
 const option_entry k_meters[] = {
     {"N", VT_METER_NONE}, {"T", VT_METER_CT}, {"I", VT_METER_PULSE}, {"D", VT_METER_DIGITAL}};
 
-template <std::size_t N> option_list list_of(const option_entry (&e)[N]) {
-    return {e, static_cast<int>(N)};
+template <std::size_t N> constexpr int count_of(const option_entry (&)[N]) noexcept {
+    return static_cast<int>(N);
 }
 
 // The code of a list entry, or `unset` when none is chosen.
@@ -30,12 +30,12 @@ const char* code_of(const option_list& list, int index, const char* unset) {
 }
 } // namespace
 
-const option_list k_station_languages = list_of(k_languages);
-const option_list k_operating_modes = list_of(k_modes);
-const option_list k_socket_types = list_of(k_types);
-const option_list k_locking_types = list_of(k_locks);
-const option_list k_contactor_controls = list_of(k_contactors);
-const option_list k_meter_types = list_of(k_meters);
+const option_list k_station_languages = {k_languages, count_of(k_languages)};
+const option_list k_operating_modes = {k_modes, count_of(k_modes)};
+const option_list k_socket_types = {k_types, count_of(k_types)};
+const option_list k_locking_types = {k_locks, count_of(k_locks)};
+const option_list k_contactor_controls = {k_contactors, count_of(k_contactors)};
+const option_list k_meter_types = {k_meters, count_of(k_meters)};
 
 std::uint8_t bcd_byte(int n) {
     int m = ((n % 256 + 256) % 256) % 100;
@@ -110,6 +110,8 @@ int read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* v
     if (count > 0)
         std::memcpy(text, a, count < sizeof text - 1 ? count : sizeof text - 1);
     // At most 8 hex digits: the number fits 32 bits on every platform.
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     return std::sscanf(text, "N=%8lx", value) == 1 ? 1 : 0;
 }
 
@@ -131,6 +133,8 @@ int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, so
     char digits[5] = {static_cast<char>(a[9]), static_cast<char>(a[10]), static_cast<char>(a[11]),
                       static_cast<char>(a[12]), '\0'};
     int imax = 0, imaxs = 0;
+    // Width-limited conversions cannot overflow; the formats are binding.
+    // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(digits, "%2d%2d", &imax, &imaxs) != 2)
         return SOCKET_REPLY_BAD_CURRENTS;
     s->imax_m3 = std::to_string(imax);

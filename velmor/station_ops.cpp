@@ -20,6 +20,8 @@ const std::uint8_t CR = 0x0D;
 // One command: its letter, data and CR, written from the command buffer.
 void send(std::uint8_t* buffer, const std::string& command) {
     std::size_t n = command.size() < PORT_READ_SIZE - 1 ? command.size() : PORT_READ_SIZE - 1;
+    // Bytes into a fixed place of a longer buffer, not a text of their own.
+    // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(buffer, command.data(), n);
     buffer[n] = CR;
     port_write(buffer, n + 1);

@@ -21,3 +21,4 @@ endfunction()
 
 vm_fuzz(card_texts classic_core fakes)
 vm_fuzz(reader_reply tandor_core fakes)
+vm_fuzz(station_answers velmor_core fakes)

@@ -86,3 +86,5 @@ vm_unit_test(setup_form_test tests/unit/setup_form_test.cpp)
 target_link_libraries(setup_form_test PRIVATE velmor_core)
 vm_unit_test(classic_poll_test tests/unit/classic_poll_test.cpp)
 target_link_libraries(classic_poll_test PRIVATE classic_core)
+
+add_test(NAME clang_tidy COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-tidy ${CMAKE_BINARY_DIR})
