@@ -88,3 +88,5 @@ vm_unit_test(classic_poll_test tests/unit/classic_poll_test.cpp)
 target_link_libraries(classic_poll_test PRIVATE classic_core)
 
 add_test(NAME clang_tidy COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-tidy ${CMAKE_BINARY_DIR})
+vm_unit_test(bad_input_test tests/unit/bad_input_test.cpp)
+target_link_libraries(bad_input_test PRIVATE classic_core velmor_core)

@@ -71,6 +71,7 @@ bool answer_box(const box& b, int id = IDOK);
 // Registry values under HKEY_LOCAL_MACHINE.
 std::string reg_read(const char* key, const char* name);
 void reg_write(const char* key, const char* name, const char* value);
+void reg_write_dword(const char* key, const char* name, DWORD value);
 void reg_delete_key(const char* key);
 
 // Screen pixels of the main window's client area.

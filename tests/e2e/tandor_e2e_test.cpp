@@ -96,6 +96,40 @@ TEST_F(Tandor, FirstStartWithNoSettings) {
     EXPECT_EQ(reg_read(k_key, "Lang"), "0");
 }
 
+TEST_F(Tandor, BadStoredSettingsFallBack) {
+    struct {
+        const char* what;
+        void (*store)();
+    } cases[] = {
+        {"a number stored as a DWORD, a language out of range",
+         [] {
+             reg_write_dword(k_key, "Port", 5);
+             reg_write(k_key, "Lang", "7");
+         }},
+        {"texts longer than 255 bytes",
+         [] {
+             reg_write(k_key, "Port", ("COM5" + std::string(300, '5')).c_str());
+             reg_write(k_key, "Lang", std::string(300, '1').c_str());
+         }},
+        {"negative and huge numbers",
+         [] {
+             reg_write(k_key, "Port", "COM-3");
+             reg_write(k_key, "Lang", "-99999999999999999999");
+         }},
+    };
+    for (const auto& c : cases) {
+        reg_delete_key(k_key);
+        c.store();
+        ASSERT_TRUE(app.start(program_path(), L"TandorClass")) << c.what;
+        EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi carta") << c.what;
+        EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty()) << c.what;
+        ASSERT_TRUE(app.close()) << c.what;
+        EXPECT_EQ(reg_read(k_key, "Lang"), "0") << c.what;
+    }
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "no port opened";
+    EXPECT_EQ(reg_read(k_key, "Port"), "COM-3") << "kept as read";
+}
+
 TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     place(std::string(32, '0'));
     start(true);
