@@ -35,9 +35,9 @@ std::wstring program_path() {
     return w;
 }
 
-const wchar_t* class_of(const std::string& figure) {
-    return figure.rfind("velmor", 0) == 0 || figure == "startup-velmor" ? L"VelmorClass"
-                                                                        : L"TandorClass";
+const wchar_t* main_class() {
+    return env("VM_PROGRAM").find("velmor") != std::string::npos ? L"VelmorClass"
+                                                                 : L"TandorClass";
 }
 
 void sample(const std::string& figure, double ms) {
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     const std::string figure = argv[1];
     const int runs = std::atoi(argv[2]);
     const bool classic = env("VM_PROGRAM").find("classic") != std::string::npos;
-    const char* key = figure.rfind("velmor", 0) == 0 ? "Software\\Velmor" : "Software\\Tandor";
+    const char* key = env("VM_PROGRAM").find("velmor") != std::string::npos ? "Software\\Velmor"
+                                                                          : "Software\\Tandor";
     const std::string user = "0A1B2C3DFFFFFFFFA514050319A5000F";
     const std::string classic_card = "4=01234567890315121400000000000000 "
                                      "5=0F000000F0FFFFFF0F00000001FE01FE";
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
                 set_port(key);
             program app;
             double t0 = now_ms();
-            if (!app.start(program_path(), class_of(figure)))
+            if (!app.start(program_path(), main_class()))
                 return 1;
             sample(figure, now_ms() - t0);
             app.close();
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
 
     set_port(key);
     program app;
-    if (!app.start(program_path(), class_of(figure)))
+    if (!app.start(program_path(), main_class()))
         return 1;
     HWND code = app.child_at(L"EDIT", 322, 100);
     for (int i = 0; i < runs; ++i) {
