@@ -5,6 +5,7 @@
 #include "port.h"
 #include "profile.h"
 #include "store.h"
+#include "text_number.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,22 +14,14 @@ namespace {
 int g_port = 0;
 int g_port_open = 0;
 
-// A whole number at the start of p, as "%d" reads it; clamped far outside
-// any meaningful value so that it never overflows.
+// A whole number at the start of p, as "%d" reads it, held within int.
 int scan_int(const char* p, int* out) {
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
-        ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    if (*p < '0' || *p > '9')
-        return 0;
     long long v = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        v = v < 1000000000LL ? v * 10 + (*p - '0') : v;
-    if (v > 2147483647LL)
-        v = 2147483647LL;
-    *out = static_cast<int>(negative ? -v : v);
+    if (!leading_number(p, &v))
+        return 0;
+    *out = static_cast<int>(v > 2147483647LL    ? 2147483647LL
+                            : v < -2147483647LL ? -2147483647LL
+                                                : v);
     return 1;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "station_config.h"
 
+#include "text_number.h"
 #include "velmor_texts.h"
 
 #include <cstdio>
@@ -43,18 +44,11 @@ std::uint8_t bcd_byte(int n) {
 }
 
 int read_current(const std::string& text, int* value) {
-    const char* p = text.c_str();
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
-        ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    if (*p < '0' || *p > '9')
+    long long v = 0;
+    if (!leading_number(text.c_str(), &v))
         return 0;
-    long v = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        v = v < 100000 ? v * 10 + (*p - '0') : v; // far outside any range already
-    *value = static_cast<int>(negative ? -v : v);
+    // Far outside any range already when it does not fit.
+    *value = static_cast<int>(v > 1000000 ? 1000000 : v < -1000000 ? -1000000 : v);
     return 1;
 }
 

@@ -6,8 +6,7 @@
 //
 // The program under test is VM_PROGRAM; the simulator is the one with-sim
 // started (SIM_COM, SIM_CONTROL_PORT).
-#include "automation.h"
-#include "sim_client.h"
+#include "e2e_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,27 +16,8 @@
 #include <string>
 
 namespace {
-double now_ms() {
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER x;
-        QueryPerformanceFrequency(&x);
-        return x;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-std::wstring program_path() {
-    std::wstring w = L"Z:";
-    for (char c : env("VM_PROGRAM"))
-        w += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return w;
-}
-
 const wchar_t* main_class() {
-    return env("VM_PROGRAM").find("velmor") != std::string::npos ? L"VelmorClass"
-                                                                 : L"TandorClass";
+    return env("VM_PROGRAM").find("velmor") != std::string::npos ? L"VelmorClass" : L"TandorClass";
 }
 
 void sample(const std::string& figure, double ms) {
@@ -48,10 +28,10 @@ void sample(const std::string& figure, double ms) {
 // Sends a click and waits for its handler to return: the operations run to
 // their end inside it.
 double timed_click(const program& app, int id) {
-    double t0 = now_ms();
+    double t0 = clock_ms();
     SendMessageTimeoutW(app.main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0, SMTO_NORMAL, 60000,
                         nullptr);
-    return now_ms() - t0;
+    return clock_ms() - t0;
 }
 
 void set_port(const char* key) {
@@ -69,7 +49,7 @@ int main(int argc, char** argv) {
     const int runs = std::atoi(argv[2]);
     const bool classic = env("VM_PROGRAM").find("classic") != std::string::npos;
     const char* key = env("VM_PROGRAM").find("velmor") != std::string::npos ? "Software\\Velmor"
-                                                                          : "Software\\Tandor";
+                                                                            : "Software\\Tandor";
     const std::string user = "0A1B2C3DFFFFFFFFA514050319A5000F";
     const std::string classic_card = "4=01234567890315121400000000000000 "
                                      "5=0F000000F0FFFFFF0F00000001FE01FE";
@@ -80,10 +60,10 @@ int main(int argc, char** argv) {
             if (figure == "startup-port")
                 set_port(key);
             program app;
-            double t0 = now_ms();
+            double t0 = clock_ms();
             if (!app.start(program_path(), main_class()))
                 return 1;
-            sample(figure, now_ms() - t0);
+            sample(figure, clock_ms() - t0);
             app.close();
         }
         return 0;
@@ -99,10 +79,10 @@ int main(int argc, char** argv) {
             sim_command("remove");
             wait_for([&] { return !visible(code); });
             Sleep(200 + 37 * i % 400); // lay the card at a different phase of the tick
-            double t0 = now_ms();
+            double t0 = clock_ms();
             sim_command("place 0A1B2C3D " + (classic ? classic_card : std::string("4=") + user));
             wait_for([&] { return visible(code); }, 10000);
-            sample(figure, now_ms() - t0);
+            sample(figure, clock_ms() - t0);
         } else if (figure == "write") {
             sim_command("remove");
             wait_for([&] { return !visible(code); });

@@ -4,8 +4,7 @@
 // cycles ran and how many state changes were missed. Used by scripts/soak.
 //
 //   soak-driver MINUTES
-#include "automation.h"
-#include "sim_client.h"
+#include "e2e_support.h"
 
 #include <winternl.h>
 
@@ -14,13 +13,6 @@
 #include <string>
 
 namespace {
-std::wstring program_path() {
-    std::wstring w = L"Z:";
-    for (char c : env("VM_PROGRAM"))
-        w += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return w;
-}
-
 // The program's handle and thread counts as the system lists its processes
 // (under Wine, GetProcessHandleCount and GetGuiResources of another process
 // answer 0; the process list carries the server's own count).

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     unsigned long count = 0;
     read_count_answer(data, size, &count);
     socket_config socket;
-    int r = decode_socket_reply(data, size, size ? static_cast<char>(data[0] % 2 + '1') : '1',
-                                &socket);
+    int r =
+        decode_socket_reply(data, size, size ? static_cast<char>(data[0] % 2 + '1') : '1', &socket);
     if (r == SOCKET_REPLY_OK && (socket.imax_m3.size() > 3 || socket.imax_m3s.size() > 3))
         __builtin_trap();
 

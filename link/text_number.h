@@ -1,5 +1,5 @@
 #pragma once
-// Reading a whole number at the start of a form text the way "%ld" does
+// Reading a whole number at the start of a text the way "%d" and "%ld" do
 // (leading blanks, an optional sign, decimal digits), but with the same
 // result on every platform and without overflow.
 
