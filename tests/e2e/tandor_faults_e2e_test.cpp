@@ -93,6 +93,14 @@ TEST_F(TandorFaults, NakStormShowsOneBox) {
     recover();
 }
 
+TEST_F(TandorFaults, StatusStuckForAMinuteShowsOneBoxAtATime) {
+    sim_command("fault status 02 on=18");
+    strings boxes = endure(60000);
+    EXPECT_EQ(boxes, strings{"Failed operation"});
+    sim_command("clear-log");
+    recover();
+}
+
 TEST_F(TandorFaults, ShortRepliesAndSilence) {
     for (const char* fault : {"fault cut 3", "fault cut 4", "fault silence"}) {
         sim_command(fault);
