@@ -41,6 +41,7 @@ set_tests_properties(station_wine_test PROPERTIES TIMEOUT 300)
 # when there is no display).
 add_library(e2e_support OBJECT tests/e2e/automation_win32.cpp tests/e2e/e2e_support.cpp)
 target_include_directories(e2e_support PUBLIC tests/e2e tests/wine link)
+target_link_libraries(e2e_support PUBLIC gtest)
 vm_warnings(e2e_support)
 
 function(vm_e2e_test name program sim) # further arguments go to the simulator

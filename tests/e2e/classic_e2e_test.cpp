@@ -39,20 +39,10 @@ class Classic : public ::testing::Test {
     HWND code() { return app.child_at(L"EDIT", 322, 100); }
     HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
     HWND expiry() { return app.child_at(L"EDIT", 322, 220); }
-    bool overlay_painted() {
-        COLORREF c = pixel(app.main, 300, 40);
-        return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;
-    }
     void fill(const char* c, const char* a, const char* e) {
         type_into(code(), c);
         type_into(accesses(), a);
         type_into(expiry(), e);
-    }
-    box expect_box() {
-        box b = wait_box(app.pi.dwProcessId);
-        EXPECT_NE(b.hwnd, nullptr) << "no message box came";
-        answer_box(b);
-        return b;
     }
     program app;
 };
@@ -63,7 +53,7 @@ TEST_F(Classic, FirstStartIsItalianAndSilent) {
     Sleep(1200);
     EXPECT_TRUE(sim_log_of("RX").empty());
     EXPECT_FALSE(visible(code()));
-    EXPECT_FALSE(overlay_painted());
+    EXPECT_FALSE(overlay_painted(app.main));
     EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi carta");
     wchar_t title[64];
     GetWindowTextW(app.main, title, 64);
@@ -80,7 +70,7 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     EXPECT_EQ(text_of(accesses()), "15");
     EXPECT_EQ(text_of(expiry()), "14/12/2015");
     EXPECT_TRUE(visible(app.child(WRITE)));
-    ASSERT_TRUE(wait_for([&] { return overlay_painted(); }));
+    ASSERT_TRUE(wait_for([&] { return overlay_painted(app.main); }));
     sim_command("clear-log");
     Sleep(1000);
     EXPECT_TRUE(frames_of("19").empty()) << "read once while it stays";
@@ -136,7 +126,7 @@ TEST_F(Classic, EmptyAccessesAndExpiryAndTheRefusals) {
         fill(r.code, r.accesses, r.expiry);
         std::size_t reads = frames_of("19").size();
         app.click(app.child(WRITE));
-        box b = expect_box();
+        box b = expect_box(app);
         EXPECT_EQ(b.caption, "Attention");
         EXPECT_EQ(b.text, r.message);
         // The next tick after a refusal reads the card again into the form.
@@ -161,7 +151,7 @@ TEST_F(Classic, UnreadableBlocksAndNoCard) {
     start();
     Sleep(1500);
     EXPECT_FALSE(visible(code())) << "block 4 unreadable: no fields";
-    EXPECT_FALSE(overlay_painted());
+    EXPECT_FALSE(overlay_painted(app.main));
     shot(app.main, "classic-invalid-card");
 
     sim_command("remove");
@@ -173,12 +163,12 @@ TEST_F(Classic, UnreadableBlocksAndNoCard) {
     EXPECT_EQ(text_of(code()), "0123456789");
     EXPECT_EQ(text_of(accesses()), "15") << "the field keeps its earlier text";
     Sleep(300);
-    EXPECT_FALSE(overlay_painted()) << "but \"Invalid card\" is painted";
+    EXPECT_FALSE(overlay_painted(app.main)) << "but \"Invalid card\" is painted";
 
     sim_command("fault status 01 on=1A");
     app.click(app.child(WRITE));
-    EXPECT_EQ(expect_box().text, "No card detected");
-    EXPECT_EQ(expect_box().text, "No card detected") << "once per block";
+    EXPECT_EQ(expect_box(app).text, "No card detected");
+    EXPECT_EQ(expect_box(app).text, "No card detected") << "once per block";
     sim_command("fault none");
 }
 

@@ -2,6 +2,8 @@
 
 #include "link.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 
 namespace {
@@ -78,4 +80,16 @@ double longest_answer(HWND main, int ms) {
         Sleep(100);
     }
     return longest;
+}
+
+bool overlay_painted(HWND main) {
+    COLORREF c = pixel(main, 300, 40);
+    return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;
+}
+
+box expect_box(const program& app) {
+    box b = wait_box(app.pi.dwProcessId);
+    EXPECT_NE(b.hwnd, nullptr) << "no message box came";
+    answer_box(b);
+    return b;
 }

@@ -31,3 +31,11 @@ double clock_ms();
 // The longest time an exchange may hold the window: the reply bound of the
 // link (no new read after 2.5 s) plus one full read of 2.61 s.
 constexpr double k_answer_bound_ms = 2500 + 2610 + 500;
+
+// The card writers' overlay is painted: its pale header band shows where the
+// skin would be.
+bool overlay_painted(HWND main);
+
+// Waits for a message box of the program and presses OK; fails the test when
+// none comes. Returns the box as it was.
+box expect_box(const program& app);

@@ -51,20 +51,6 @@ class Tandor : public ::testing::Test {
     HWND expiry() { return app.child_at(L"EDIT", 322, 223); }
     HWND datetime() { return app.child_at(L"EDIT", 250, 223); }
 
-    // The card overlay is painted: its pale header band instead of the skin.
-    bool overlay_painted() {
-        COLORREF c = pixel(app.main, 300, 40);
-        return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;
-    }
-
-    // A message box comes; returns it after pressing OK.
-    box expect_box() {
-        box b = wait_box(app.pi.dwProcessId);
-        EXPECT_NE(b.hwnd, nullptr) << "no message box came";
-        answer_box(b);
-        return b;
-    }
-
     program app;
 };
 
@@ -88,7 +74,7 @@ TEST_F(Tandor, FirstStartWithNoSettings) {
     EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi carta");
     Sleep(1200); // three ticks: none may talk to the reader
     EXPECT_TRUE(sim_log_of("RX").empty());
-    EXPECT_FALSE(overlay_painted());
+    EXPECT_FALSE(overlay_painted(app.main));
     shot(app.main, "tandor-first-start");
     ASSERT_TRUE(app.close());
     EXPECT_EQ(app.exit_code, 0u);
@@ -138,7 +124,7 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     EXPECT_TRUE(visible(app.child(MASTER_CARD)));
     EXPECT_FALSE(enabled(app.child(MASTER_CARD)));
     EXPECT_FALSE(visible(app.child(WRITE)));
-    EXPECT_FALSE(overlay_painted()) << "\"Select type card\" is a prompt";
+    EXPECT_FALSE(overlay_painted(app.main)) << "\"Select type card\" is a prompt";
     shot(app.main, "tandor-blank-card");
 
     app.click(app.child(USER_CARD));
@@ -148,7 +134,7 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     EXPECT_EQ(text_of(expiry()), "");
     EXPECT_TRUE(visible(app.child(WRITE)));
     EXPECT_EQ(text_of(app.child(WRITE)), "Write card");
-    ASSERT_TRUE(wait_for([&] { return overlay_painted(); }));
+    ASSERT_TRUE(wait_for([&] { return overlay_painted(app.main); }));
 
     type_into(code(), "c0ffee42");
     type_into(expiry(), "28/02/2031 24");
@@ -169,7 +155,7 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     shot(app.main, "tandor-written-card");
     InvalidateRect(app.main, nullptr, TRUE);
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
-    EXPECT_TRUE(overlay_painted());
+    EXPECT_TRUE(overlay_painted(app.main));
     EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
 }
 
@@ -192,7 +178,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
     ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
     EXPECT_FALSE(visible(app.child(WRITE)));
     EXPECT_FALSE(visible(app.child(UID)));
-    ASSERT_TRUE(wait_for([&] { return !overlay_painted(); }));
+    ASSERT_TRUE(wait_for([&] { return !overlay_painted(app.main); }));
 
     place(k_master_block);
     ASSERT_TRUE(wait_for([&] { return visible(datetime()); }));
@@ -210,7 +196,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
     for (int id : {WRITE, USER_CARD, MASTER_CARD, UID, PERSONAL})
         EXPECT_FALSE(visible(app.child(id))) << id;
     EXPECT_FALSE(visible(code()));
-    EXPECT_FALSE(overlay_painted()) << "\"Invalid card\" is a prompt";
+    EXPECT_FALSE(overlay_painted(app.main)) << "\"Invalid card\" is a prompt";
     shot(app.main, "tandor-invalid-card");
 }
 
@@ -234,7 +220,7 @@ TEST_F(Tandor, RefusedTextsWriteNothing) {
         type_into(expiry(), c.expiry);
         type_into(accesses(), c.accesses);
         app.click(app.child(WRITE));
-        box b = expect_box();
+        box b = expect_box(app);
         EXPECT_EQ(b.caption, "Attention");
         EXPECT_EQ(b.text, c.message);
     }
@@ -250,10 +236,10 @@ TEST_F(Tandor, ReaderFailuresShowOneBoxAtATime) {
 
     sim_command("fault status 01 on=1A");
     app.click(app.child(WRITE));
-    EXPECT_EQ(expect_box().text, "No card detected");
+    EXPECT_EQ(expect_box(app).text, "No card detected");
     sim_command("fault status 05 on=1A");
     app.click(app.child(WRITE));
-    EXPECT_EQ(expect_box().text, "Failed operation");
+    EXPECT_EQ(expect_box(app).text, "Failed operation");
 
     // A reader stuck on a failure status: one box, and no ticks while it is open.
     sim_command("fault status 02 on=18");

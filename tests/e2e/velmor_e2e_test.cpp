@@ -81,12 +81,6 @@ class Velmor : public ::testing::Test {
         return enabled(app.child(WRITE)) && enabled(app.child(READ)) &&
                enabled(app.child(REBOOT)) && !visible(progress());
     }
-    box expect_box() {
-        box b = wait_box(app.pi.dwProcessId);
-        EXPECT_NE(b.hwnd, nullptr) << "no message box came";
-        answer_box(b);
-        return b;
-    }
 
     // The Write example: 20/12/2013 16:17:54, French, one socket, Type 2,
     // no lock, no contactor, no meter, 16 and 10.
@@ -113,7 +107,7 @@ TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
     EXPECT_FALSE(visible(progress()));
     shot(app.main, "velmor-first-start");
     app.click(app.child(READ));
-    box b = expect_box();
+    box b = expect_box(app);
     EXPECT_EQ(b.caption, "Errore");
     EXPECT_EQ(b.text, "Errore durante l'apertura della porta COM selezionata!");
     EXPECT_TRUE(wait_for([&] { return idle(); }));
@@ -205,7 +199,7 @@ TEST_F(Velmor, RefusedWritesSendNothing) {
             choose(app.child(METER_1), 2);
         }
         app.click(app.child(WRITE));
-        box b = expect_box();
+        box b = expect_box(app);
         EXPECT_EQ(b.caption, c.caption) << what;
         EXPECT_EQ(b.text, c.text) << what;
         EXPECT_TRUE(idle()) << what;
@@ -243,7 +237,7 @@ TEST_F(Velmor, ReadsAndReboot) {
     sim_command("fault answer P1 X1x200SSN1610 x1");
     sim_command("clear-log");
     app.click(app.child(READ));
-    box b = expect_box();
+    box b = expect_box(app);
     EXPECT_EQ(b.caption, "Error");
     EXPECT_EQ(b.text, "Debug: 58 31 78 32");
     EXPECT_TRUE(wait_for([&] { return idle(); }));
