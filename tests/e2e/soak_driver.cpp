@@ -69,26 +69,32 @@ int main(int argc, char** argv) {
     int cycles = 0, writes = 0, missed = 0, minute = 0;
     report(app, 0);
     while (GetTickCount() - start < static_cast<DWORD>(minutes) * 60000u) {
+        auto miss = [&](const char* what) {
+            std::printf("missed %s in cycle %d, minute %lu\n", what, cycles,
+                        (GetTickCount() - start) / 60000u);
+            std::fflush(stdout);
+            ++missed;
+        };
         sim_command("place 0A1B2C3D " + card);
         if (!wait_for([&] { return visible(code); }, 5000))
-            ++missed;
+            miss("the form shown");
         if (cycles % 3 == 0) {
             type_into(accesses, std::to_string(cycles % 1000));
             app.click(app.child(100));
             if (wait_for([&] { return !visible(app.child(100)); }, 5000))
                 ++writes;
             else
-                ++missed;
+                miss("the write");
         }
         Sleep(1500);
         sim_command("remove");
         if (!wait_for([&] { return !visible(code); }, 5000))
-            ++missed;
+            miss("the form hidden");
         Sleep(1000);
         for (const box& b : open_boxes(app.pi.dwProcessId)) { // none expected
             std::printf("box %s\n", b.text.c_str());
             answer_box(b);
-            ++missed;
+            miss("(a message box)");
         }
         ++cycles;
         if ((GetTickCount() - start) / 60000u > static_cast<DWORD>(minute))
