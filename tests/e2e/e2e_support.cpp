@@ -1,7 +1,5 @@
 #include "e2e_support.h"
 
-#include "link.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -43,18 +41,6 @@ std::vector<std::string> frames_of(const std::string& cmd) {
             out.push_back(bytes.substr(6, bytes.size() - 9));
     }
     return out;
-}
-
-std::string frame_hex(const std::string& cmd, const std::string& payload) {
-    std::uint8_t frame[LINK_FRAME_SIZE];
-    std::size_t n = link_frame(frame, cmd.c_str(), payload.c_str());
-    std::string hex;
-    char b[4];
-    for (std::size_t i = 0; i < n; ++i) {
-        std::snprintf(b, sizeof b, i ? " %02X" : "%02X", frame[i]);
-        hex += b;
-    }
-    return hex;
 }
 
 double clock_ms() {

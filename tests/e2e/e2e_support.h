@@ -17,10 +17,6 @@ bool shot(HWND main, const std::string& name);
 // command is `cmd`, as their payload text.
 std::vector<std::string> frames_of(const std::string& cmd);
 
-// The hex of a command frame with this command and payload, as the
-// simulator logs it.
-std::string frame_hex(const std::string& cmd, const std::string& payload);
-
 // Samples how long the window takes to answer a message, every 100 ms for
 // `ms` milliseconds; returns the longest answer in milliseconds.
 double longest_answer(HWND main, int ms);
