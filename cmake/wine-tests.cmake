@@ -76,3 +76,12 @@ add_executable(soak-driver tests/e2e/soak_driver.cpp)
 target_link_libraries(soak-driver PRIVATE e2e_support wine_test_support link_core link_win32_base
                                           gtest)
 vm_warnings(soak-driver)
+
+# The README's run command, headless, in its shortest form: the same script,
+# programs and ports a newcomer gets.
+foreach(program tandor tandor-classic velmor)
+    add_test(NAME run_command_${program}
+             COMMAND env -u DISPLAY VM_OUT=${CMAKE_BINARY_DIR}/run-out
+                     ${CMAKE_SOURCE_DIR}/scripts/run --built --short ${program})
+    set_tests_properties(run_command_${program} PROPERTIES TIMEOUT 300)
+endforeach()

@@ -57,7 +57,9 @@ int serial_is_open() {
 
 int serial_write(const std::uint8_t* bytes, std::size_t count) {
     DWORD written = 0;
-    return WriteFile(g_port, bytes, static_cast<DWORD>(count), &written, nullptr) ? 0 : -1;
+    // A write that took fewer bytes than it was given has failed too.
+    BOOL ok = WriteFile(g_port, bytes, static_cast<DWORD>(count), &written, nullptr);
+    return ok && written == count ? 0 : -1;
 }
 
 int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {

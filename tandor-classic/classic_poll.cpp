@@ -46,14 +46,19 @@ void classic_poll(classic_state& s) {
         return;
     }
     if (status == READER_NO_CARD) {
-        if (s.card_shown) {
+        // The form goes with the card, also when it was lifted right after a
+        // write (which leaves the card to be read again by the next tick).
+        if (s.card_shown || s.form_shown) {
             form_show(TC_WRITE, 0);
             for (int c : k_fields)
                 form_show(c, 0);
             form_invalidate(0);
         }
         s.card_shown = 0;
+        s.form_shown = 0;
         s.card_invalid = 0;
+        // "Written card" belongs to the card it was written on.
+        s.card_written = 0;
         return;
     }
     if (status != READER_CARD_PRESENT) {
@@ -100,6 +105,7 @@ void classic_poll(classic_state& s) {
     form_show(TC_WRITE, s.card_written ? 0 : 1);
     for (int c : k_fields)
         form_show(c, 1);
+    s.form_shown = 1;
     form_invalidate(0);
 }
 
@@ -115,12 +121,14 @@ void classic_write(classic_state& s) {
     if (!refused)
         refused = classic_encode_counter(s.reader.uid, accesses.c_str(), counter);
     if (refused) {
+        // The form keeps what the technician typed, to be corrected and
+        // written: the card is read into it again only once laid again.
         localized_message(TXT_ATTENTION, refused);
-        s.card_shown = 0;
         return;
     }
-    write_block(s, CLASSIC_DATA_BLOCK, data);
-    if (write_block(s, CLASSIC_COUNTER_BLOCK, counter))
+    // Block 5 only after block 4 was written, and "Written card" only when
+    // both were: a card whose code, flags and expiry did not go is not one.
+    if (write_block(s, CLASSIC_DATA_BLOCK, data) && write_block(s, CLASSIC_COUNTER_BLOCK, counter))
         s.card_written = 1;
     s.card_shown = 0;
 }

@@ -5,6 +5,7 @@
 
 struct classic_state {
     int card_shown = 0;   // a card was read into the form (and during a write)
+    int form_shown = 0;   // the fields (and perhaps the Write button) are shown
     int card_invalid = 0; // a block of the detected card was not read
     int card_written = 0; // block 5 was written; shown once by the next labelled paint
     card_reader reader{};

@@ -61,6 +61,10 @@ void switch_language(int index) {
 }
 
 void write_card(tandor_state& s) {
+    // No card form, no write: with neither flag (the card taken away) the
+    // layout would fall to Master by default.
+    if (!s.user_card && !s.master_card)
+        return;
     s.card_present = 1;
     char block[CARD_BLOCK_CHARS + 1];
     int refused;

@@ -125,11 +125,16 @@ void poll_tick(tandor_state& s) {
     if (status == READER_NO_CARD) {
         s.card_state = CARD_NONE;
         s.prompt_index = PROMPT_PLACE;
+        // "Written card" belongs to the card it was written on: the next card
+        // laid shows its own state and its Write card button.
+        s.written = 0;
         if (previous != CARD_NONE) {
             for (int c : {TC_USER_CARD, TC_MASTER_CARD, TC_RESET})
                 form_show(c, 0);
-            if (s.card_present)
-                hide_form_controls();
+            // The form goes with the card even when a refused write has
+            // cleared the card-present flag (the card lifted while its box
+            // was open): no form may stay over "Place the card on the reader".
+            hide_form_controls();
             s.user_card = 0;
             s.master_card = 0;
             s.card_present = 0;

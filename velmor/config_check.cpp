@@ -79,8 +79,9 @@ int config_check(const station_config& c, checked_datetime* dt, check_failure* f
 
     const socket_config& s1 = c.sockets[0];
     const socket_config& s2 = c.sockets[1];
-    // Socket 2's lists count even while it is switched off.
-    if (locking_refused(s1) || locking_refused(s2))
+    // Socket 2 counts only while it is switched on: a one-socket Write sends
+    // nothing of it, so what its disabled lists hold cannot refuse the Write.
+    if (locking_refused(s1) || (c.two_sockets && locking_refused(s2)))
         return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_LOCKING));
 
     for (int n = 0; n < (c.two_sockets ? 2 : 1); ++n) {
@@ -90,7 +91,7 @@ int config_check(const station_config& c, checked_datetime* dt, check_failure* f
             return fail_current(failure, n + 1, "-S", 6, 16);
     }
 
-    if (mirror_refused(s1) || mirror_refused(s2))
+    if (mirror_refused(s1) || (c.two_sockets && mirror_refused(s2)))
         return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_MIRROR));
     *dt = d;
     return 1;

@@ -109,13 +109,50 @@ void relist(const list_binding& b) {
 }
 } // namespace
 
-void form_fill_clock() {
-    local_time t = sys_local_time();
+namespace {
+// What the program itself last put into the date and time fields. A field
+// that still holds it was not edited by the technician.
+struct clock_texts {
+    std::string date, time;
+};
+clock_texts& filled_by_program() {
+    static clock_texts texts;
+    return texts;
+}
+
+std::string date_text(const local_time& t) {
     char text[32];
     std::snprintf(text, sizeof text, "%02d/%02d/%04d", t.day, t.month, t.year);
-    form_set_text(VC_DATE, text);
+    return text;
+}
+
+std::string time_text(const local_time& t) {
+    char text[32];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
-    form_set_text(VC_TIME, text);
+    return text;
+}
+
+void fill(int control, const std::string& text, std::string* record) {
+    form_set_text(control, text.c_str());
+    *record = text;
+}
+} // namespace
+
+void form_fill_clock() {
+    local_time t = sys_local_time();
+    fill(VC_DATE, date_text(t), &filled_by_program().date);
+    fill(VC_TIME, time_text(t), &filled_by_program().time);
+}
+
+void form_refresh_clock() {
+    local_time t = sys_local_time();
+    clock_texts& filled = filled_by_program();
+    const std::string date = form_text(VC_DATE);
+    if (!date.empty() && date == filled.date)
+        fill(VC_DATE, date_text(t), &filled.date);
+    const std::string time = form_text(VC_TIME);
+    if (!time.empty() && time == filled.time)
+        fill(VC_TIME, time_text(t), &filled.time);
 }
 
 void form_start_values() {
@@ -152,6 +189,9 @@ void form_relabel(int index) {
 void velmor_command(int id) {
     switch (id) {
     case VC_WRITE:
+        // A tool left open for an hour must not set the station an hour
+        // behind: the date and time the program filled are those of now.
+        form_refresh_clock();
         station_write();
         break;
     case VC_REBOOT:

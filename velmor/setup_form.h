@@ -122,3 +122,8 @@ void velmor_command(int id);
 
 // The date and time fields from the clock ("%d/%m/%Y", "%H:%M:%S").
 void form_fill_clock();
+
+// Before a Write: each of the date and time fields that still holds what the
+// program last filled in is filled from the clock again; a field the
+// technician edited, or emptied, keeps its text.
+void form_refresh_clock();

@@ -18,13 +18,14 @@ namespace {
 const std::uint8_t CR = 0x0D;
 
 // One command: its letter, data and CR, written from the command buffer.
-void send(std::uint8_t* buffer, const std::string& command) {
+// False when the port did not take it.
+bool send(std::uint8_t* buffer, const std::string& command) {
     std::size_t n = command.size() < PORT_READ_SIZE - 1 ? command.size() : PORT_READ_SIZE - 1;
     // Bytes into a fixed place of a longer buffer, not a text of their own.
     // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(buffer, command.data(), n);
     buffer[n] = CR;
-    port_write(buffer, n + 1);
+    return port_write(buffer, n + 1) == 0;
 }
 
 // One answer into the command buffer. Bytes past what came are cleared, so
@@ -48,28 +49,41 @@ void port_box() {
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_PORT));
 }
 
+// A command the port did not take (the adapter pulled out, the line gone)
+// ends the operation there: nothing more is sent, the form comes back and the
+// technician is told, rather than the operation ending as if it had worked.
+void communication_failed() {
+    port_close();
+    form_set_busy(0);
+    message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
+}
+
 // Stores the port number of the form as the setting and opens it.
 int open_form_port() {
     settings_set_port(form_port_number());
     return port_open(settings_port());
 }
 
-// Asks socket n (0 or 1) and fills its controls. 0 when the answer was
-// refused: the Read ends.
-int read_socket(std::uint8_t* buffer, int n) {
+// Results of read_socket.
+enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED };
+
+// Asks socket n (0 or 1) and fills its controls. The Read ends unless the
+// socket was read.
+socket_read read_socket(std::uint8_t* buffer, int n) {
     const char digit = static_cast<char>('1' + n);
-    send(buffer, std::string("P") + digit);
+    if (!send(buffer, std::string("P") + digit))
+        return SOCKET_SEND_FAILED;
     std::size_t got = receive(buffer);
     socket_config s = form_values().sockets[n];
     int result = decode_socket_reply(buffer, got, digit, &s);
     if (result == SOCKET_REPLY_REFUSED) {
         debug_box(buffer);
-        return 0;
+        return SOCKET_ANSWER_REFUSED;
     }
     if (result == SOCKET_REPLY_BAD_CURRENTS)
         debug_box(buffer + 8); // the currents keep what the form had
     form_put_socket(n, s);
-    return 1;
+    return SOCKET_READ;
 }
 
 std::string bytes3(char letter, int a, int b, int c) {
@@ -90,7 +104,10 @@ void station_read() {
         return;
     }
 
-    send(buffer, "L");
+    if (!send(buffer, "L")) {
+        communication_failed();
+        return;
+    }
     std::size_t got = receive(buffer);
     int language = 0;
     if (!read_language_answer(buffer, got, &language)) {
@@ -101,7 +118,10 @@ void station_read() {
     form_set_progress(VC_PROGRESS, 3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
-    send(buffer, "N");
+    if (!send(buffer, "N")) {
+        communication_failed();
+        return;
+    }
     got = receive(buffer);
     unsigned long count = 0;
     if (!read_count_answer(buffer, got, &count)) {
@@ -110,6 +130,11 @@ void station_read() {
     }
     if (count == 0x2A || count == 0x2C) {
         form_set_list_index(VC_MODE, count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS);
+        // A two-socket station switches socket 2 on, as ticking the box
+        // would: after a Read of a one-socket station the box is off, and a
+        // Write would otherwise turn this station into a one-socket one.
+        form_set_checked(VC_SOCKET2, 1);
+        form_socket2_changed();
     } else {
         form_set_list_index(VC_MODE, MODE_SIMULTANEOUS);
         form_set_checked(VC_SOCKET2, 0);
@@ -118,7 +143,12 @@ void station_read() {
     form_set_progress(VC_PROGRESS, 4);
 
     for (int n = 0; n < 2; ++n) {
-        if (!read_socket(buffer, n)) {
+        socket_read r = read_socket(buffer, n);
+        if (r == SOCKET_SEND_FAILED) {
+            communication_failed();
+            return;
+        }
+        if (r != SOCKET_READ) {
             port_close();
             form_set_busy(0);
             return;
@@ -148,36 +178,39 @@ void station_write() {
         return;
     }
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    if (dt.has_date) {
-        send(buffer, bytes3('D', dt.year % 100, dt.month, dt.day));
-        form_set_progress(VC_PROGRESS, 1);
-    }
-    sys_sleep_ms(PAUSE_BETWEEN_MS);
-    if (dt.has_time) {
-        send(buffer, bytes3('O', dt.hour, dt.minute, dt.second));
-        form_set_progress(VC_PROGRESS, 2);
-    }
-    sys_sleep_ms(PAUSE_BETWEEN_MS);
-
-    send(buffer, std::string("L") + encode_station_language(c.station_language));
-    form_set_progress(VC_PROGRESS, 3);
-    sys_sleep_ms(PAUSE_BETWEEN_MS);
-
     // The check box as it is now, for the count and for socket 2.
     const bool two = form_checked(VC_SOCKET2) != 0;
-    send(buffer, std::string("N") + encode_socket_count(two, c.operating_mode));
-    form_set_progress(VC_PROGRESS, 4);
-    sys_sleep_ms(PAUSE_BETWEEN_MS);
-
-    send(buffer, "P1" + encode_socket_block(c.sockets[0]));
-    form_set_progress(VC_PROGRESS, 5);
-    sys_sleep_ms(PAUSE_AFTER_SOCKET_1_MS);
-    if (two)
-        send(buffer, "P2" + encode_socket_block(c.sockets[1]));
-    form_set_progress(VC_PROGRESS, 6);
-    sys_sleep_ms(PAUSE_BETWEEN_MS);
-
-    send(buffer, "A00000000");
+    // Each step: its command (none when empty), the progress it reaches (the
+    // date and time only when sent, socket 2's step either way) and the
+    // pause after it.
+    const struct {
+        std::string command;
+        int progress;
+        bool progress_when_skipped;
+        int pause_ms;
+    } steps[] = {
+        {dt.has_date ? bytes3('D', dt.year % 100, dt.month, dt.day) : "", 1, false,
+         PAUSE_BETWEEN_MS},
+        {dt.has_time ? bytes3('O', dt.hour, dt.minute, dt.second) : "", 2, false, PAUSE_BETWEEN_MS},
+        {std::string("L") + encode_station_language(c.station_language), 3, false,
+         PAUSE_BETWEEN_MS},
+        {std::string("N") + encode_socket_count(two, c.operating_mode), 4, false, PAUSE_BETWEEN_MS},
+        {"P1" + encode_socket_block(c.sockets[0]), 5, false, PAUSE_AFTER_SOCKET_1_MS},
+        {two ? "P2" + encode_socket_block(c.sockets[1]) : "", 6, true, PAUSE_BETWEEN_MS},
+    };
+    for (const auto& step : steps) {
+        if (!step.command.empty() && !send(buffer, step.command)) {
+            communication_failed();
+            return;
+        }
+        if (!step.command.empty() || step.progress_when_skipped)
+            form_set_progress(VC_PROGRESS, step.progress);
+        sys_sleep_ms(step.pause_ms);
+    }
+    if (!send(buffer, "A00000000")) {
+        communication_failed();
+        return;
+    }
     form_set_progress(VC_PROGRESS, 7);
     form_set_busy(0);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
@@ -191,7 +224,11 @@ void station_reboot() {
     }
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    send(buffer, "R");
+    if (!send(buffer, "R")) {
+        port_close();
+        message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
+        return;
+    }
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
 }

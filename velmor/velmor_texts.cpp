@@ -65,6 +65,8 @@ const char* const k_rows[VT_ROW_COUNT][LANGUAGE_COUNT] = {
      "Erreur sur la prise %d: I max M3%s. Entrez une valeur comprise entre %d et %d."},
     {"Errore durante l'apertura della porta COM selezionata!", "Error opening COM port!",
      "Error al abrir el puerto COM", "Erreur à l'ouverture de la porte"},
+    {"Errore di comunicazione con la stazione", "Communication error with the station",
+     "Error de comunicación con la estación", "Erreur de communication avec la borne"},
 };
 } // namespace
 

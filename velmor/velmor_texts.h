@@ -50,6 +50,7 @@ enum velmor_text_row {
     VT_MSG_MIRROR,
     VT_MSG_CURRENT,
     VT_MSG_PORT,
+    VT_MSG_COMMUNICATION,
     VT_ROW_COUNT
 };
 

@@ -88,7 +88,7 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
     EXPECT_EQ(text_of(code()), "0123456789");
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
-    shot(app.main, "classic-written-card");
+    shot(app.main, "classic-written-card", "a card written from the form: \"Written card\"");
     InvalidateRect(app.main, nullptr, TRUE);
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
 }
@@ -152,7 +152,7 @@ TEST_F(Classic, UnreadableBlocksAndNoCard) {
     Sleep(1500);
     EXPECT_FALSE(visible(code())) << "block 4 unreadable: no fields";
     EXPECT_FALSE(overlay_painted(app.main));
-    shot(app.main, "classic-invalid-card");
+    shot(app.main, "classic-invalid-card", "a card whose block 4 cannot be read");
 
     sim_command("remove");
     ASSERT_TRUE(wait_for([&] { return !frames_of("18").empty(); }));

@@ -21,14 +21,23 @@ std::wstring program_path() {
     return windows_path(env("VM_PROGRAM"));
 }
 
-bool shot(HWND main, const std::string& name) {
+bool shot(HWND main, const std::string& name, const std::string& what) {
     std::string dir = env("VM_SHOTS");
     if (dir.empty())
         return false;
     std::string path;
     for (char c : "Z:" + dir + "/" + name + ".bmp")
         path += c == '/' ? '\\' : c;
-    return screenshot(main, path);
+    if (!screenshot(main, path))
+        return false;
+    std::string index;
+    for (char c : "Z:" + dir + "/index.txt")
+        index += c == '/' ? '\\' : c;
+    if (FILE* f = std::fopen(index.c_str(), "a")) {
+        std::fprintf(f, "%s.bmp\t%s\n", name.c_str(), what.c_str());
+        std::fclose(f);
+    }
+    return true;
 }
 
 std::vector<std::string> frames_of(const std::string& cmd) {

@@ -10,8 +10,10 @@
 std::wstring program_path();
 
 // Saves a screenshot of the main window as SHOTS/name.bmp when VM_SHOTS
-// names a folder (a Unix path); returns whether one was taken.
-bool shot(HWND main, const std::string& name);
+// names a folder (a Unix path), and adds a line "name.bmp<TAB>what" to
+// SHOTS/index.txt, so that a tour can say what each picture shows. Returns
+// whether one was taken.
+bool shot(HWND main, const std::string& name, const std::string& what);
 
 // The frames the simulator received since its log was last cleared whose
 // command is `cmd`, as their payload text.

@@ -75,7 +75,7 @@ TEST_F(Tandor, FirstStartWithNoSettings) {
     Sleep(1200); // three ticks: none may talk to the reader
     EXPECT_TRUE(sim_log_of("RX").empty());
     EXPECT_FALSE(overlay_painted(app.main));
-    shot(app.main, "tandor-first-start");
+    shot(app.main, "tandor-first-start", "first start: Italian, no COM port");
     ASSERT_TRUE(app.close());
     EXPECT_EQ(app.exit_code, 0u);
     EXPECT_EQ(reg_read(k_key, "Port"), "COM0");
@@ -125,7 +125,7 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     EXPECT_FALSE(enabled(app.child(MASTER_CARD)));
     EXPECT_FALSE(visible(app.child(WRITE)));
     EXPECT_FALSE(overlay_painted(app.main)) << "\"Select type card\" is a prompt";
-    shot(app.main, "tandor-blank-card");
+    shot(app.main, "tandor-blank-card", "a blank card: choose USER CARD or MASTER CARD");
 
     app.click(app.child(USER_CARD));
     ASSERT_TRUE(wait_for([&] { return visible(code()); }));
@@ -152,7 +152,7 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
     EXPECT_EQ(text_of(code()), "C0FFEE42");
-    shot(app.main, "tandor-written-card");
+    shot(app.main, "tandor-written-card", "the blank card written as a User card");
     InvalidateRect(app.main, nullptr, TRUE);
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
     EXPECT_TRUE(overlay_painted(app.main));
@@ -167,7 +167,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
     EXPECT_EQ(text_of(expiry()), "05/03/2019 14");
     EXPECT_EQ(text_of(accesses()), "15");
     EXPECT_TRUE(visible(app.child(UID)));
-    shot(app.main, "tandor-user-card");
+    shot(app.main, "tandor-user-card", "a User card read into the form");
 
     type_into(accesses(), "77");
     sim_command("clear-log");
@@ -187,7 +187,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
     EXPECT_EQ(checked(app.child(DELETE_DB)), 0);
     EXPECT_EQ(text_of(datetime()), "31/12/2018 23:59:30");
     EXPECT_FALSE(visible(code()));
-    shot(app.main, "tandor-master-card");
+    shot(app.main, "tandor-master-card", "a Master card read into the form");
 
     sim_command("remove");
     ASSERT_TRUE(wait_for([&] { return !visible(datetime()); }));
@@ -197,7 +197,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
         EXPECT_FALSE(visible(app.child(id))) << id;
     EXPECT_FALSE(visible(code()));
     EXPECT_FALSE(overlay_painted(app.main)) << "\"Invalid card\" is a prompt";
-    shot(app.main, "tandor-invalid-card");
+    shot(app.main, "tandor-invalid-card", "an invalid card");
 }
 
 TEST_F(Tandor, RefusedTextsWriteNothing) {
@@ -227,6 +227,46 @@ TEST_F(Tandor, RefusedTextsWriteNothing) {
     Sleep(500);
     EXPECT_TRUE(frames_of("1A").empty());
     EXPECT_EQ(sim_command("block 4"), strings{k_user_block});
+}
+
+// The card lifted while a refusal box is open: when the box closes the form
+// goes, nothing can be written; a card lifted right after a write takes
+// "Written card" with it, and the next card laid can be written.
+TEST_F(Tandor, CardLiftedDuringABoxOrRightAfterAWrite) {
+    place(k_user_block);
+    start(true);
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    type_into(code(), "123");
+    app.click(app.child(WRITE));
+    box b = wait_box(app.pi.dwProcessId);
+    ASSERT_NE(b.hwnd, nullptr);
+    sim_command("remove");
+    Sleep(1000); // ticks held off while the box is open
+    sim_command("clear-log");
+    answer_box(b);
+    ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
+    EXPECT_FALSE(visible(app.child(WRITE)));
+    EXPECT_FALSE(overlay_painted(app.main));
+    app.click(app.child(WRITE)); // a click that still reaches the hidden button
+    Sleep(1000);
+    EXPECT_TRUE(frames_of("1A").empty()) << "nothing written, Master least of all";
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
+
+    place(k_user_block);
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    type_into(code(), "");
+    sim_command("clear-log");
+    sim_command("fault trickle 30 on=1A"); // the write's reply comes slowly
+    app.click(app.child(WRITE));
+    ASSERT_TRUE(wait_for([&] { return !frames_of("1A").empty(); }));
+    sim_command("remove"); // lifted before the tick that reads it again
+    ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
+    sim_command("fault none");
+    place(k_user_block);
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    EXPECT_TRUE(visible(app.child(WRITE))) << "the next card can be written";
+    Sleep(500);
+    EXPECT_EQ(red_pixels(app.main, 340, 306, 580, 380), 0) << "no \"Written card\"";
 }
 
 TEST_F(Tandor, ReaderFailuresShowOneBoxAtATime) {
@@ -308,7 +348,7 @@ TEST_F(Tandor, ComPortDialogAndLanguagesAreKept) {
     ASSERT_TRUE(wait_for([&] { return text_of(app.child(WRITE)) == "Ecrivez la carte"; }));
     Sleep(300);
     const unsigned long long french_menu = menu_bar_print(app.main);
-    shot(app.main, "tandor-french");
+    shot(app.main, "tandor-french", "in French after a restart");
     ASSERT_TRUE(app.close());
     EXPECT_EQ(reg_read(k_key, "Lang"), "3");
     EXPECT_EQ(reg_read(k_key, "Port"), "COM9");

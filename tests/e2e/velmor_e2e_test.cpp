@@ -105,7 +105,7 @@ TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
     EXPECT_EQ(selection(com_port()), -1);
     EXPECT_EQ(text_of(station_language()), "Italiano");
     EXPECT_FALSE(visible(progress()));
-    shot(app.main, "velmor-first-start");
+    shot(app.main, "velmor-first-start", "first start: Italian, no COM port chosen");
     app.click(app.child(READ));
     box b = expect_box(app);
     EXPECT_EQ(b.caption, "Errore");
@@ -144,7 +144,7 @@ TEST_F(Velmor, StoredSpanishAndALanguageSwitchKeepingTheChoices) {
     EXPECT_EQ(d[2], '/');
     EXPECT_EQ(d[5], '/');
     EXPECT_EQ(text_of(time()).size(), 8u);
-    shot(app.main, "velmor-english");
+    shot(app.main, "velmor-english", "switched to English, the choices kept");
 
     ASSERT_TRUE(app.close());
     EXPECT_EQ(reg_read(k_key, "Lang"), "1");
@@ -224,7 +224,7 @@ TEST_F(Velmor, ReadsAndReboot) {
     EXPECT_EQ(text_of(app.child(TYPE_2)), "Type 3A");
     EXPECT_EQ(text_of(imax_2()), "6");
     EXPECT_EQ(checked(app.child(SOCKET2)), 1);
-    shot(app.main, "velmor-read");
+    shot(app.main, "velmor-read", "after a Read of a two-socket station");
 
     sim_command("set count=1");
     sim_command("clear-log");
@@ -253,6 +253,29 @@ TEST_F(Velmor, ReadsAndReboot) {
     ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
     EXPECT_EQ(selection(com_port()), sim_com() - 1) << "the port restored";
     EXPECT_EQ(text_of(app.child(READ)), "Read");
+}
+
+// A one-socket station read, then a two-socket one, then written: the second
+// station keeps its two sockets.
+TEST_F(Velmor, SecondStationReadAndWrittenKeepsItsTwoSockets) {
+    sim_command("set language=IT count=1 socket1=200SSN1610 socket2=200SSN1610");
+    start(true);
+    app.click(app.child(READ));
+    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
+    ASSERT_EQ(checked(app.child(SOCKET2)), 0);
+    sim_command("set count=2C socket2=302SNN0606");
+    sim_command("clear-log");
+    app.click(app.child(READ));
+    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
+    EXPECT_EQ(checked(app.child(SOCKET2)), 1);
+    EXPECT_TRUE(enabled(app.child(TYPE_2)));
+    EXPECT_TRUE(enabled(app.child(MODE)));
+    sim_command("clear-log");
+    app.click(app.child(WRITE));
+    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 7 && idle(); }));
+    strings config = sim_command("config");
+    EXPECT_EQ(config.at(1), "count 2C");
+    EXPECT_EQ(config.at(3), "socket2 302SNN0606");
 }
 
 TEST_F(Velmor, TabMovesThroughTheFormInOrder) {

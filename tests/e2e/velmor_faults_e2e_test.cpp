@@ -83,7 +83,8 @@ TEST_F(VelmorFaults, StationUnpluggedDuringAWriteAndBack) {
     ASSERT_TRUE(wait_for([&] { return !idle(); }));
     Sleep(600);
     sim_command("unplug");
-    EXPECT_TRUE(boxes_until_idle().empty()) << "a write that fails is not reported (as specified)";
+    EXPECT_EQ(boxes_until_idle(), strings{"Communication error with the station"})
+        << "a write the port did not take ends the Write and says so";
     EXPECT_TRUE(idle());
     sim_command("plug");
     sim_command("clear-log");

@@ -70,7 +70,9 @@ int serial_is_open() {
 int serial_write(const std::uint8_t* bytes, std::size_t count) {
     dev().writes.emplace_back(bytes, bytes + count);
     events().push_back("write " + fake::hex(dev().writes.back()));
-    return dev().write_fails ? -1 : 0;
+    const int taken = static_cast<int>(dev().writes.size()) - 1;
+    const bool gone = dev().writes_before_failing >= 0 && taken >= dev().writes_before_failing;
+    return dev().write_fails || gone ? -1 : 0;
 }
 
 int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {

@@ -40,6 +40,7 @@ struct device {
     int close_result = 1;
     bool is_open = false;
     bool write_fails = false;
+    int writes_before_failing = -1;  // when >= 0, writes past this many fail
     std::vector<std::string> opened; // device names, in order
     std::vector<unsigned> speeds;    // speed given with each open
     std::vector<bytes> writes;

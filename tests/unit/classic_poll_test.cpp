@@ -130,19 +130,21 @@ TEST_F(Classic, RefusalsWriteNeitherBlock) {
         classic_command(c, TC_WRITE);
         EXPECT_TRUE(sent().empty()) << k.message;
         EXPECT_EQ(fake::dev().messages.at(0).text, k.message);
-        EXPECT_EQ(c.card_shown, 0);
+        // The form keeps the typing for the technician to correct it.
+        reply_card();
+        classic_poll(c);
+        EXPECT_EQ(text(TC_CODE), k.code) << k.message;
+        EXPECT_EQ(text(TC_ACCESSES), k.accesses) << k.message;
+        EXPECT_EQ(text(TC_EXPIRY), k.expiry) << k.message;
+        EXPECT_TRUE(shown(TC_WRITE)) << k.message;
+        EXPECT_EQ(sent(), strings{"18"}) << "no block read again while the card stays";
     }
-}
-
-TEST_F(Classic, WritingWithNoCardGivesTheMessageTwice) {
-    laid();
-    reply_write("01");
-    reply_write("01");
+    // Corrected and written; the card read again only once laid again.
+    type_fields("0123456789", "15", "14/12/2015");
+    reply_write("00");
+    reply_write("00");
     classic_command(c, TC_WRITE);
-    ASSERT_EQ(fake::dev().messages.size(), 2u);
-    EXPECT_EQ(fake::dev().messages[0].text, "No card detected");
-    EXPECT_EQ(fake::dev().messages[1].text, "No card detected");
-    EXPECT_EQ(c.card_written, 0);
+    EXPECT_EQ(c.card_written, 1);
 }
 
 TEST_F(Classic, PaintingInItalian) {
@@ -169,5 +171,43 @@ TEST_F(Classic, MenuCommands) {
     fake::events().clear();
     classic_command(c, 101);
     EXPECT_TRUE(fake::events().empty());
+}
+TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
+    for (const char* status : {"01", "02"}) {
+        SetUp();
+        laid();
+        fake::dev().writes.clear();
+        type_fields("0123456789", "15", "14/12/2015");
+        reply_write(status);
+        reply_write("00");
+        classic_command(c, TC_WRITE);
+        EXPECT_EQ(sent().size(), 1u) << "block 4 only, status " << status;
+        EXPECT_EQ(c.card_written, 0) << status;
+        EXPECT_EQ(fake::dev().messages.size(), 1u) << status;
+        reply_card();
+        reply_block(k_data);
+        reply_block(k_counter);
+        classic_poll(c);
+        EXPECT_TRUE(shown(TC_WRITE)) << status;
+        for (const paint_step& p : classic_paint(c))
+            EXPECT_NE(p.text, "Written card") << status;
+    }
+}
+
+TEST_F(Classic, CardLiftedRightAfterAWriteTakesTheFormAndWrittenCardWithIt) {
+    laid();
+    type_fields("0123456789", "15", "14/12/2015");
+    reply_write("00");
+    reply_write("00");
+    classic_command(c, TC_WRITE);
+    ASSERT_EQ(c.card_written, 1);
+    reply_no_card(); // lifted before the tick that reads it again
+    classic_poll(c);
+    for (int ctl : {TC_CODE, TC_ACCESSES, TC_EXPIRY, TC_WRITE})
+        EXPECT_FALSE(shown(ctl)) << ctl;
+    laid();
+    EXPECT_TRUE(shown(TC_WRITE)) << "the next card can be written";
+    for (const paint_step& p : classic_paint(c))
+        EXPECT_NE(p.text, "Written card");
 }
 } // namespace

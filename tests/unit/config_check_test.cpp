@@ -106,12 +106,31 @@ TEST_F(ConfigCheck, LockingAgainstSocketType) {
             EXPECT_EQ(caption, VT_CAPTION_WARNING);
         }
     }
-    // Socket 2 counts while it is switched off.
-    station_config off = valid();
-    off.two_sockets = false;
-    off.sockets[1].socket_type = TYPE_DOMESTIC;
-    off.sockets[1].locking_type = LOCK_TWO;
-    EXPECT_EQ(failure_of(off), locking);
+}
+
+// A one-socket Write sends nothing of socket 2: what its disabled lists hold
+// refuses nothing, while socket 1 is still held to every rule.
+TEST_F(ConfigCheck, SocketTwoSwitchedOffIsNotChecked) {
+    const std::string locking = "Locking type not allowed for the selected socket type";
+    const std::string mirror = "The mirror Contact is not available if the pulse meter is used";
+    station_config c = valid();
+    c.sockets[1].socket_type = TYPE_DOMESTIC;
+    c.sockets[1].locking_type = LOCK_TWO;
+    c.sockets[1].contactor_control = CONTACTOR_MIRROR;
+    c.sockets[1].meter_type = METER_PULSE;
+    c.sockets[1].imax_m3 = "";
+    EXPECT_EQ(failure_of(c), locking) << "switched on, socket 2 is checked";
+    c.two_sockets = false;
+    EXPECT_EQ(failure_of(c), "");
+    c.sockets[1].socket_type = TYPE_2;
+    c.two_sockets = true;
+    c.sockets[1].imax_m3 = "16";
+    EXPECT_EQ(failure_of(c), mirror) << "switched on, socket 2 is checked";
+    c.two_sockets = false;
+    EXPECT_EQ(failure_of(c), "");
+    c.sockets[0].socket_type = TYPE_1;
+    c.sockets[0].locking_type = LOCK_ONE;
+    EXPECT_EQ(failure_of(c), locking) << "socket 1 still counts";
 }
 
 TEST_F(ConfigCheck, Currents) {
@@ -169,13 +188,13 @@ TEST_F(ConfigCheck, MirrorContactAgainstPulseMeter) {
     EXPECT_EQ(failure_of(c), "");
     c.sockets[0].meter_type = METER_PULSE;
     EXPECT_EQ(failure_of(c), mirror);
-    station_config off = valid();
-    off.two_sockets = false;
-    off.sockets[1].contactor_control = CONTACTOR_MIRROR;
-    off.sockets[1].meter_type = METER_PULSE;
     int caption = -1;
-    EXPECT_EQ(failure_of(off, &caption), mirror);
+    EXPECT_EQ(failure_of(c, &caption), mirror);
     EXPECT_EQ(caption, VT_CAPTION_WARNING);
+    c = valid();
+    c.sockets[1].contactor_control = CONTACTOR_MIRROR;
+    c.sockets[1].meter_type = METER_PULSE;
+    EXPECT_EQ(failure_of(c), mirror);
 }
 
 TEST_F(ConfigCheck, FirstFailingRuleWins) {

@@ -1,4 +1,6 @@
 // The polling tick: from the reader's answers to what the window shows.
+#include "commands.h"
+#include "paint.h"
 #include "poll.h"
 #include "tandor_test_support.h"
 
@@ -199,5 +201,58 @@ TEST_F(PollHold, TicksHoldOffWhileAMessageBoxIsOpen) {
     poll_tick(s);
     EXPECT_EQ(nested_writes, 0);
     EXPECT_EQ(fake::dev().messages.size(), 1u);
+}
+// A technician's sequences: the card lifted at the wrong moment.
+class Sequence : public CardWriter {
+  protected:
+    void user_form_shown() {
+        reply_card();
+        reply_block(k_user);
+        poll_tick(s);
+        ASSERT_TRUE(shown(TC_WRITE));
+    }
+    void expect_form_hidden() {
+        for (int c : {TC_UID, TC_CODE, TC_ACCESSES, TC_EXPIRY, TC_EXPIRY_NOW, TC_WRITE, TC_PERSONAL,
+                      TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
+            EXPECT_FALSE(shown(c)) << c;
+        EXPECT_EQ(card_form_shown(s), 0);
+    }
+};
+
+TEST_F(Sequence, CardLiftedWhileTheRefusalBoxIsOpenTakesTheFormAndWritesNothing) {
+    user_form_shown();
+    fake::form()[TC_EXPIRY].text = "31/02/2012 10";
+    // The card goes while the box is open: the ticks then hold off.
+    fake::dev().on_message = [&] {
+        reply_no_card();
+        poll_tick(s);
+    };
+    tandor_command(s, TC_WRITE);
+    ASSERT_EQ(fake::dev().messages.size(), 1u);
+    reply_no_card();
+    poll_tick(s);
+    expect_form_hidden();
+    // A click that still reaches Write card writes nothing, Master least of all.
+    fake::dev().writes.clear();
+    fake::form()[TC_EXPIRY].text = "";
+    tandor_command(s, TC_WRITE);
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(fake::dev().messages.size(), 1u);
+}
+
+TEST_F(Sequence, CardLiftedRightAfterAWriteTakesWrittenCardWithIt) {
+    user_form_shown();
+    reply_write("00");
+    tandor_command(s, TC_WRITE);
+    ASSERT_EQ(s.written, 1);
+    reply_no_card(); // lifted before the tick that reads it again
+    poll_tick(s);
+    expect_form_hidden();
+    reply_card("99887766");
+    reply_block(k_user);
+    poll_tick(s);
+    EXPECT_TRUE(shown(TC_WRITE)) << "the next card can be written";
+    for (const paint_step& p : paint_window(s))
+        EXPECT_NE(p.text, "Written card");
 }
 } // namespace

@@ -130,4 +130,44 @@ TEST_F(SetupForm, Dispatcher) {
     velmor_command(101);
     EXPECT_TRUE(fake::events().empty());
 }
+// The tool left open: a Write sends the moment of the Write, unless the
+// technician typed the date or time; an emptied field is still skipped.
+TEST_F(SetupForm, WriteSendsTheMomentOfTheWriteUnlessTyped) {
+    settings_set_port(1);
+    fake::dev().local = {2020, 12, 31, 23, 59, 58};
+    form_start_values();
+    form()[VC_SOCKET2].checked = 0;
+    form()[VC_IMAX_1].text = "16";
+    form()[VC_IMAXS_1].text = "10";
+    auto first_two_writes = [] {
+        fake::dev().writes.clear();
+        velmor_command(VC_WRITE);
+        std::vector<std::string> w;
+        for (std::size_t i = 0; i < 2 && i < fake::dev().writes.size(); ++i)
+            w.push_back(fake::hex(fake::dev().writes[i]));
+        return w;
+    };
+    // An hour and a day later, nothing typed: the clock of now.
+    fake::dev().local = {2021, 1, 1, 0, 59, 30};
+    EXPECT_EQ(first_two_writes(), (std::vector<std::string>{"44 21 01 01 0D", "4F 00 59 30 0D"}));
+    EXPECT_EQ(form()[VC_DATE].text, "01/01/2021");
+    EXPECT_EQ(form()[VC_TIME].text, "00:59:30");
+    // The time typed by the technician is sent as typed; the date follows the clock.
+    fake::dev().local = {2021, 1, 2, 8, 0, 0};
+    form()[VC_TIME].text = "07:30:00";
+    EXPECT_EQ(first_two_writes(), (std::vector<std::string>{"44 21 01 02 0D", "4F 07 30 00 0D"}));
+    fake::dev().local = {2021, 1, 2, 9, 0, 0};
+    EXPECT_EQ(first_two_writes()[1], "4F 07 30 00 0D") << "still as typed";
+    // A typed date, and the clock button making the fields the program's again.
+    form()[VC_DATE].text = "15/06/2020";
+    EXPECT_EQ(first_two_writes()[0], "44 20 06 15 0D");
+    velmor_command(VC_CLOCK);
+    fake::dev().local = {2021, 1, 2, 10, 11, 12};
+    EXPECT_EQ(first_two_writes(), (std::vector<std::string>{"44 21 01 02 0D", "4F 10 11 12 0D"}));
+    // Emptied fields are skipped, not refilled.
+    form()[VC_DATE].text = "";
+    form()[VC_TIME].text = "";
+    EXPECT_EQ(first_two_writes()[0].substr(0, 2), "4C");
+    EXPECT_EQ(form()[VC_DATE].text, "");
+}
 } // namespace

@@ -277,18 +277,24 @@ TEST_F(Station, CountAnswers) {
         int mode;
         bool debug;
     } cases[] = {
-        {"N=2a", 0, MODE_ALTERNATE, false},   {"N=2C", 0, MODE_SIMULTANEOUS, false},
+        {"N=2a", 1, MODE_ALTERNATE, false},   {"N=2C", 1, MODE_SIMULTANEOUS, false},
         {"N=2", 0, MODE_SIMULTANEOUS, false}, {"N=0", 0, MODE_SIMULTANEOUS, false},
         {"N=", 0, MODE_SIMULTANEOUS, true},   {"", 0, MODE_SIMULTANEOUS, true},
     };
     for (const auto& c : cases) {
         SetUp();
-        // Socket 2 off after an earlier one-socket Read: N=2C leaves it so.
+        // Socket 2 off after an earlier one-socket Read.
         form()[VC_SOCKET2].checked = 0;
+        for (int k :
+             {VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2, VC_IMAX_2, VC_IMAXS_2, VC_MODE})
+            form()[k].enabled = false;
         form()[VC_MODE].list_index = 1 - c.mode;
         answers({"L=IT", c.answer, "P1x200SSN1610", "P2x200SSN1610"});
         station_read();
         EXPECT_EQ(form()[VC_SOCKET2].checked, c.socket2) << c.answer;
+        for (int k :
+             {VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2, VC_IMAX_2, VC_IMAXS_2, VC_MODE})
+            EXPECT_EQ(form()[k].enabled, c.socket2 == 1) << c.answer << " control " << k;
         EXPECT_EQ(form()[VC_MODE].list_index, c.mode) << c.answer;
         EXPECT_EQ(dev().messages.size(), c.debug ? 1u : 0u) << c.answer;
         EXPECT_EQ(events_of("write").size(), 4u) << c.answer;
@@ -350,6 +356,76 @@ TEST_F(Station, PortBoxAndDebugBoxInItalian) {
     station_reboot();
     EXPECT_EQ(events_of("box"),
               (strings{"Errore|Errore durante l'apertura della porta COM selezionata!"}));
+}
+
+// The adapter pulled out in the middle: the operation ends at the command the
+// port did not take, the form comes back and the technician is told.
+TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
+    const strings box = {"Error|Communication error with the station"};
+    // The last progress step before each command of the one-socket Write.
+    const char* const reached[] = {"0", "1", "2", "3", "4", "6"};
+    for (int taken = 0; taken < 6; ++taken) {
+        SetUp();
+        example_form();
+        dev().writes_before_failing = taken;
+        station_write();
+        EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
+        EXPECT_EQ(events_of("box"), box) << taken;
+        EXPECT_TRUE(idle()) << taken;
+        EXPECT_EQ(events_of("progress").back(), reached[taken])
+            << "no progress past the failed command";
+    }
+    for (int taken = 0; taken < 4; ++taken) {
+        SetUp();
+        answers({"L=IT\r", "N=2C\r", "P1x200SSN1610\r", "P2x200SSN1610\r"});
+        dev().writes_before_failing = taken;
+        station_read();
+        EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
+        EXPECT_EQ(events_of("box"), box) << taken;
+        EXPECT_TRUE(idle()) << taken;
+    }
+    SetUp();
+    dev().write_fails = true;
+    station_reboot();
+    EXPECT_EQ(events_of("box"), box);
+    EXPECT_FALSE(dev().is_open);
+    lang_set(LANGUAGE_FRENCH);
+    station_reboot();
+    EXPECT_EQ(events_of("box"), (strings{box[0], "Erreur|Erreur de communication avec la borne"}));
+}
+
+// A Read of a one-socket station, then of a two-socket one, then a Write:
+// the second station keeps its two sockets.
+TEST_F(Station, TwoSocketStationReadAfterAOneSocketStationStaysTwoSocket) {
+    answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x200SSN1610\r"});
+    station_read();
+    ASSERT_EQ(form()[VC_SOCKET2].checked, 0);
+    answers({"L=IT\r", "N=2A\r", "P1x200SSN1610\r", "P2x302SNN0606\r"});
+    station_read();
+    EXPECT_EQ(form()[VC_SOCKET2].checked, 1);
+    EXPECT_TRUE(form()[VC_TYPE_2].enabled);
+    EXPECT_TRUE(form()[VC_MODE].enabled);
+    fake::events().clear();
+    station_write();
+    strings w = events_of("write");
+    ASSERT_EQ(w.size(), 5u) << "no date or time, four settings and the closing command";
+    EXPECT_EQ(w[1], "4E 32 41 0D") << "N2A";
+    EXPECT_EQ(w[3], "50 32 33 30 32 53 4E 4E 30 36 30 36 0D") << "P2 302SNN0606";
+}
+
+// A one-socket station's Write is not refused by what socket 2's disabled
+// lists still hold from an earlier two-socket station.
+TEST_F(Station, OneSocketWriteIgnoresTheHiddenSocket2Lists) {
+    answers({"L=IT\r", "N=2C\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
+    station_read();
+    answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
+    station_read();
+    ASSERT_EQ(form()[VC_LOCK_2].list_index, LOCK_TWO);
+    ASSERT_EQ(form()[VC_TYPE_2].list_index, TYPE_DOMESTIC);
+    fake::events().clear();
+    station_write();
+    EXPECT_TRUE(events_of("box").empty());
+    EXPECT_EQ(events_of("write").size(), 4u);
 }
 
 class FormRules : public Station {};

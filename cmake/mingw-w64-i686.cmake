@@ -1,8 +1,12 @@
-# Cross build for 64-bit Windows with the MinGW-w64 compilers (posix thread model).
+# Cross build for 32-bit x86 Windows with the MinGW-w64 compilers (posix
+# thread model). The programs ship as 32-bit programs: on a technician's
+# 64-bit Windows, run as a standard user, only a 32-bit program without an
+# execution level gets registry virtualization, so that its settings under
+# HKEY_LOCAL_MACHINE\Software are kept in a per-user store instead of failing.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
+set(TOOLCHAIN_PREFIX i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
