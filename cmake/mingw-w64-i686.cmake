@@ -22,7 +22,10 @@ set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Size before speed: the programs wait on the wire")
 set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Size before speed: the programs wait on the wire")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s")
+# No link time in the headers either, so that the same sources give the same
+# bytes (the release bundle is reproducible).
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+    "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s -Wl,--no-insert-timestamp")
 
 # ctest runs the Windows executables under Wine, in the prefix the test scripts prepare.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec)

@@ -51,9 +51,24 @@ vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp
            tandor/card_writer_win32.cpp)
 target_link_libraries(tandor-classic PRIVATE classic_core)
 
+# Each shipped file as Windows sees it: 32-bit, Windows' own DLLs only, its
+# version resource, no manifest.
+foreach(shipped "velmor|Station setup tool|1.0" "tandor|Card writer|2.0"
+                "tandor-classic|Classic card writer|1.3")
+    string(REPLACE "|" ";" fields "${shipped}")
+    list(GET fields 0 program)
+    list(GET fields 1 description)
+    list(GET fields 2 version)
+    add_test(NAME shipped_${program}
+             COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/check-exe $<TARGET_FILE:${program}>
+                     "${description}" ${version})
+endforeach()
+
 # GoogleTest from Debian's source package, cross-compiled.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 include(cmake/wine-tests.cmake)
+
+add_test(NAME release_bundle COMMAND ${CMAKE_SOURCE_DIR}/tests/package/check_package.sh)

@@ -68,11 +68,14 @@ box wait_box(DWORD pid, int timeout_ms = 15000);
 // Presses OK (or the button with `id`) of a box and waits for it to go.
 bool answer_box(const box& b, int id = IDOK);
 
-// Registry values under HKEY_LOCAL_MACHINE.
+// Registry values under HKEY_LOCAL_MACHINE, in its 32-bit view: where the
+// 32-bit programs keep their settings on 64-bit Windows (Wow6432Node).
 std::string reg_read(const char* key, const char* name);
 void reg_write(const char* key, const char* name, const char* value);
 void reg_write_dword(const char* key, const char* name, DWORD value);
 void reg_delete_key(const char* key);
+// Whether the key exists in the 64-bit view (where a 64-bit program's would be).
+bool reg_key_in_64bit_view(const char* key);
 
 // Screen pixels of the main window's client area.
 COLORREF pixel(HWND main, int x, int y);

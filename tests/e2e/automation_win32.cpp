@@ -239,7 +239,7 @@ bool answer_box(const box& b, int id) {
 
 std::string reg_read(const char* key, const char* name) {
     HKEY k;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_32KEY, &k) != ERROR_SUCCESS)
         return "";
     char buffer[512] = {};
     DWORD size = sizeof buffer - 1;
@@ -250,8 +250,8 @@ std::string reg_read(const char* key, const char* name) {
 
 void reg_write(const char* key, const char* name, const char* value) {
     HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
+                        nullptr, &k, nullptr) != ERROR_SUCCESS)
         return;
     RegSetValueExA(k, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
                    static_cast<DWORD>(lstrlenA(value) + 1));
@@ -260,15 +260,23 @@ void reg_write(const char* key, const char* name, const char* value) {
 
 void reg_write_dword(const char* key, const char* name, DWORD value) {
     HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
+                        nullptr, &k, nullptr) != ERROR_SUCCESS)
         return;
     RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(k);
 }
 
 void reg_delete_key(const char* key) {
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, KEY_WOW64_32KEY, 0);
+}
+
+bool reg_key_in_64bit_view(const char* key) {
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_64KEY, &k) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(k);
+    return true;
 }
 
 COLORREF pixel(HWND main, int x, int y) {

@@ -68,16 +68,16 @@ TEST_F(ClassicFaults, StuckStatusShowsOneBoxAndRecovers) {
     EXPECT_TRUE(visible(code()));
 }
 
-TEST_F(ClassicFaults, SilentReaderDuringTheWriteWritesNeitherBlockTwice) {
+TEST_F(ClassicFaults, SilentReaderDuringTheWriteStopsAtBlock4) {
     sim_command("fault silence on=1A");
     app.click(app.child(100));
     box first = wait_box(app.pi.dwProcessId);
     EXPECT_EQ(first.text, "General error of the device");
     answer_box(first);
-    box second = wait_box(app.pi.dwProcessId, 8000);
-    EXPECT_EQ(second.text, "General error of the device") << "block 5 as well";
+    Sleep(3000);
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty()) << "block 5 is not sent after block 4";
     sim_command("fault none");
-    answer_box(second);
-    EXPECT_EQ(frames_of("1A").size(), 2u) << "one frame a block, none repeated";
+    EXPECT_EQ(frames_of("1A").size(), 1u) << "one frame, not repeated";
+    EXPECT_TRUE(visible(app.child(100))) << "not marked written";
 }
 } // namespace

@@ -80,6 +80,7 @@ TEST_F(Tandor, FirstStartWithNoSettings) {
     EXPECT_EQ(app.exit_code, 0u);
     EXPECT_EQ(reg_read(k_key, "Port"), "COM0");
     EXPECT_EQ(reg_read(k_key, "Lang"), "0");
+    EXPECT_FALSE(reg_key_in_64bit_view(k_key)) << "kept in the 32-bit view (Wow6432Node)";
 }
 
 TEST_F(Tandor, BadStoredSettingsFallBack) {
