@@ -9,6 +9,7 @@
 #include "tandor_state.h"
 #include "texts.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -28,6 +29,12 @@ bool write_block(const classic_state& s, int block, const char* payload) {
         return true;
     localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);
     return false;
+}
+void hide_form(classic_state& s) {
+    form_show(TC_WRITE, 0);
+    for (int c : k_fields)
+        form_show(c, 0);
+    s.form_shown = 0;
 }
 } // namespace
 
@@ -49,13 +56,10 @@ void classic_poll(classic_state& s) {
         // The form goes with the card, also when it was lifted right after a
         // write (which leaves the card to be read again by the next tick).
         if (s.card_shown || s.form_shown) {
-            form_show(TC_WRITE, 0);
-            for (int c : k_fields)
-                form_show(c, 0);
+            hide_form(s);
             form_invalidate(0);
         }
         s.card_shown = 0;
-        s.form_shown = 0;
         s.card_invalid = 0;
         // "Written card" belongs to the card it was written on.
         s.card_written = 0;
@@ -65,6 +69,13 @@ void classic_poll(classic_state& s) {
         s = before;
         localized_message(TXT_ATTENTION, TXT_FAILED);
         return;
+    }
+    // Another card laid between two ticks is a new card: it is read into the
+    // form as if the reader had seen no card in between.
+    if (s.card_shown && std::strcmp(s.reader.uid, before.reader.uid) != 0) {
+        s.card_shown = 0;
+        s.card_invalid = 0;
+        s.card_written = 0;
     }
     if (s.card_shown) {
         // The card stays: the form keeps what it shows, and the card keeps the
@@ -82,6 +93,7 @@ void classic_poll(classic_state& s) {
     }
     if (read_status != 0) {
         s.card_invalid = 1;
+        hide_form(s); // "Invalid card", with no fields of another card over it
         form_invalidate(1);
         return;
     }

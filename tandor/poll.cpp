@@ -7,6 +7,7 @@
 #include "texts.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -106,13 +107,26 @@ int master_display(tandor_state& s, int previous, const char* block) {
     form_invalidate(1);
     return 1;
 }
+// The card went: the card type buttons and the whole form are hidden (also
+// when a refused write has cleared the card-present flag, as when the card is
+// lifted while its box is open: no form may stay over "Place the card on the
+// reader"), and the card's flags cleared.
+void forget_card(tandor_state& s) {
+    for (int c : {TC_USER_CARD, TC_MASTER_CARD, TC_RESET})
+        form_show(c, 0);
+    hide_form_controls();
+    s.user_card = 0;
+    s.master_card = 0;
+    s.card_present = 0;
+    form_invalidate(0);
+}
 } // namespace
 
 void poll_tick(tandor_state& s) {
     if (!port_open_flag() || message_box_open())
         return;
     const tandor_state before = s;
-    const int previous = s.card_state;
+    int previous = s.card_state;
 
     int status = 0;
     if (card_detect(&s.reader, &status) != 0) {
@@ -125,21 +139,11 @@ void poll_tick(tandor_state& s) {
     if (status == READER_NO_CARD) {
         s.card_state = CARD_NONE;
         s.prompt_index = PROMPT_PLACE;
+        if (previous != CARD_NONE)
+            forget_card(s);
         // "Written card" belongs to the card it was written on: the next card
         // laid shows its own state and its Write card button.
         s.written = 0;
-        if (previous != CARD_NONE) {
-            for (int c : {TC_USER_CARD, TC_MASTER_CARD, TC_RESET})
-                form_show(c, 0);
-            // The form goes with the card even when a refused write has
-            // cleared the card-present flag (the card lifted while its box
-            // was open): no form may stay over "Place the card on the reader".
-            hide_form_controls();
-            s.user_card = 0;
-            s.master_card = 0;
-            s.card_present = 0;
-            form_invalidate(0);
-        }
         return;
     }
     if (status != READER_CARD_PRESENT) {
@@ -148,6 +152,13 @@ void poll_tick(tandor_state& s) {
         return;
     }
 
+    // Another card laid between two ticks is a new card, exactly as if the
+    // reader had seen no card in between: its own block fills the form.
+    if (previous != CARD_NONE && std::strcmp(s.reader.uid, before.reader.uid) != 0) {
+        forget_card(s);
+        s.written = 0;
+        previous = CARD_NONE;
+    }
     s.card_present = 1;
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;

@@ -37,11 +37,10 @@ TEST_F(Classic, CardIsReadOnceWhileItStays) {
         EXPECT_TRUE(shown(ctl)) << ctl;
     fake::dev().writes.clear();
     for (int i = 0; i < 3; ++i) {
-        reply_card("FFFFFFFF");
+        reply_card();
         classic_poll(c);
     }
     EXPECT_EQ(sent(), (strings{"18", "18", "18"})) << "only card_detect while it stays";
-    EXPECT_STREQ(c.reader.uid, "0A1B2C3D") << "the UID it was read with";
 }
 
 TEST_F(Classic, NoCardAndOtherStatuses) {
@@ -209,5 +208,21 @@ TEST_F(Classic, CardLiftedRightAfterAWriteTakesTheFormAndWrittenCardWithIt) {
     EXPECT_TRUE(shown(TC_WRITE)) << "the next card can be written";
     for (const paint_step& p : classic_paint(c))
         EXPECT_NE(p.text, "Written card");
+}
+TEST_F(Classic, AnotherCardLaidBetweenTwoTicksIsReadAsANewCard) {
+    laid();
+    type_fields("typed", "typed", "typed");
+    reply_card("99887766");
+    reply_block("ABCDEF01230399123100000000000000");
+    reply_block(k_counter);
+    classic_poll(c);
+    EXPECT_STREQ(c.reader.uid, "99887766");
+    EXPECT_EQ(text(TC_CODE), "ABCDEF0123");
+    EXPECT_EQ(text(TC_EXPIRY), "31/12/2099");
+    reply_card("55555555");
+    reply_block_status("03");
+    classic_poll(c);
+    EXPECT_FALSE(shown(TC_CODE)) << "\"Invalid card\" with no fields of the last card";
+    EXPECT_FALSE(shown(TC_WRITE));
 }
 } // namespace

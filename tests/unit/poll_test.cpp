@@ -255,4 +255,29 @@ TEST_F(Sequence, CardLiftedRightAfterAWriteTakesWrittenCardWithIt) {
     for (const paint_step& p : paint_window(s))
         EXPECT_NE(p.text, "Written card");
 }
+// Cards swapped faster than a tick: each is read as the new card it is.
+TEST_F(Sequence, AnotherCardLaidBetweenTwoTicksIsReadAsANewCard) {
+    reply_card("11111111");
+    reply_block(k_blank);
+    poll_tick(s);
+    ASSERT_EQ(s.card_state, CARD_BLANK);
+    reply_card("0A1B2C3D");
+    reply_block(k_user);
+    poll_tick(s);
+    EXPECT_EQ(s.card_state, CARD_USER);
+    EXPECT_EQ(text(TC_ACCESSES), "15") << "filled from the card, not emptied as for a blank";
+    EXPECT_FALSE(shown(TC_USER_CARD));
+    fake::form()[TC_ACCESSES].text = "77";
+    reply_card("22222222");
+    reply_block(k_master);
+    poll_tick(s);
+    EXPECT_EQ(s.card_state, CARD_MASTER);
+    EXPECT_FALSE(shown(TC_CODE)) << "no User field over the Master form";
+    EXPECT_TRUE(shown(TC_DATETIME));
+    reply_card("33333333");
+    reply_block(k_user);
+    poll_tick(s);
+    EXPECT_EQ(text(TC_ACCESSES), "15") << "read, not held";
+    EXPECT_TRUE(shown(TC_WRITE));
+}
 } // namespace
