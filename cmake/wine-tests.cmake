@@ -10,7 +10,7 @@ vm_warnings(wine_test_support)
 
 function(vm_reader_wine_test name)
     add_executable(${name} tests/wine/${name}.cpp)
-    target_link_libraries(${name} PRIVATE classic_core velmor_core wine_test_support
+    target_link_libraries(${name} PRIVATE tandor_core classic_core velmor_core wine_test_support
                                           link_win32_base gtest_main)
     vm_warnings(${name})
     add_test(NAME ${name}
@@ -40,7 +40,7 @@ set_tests_properties(station_wine_test PROPERTIES TIMEOUT 300)
 # End-to-end: the real programs driven through their windows (under Xvfb
 # when there is no display).
 add_library(e2e_support OBJECT tests/e2e/automation_win32.cpp tests/e2e/e2e_support.cpp)
-target_include_directories(e2e_support PUBLIC tests/e2e tests/wine link)
+target_include_directories(e2e_support PUBLIC tests/e2e tests/wine link resources)
 target_link_libraries(e2e_support PUBLIC gtest)
 vm_warnings(e2e_support)
 

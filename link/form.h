@@ -5,18 +5,16 @@
 
 #include <string>
 
-// Enabled (1) or disabled (0).
-void form_enable(int control, int on);
-// Shown (1) or hidden (0).
-void form_show(int control, int on);
+void form_enable(int control, bool on);
+void form_show(int control, bool on);
 
 // The text of an edit field or a button, UTF-8.
 std::string form_text(int control);
 void form_set_text(int control, const char* text);
 
-// Check boxes and radio buttons: 1 when checked.
-int form_checked(int control);
-void form_set_checked(int control, int on);
+// Check boxes and radio buttons.
+bool form_checked(int control);
+void form_set_checked(int control, bool on);
 
 // Drop-down lists: the chosen entry (-1: none), and the entries themselves.
 int form_list_index(int control);
@@ -27,7 +25,7 @@ void form_set_list_entries(int control, const char* const* entries, int count);
 void form_set_progress(int control, int position);
 
 // Ask for the window to be painted again, with or without its background.
-void form_invalidate(int erase);
+void form_invalidate(bool erase);
 
 // Paint the whole window at once, then invalidate it with its background.
 void form_repaint_now();

@@ -5,15 +5,11 @@
 #include "wide.h"
 
 #include <commctrl.h>
-#include <map>
 
 namespace {
+// The form seam names no window: the one main window of the process.
 HWND g_main = nullptr;
 HINSTANCE g_instance = nullptr;
-std::map<int, HWND>& controls() {
-    static std::map<int, HWND> m;
-    return m;
-}
 } // namespace
 
 void form_set_main(HWND main, HINSTANCE instance) {
@@ -27,29 +23,22 @@ HINSTANCE form_instance() {
     return g_instance;
 }
 
-void form_register(int control, HWND child) {
-    controls()[control] = child;
-}
-
 HWND form_window(int control) {
-    auto it = controls().find(control);
-    return it == controls().end() ? nullptr : it->second;
+    return GetDlgItem(g_main, control);
 }
 
 HWND form_create(int control, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD ex_style,
-                 int x, int y, int w, int h, int id) {
-    HWND child =
-        CreateWindowExW(ex_style, cls, text, WS_CHILD | style, x, y, w, h, g_main,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
-    form_register(control, child);
-    return child;
+                 int x, int y, int w, int h) {
+    return CreateWindowExW(ex_style, cls, text, WS_CHILD | style, x, y, w, h, g_main,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)), g_instance,
+                           nullptr);
 }
 
-void form_enable(int control, int on) {
+void form_enable(int control, bool on) {
     EnableWindow(form_window(control), on ? TRUE : FALSE);
 }
 
-void form_show(int control, int on) {
+void form_show(int control, bool on) {
     ShowWindow(form_window(control), on ? SW_SHOW : SW_HIDE);
 }
 
@@ -66,11 +55,11 @@ void form_set_text(int control, const char* text) {
     SetWindowTextW(form_window(control), widen(text).c_str());
 }
 
-int form_checked(int control) {
+bool form_checked(int control) {
     return SendMessageW(form_window(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void form_set_checked(int control, int on) {
+void form_set_checked(int control, bool on) {
     SendMessageW(form_window(control), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -94,7 +83,7 @@ void form_set_progress(int control, int position) {
     SendMessageW(form_window(control), PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
-void form_invalidate(int erase) {
+void form_invalidate(bool erase) {
     InvalidateRect(g_main, nullptr, erase ? TRUE : FALSE);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The Win32 side of the form seam: which child window stands for each
-// logical control, and which window is the main one.
+// The Win32 side of the form seam: the main window, whose child windows are
+// the controls, each found by its control id.
 
 #include <windows.h>
 
@@ -8,11 +8,9 @@ void form_set_main(HWND main, HINSTANCE instance);
 HWND form_main();
 HINSTANCE form_instance();
 
-// Registers the child window of a logical control.
-void form_register(int control, HWND child);
+// The child window of a control.
 HWND form_window(int control);
 
-// Creates a child control, registers it under `control` and returns it.
-// `id` is the identifier it reports its commands with (0: none).
+// Creates a child control of the main window with its id and returns it.
 HWND form_create(int control, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD ex_style,
-                 int x, int y, int w, int h, int id);
+                 int x, int y, int w, int h);

@@ -7,22 +7,25 @@
 enum { PORT_READ_SIZE = 256 };
 
 // Opens port n (1 and up) by the device name of the active profile, with its
-// speed and open waits. 1 when open and configured, 0 otherwise.
-int port_open(int n);
+// speed and open waits. True when open and configured.
+[[nodiscard]] bool port_open(int n);
 
-// 1 when the handle was closed, 0 when closing failed.
-int port_close();
+// True when the handle was closed, false when closing failed.
+bool port_close();
 
-// One write of count bytes: 0 on success, -1 on failure.
-int port_write(const std::uint8_t* bytes, std::size_t count);
+// One write of count bytes: true when all of them were taken.
+[[nodiscard]] bool port_write(const std::uint8_t* bytes, std::size_t count);
 
-// One read of up to 256 bytes into buffer: 0 on success, -1 on failure. Bytes
-// past what came keep their earlier contents.
-int port_read(std::uint8_t* buffer);
-
-// As port_read, and tells how many bytes came.
-int port_read_counted(std::uint8_t* buffer, std::size_t* got);
+// One read of up to 256 bytes into buffer; *got is how many came. True when
+// the read call succeeded. Bytes past what came keep their earlier contents.
+[[nodiscard]] bool port_read(std::uint8_t* buffer, std::size_t* got);
 
 // The device name of port n under the active profile ("COM5", "\\.\COM12").
-// Writes at most size bytes, always terminated; returns 0, or -1 when n < 1.
-int port_device_name(int n, char* out, std::size_t size);
+// Writes at most size bytes, always terminated; false when n < 1 or the name
+// does not fit.
+[[nodiscard]] bool port_device_name(int n, char* out, std::size_t size);
+
+// Card writers: the configured port is open (set by settings_load, the COM
+// port dialog and settings_save).
+bool port_open_flag();
+void set_port_open_flag(bool open);

@@ -1,7 +1,7 @@
 #include "settings.h"
 
 #include "language.h"
-#include "messages.h"
+#include "message_box.h"
 #include "port.h"
 #include "profile.h"
 #include "store.h"
@@ -12,17 +12,16 @@
 
 namespace {
 int g_port = 0;
-int g_port_open = 0;
 
 // A whole number at the start of p, as "%d" reads it, held within int.
-int scan_int(const char* p, int* out) {
+bool scan_int(const char* p, int* out) {
     long long v = 0;
     if (!leading_number(p, &v))
-        return 0;
+        return false;
     *out = static_cast<int>(v > 2147483647LL    ? 2147483647LL
                             : v < -2147483647LL ? -2147483647LL
                                                 : v);
-    return 1;
+    return true;
 }
 } // namespace
 
@@ -32,31 +31,26 @@ int settings_port() {
 void settings_set_port(int port) {
     g_port = port;
 }
-int port_open_flag() {
-    return g_port_open;
-}
-void set_port_open_flag(int open) {
-    g_port_open = open;
-}
 
-int settings_open(const char* path) {
+void settings_open(const char* path) {
+    // Deliberate: the store's own boxes (these two and "Failed to write key")
+    // have their caption and text the wrong way round ("Failed to create Key"
+    // is the caption, "Error" the text), as the tools have always shown them.
     if (!path || !*path)
         message_box("Path-value is empty!", "Errore");
     if (!store_open(path ? path : ""))
         message_box("Failed to create Key", "Error");
-    return 0;
 }
 
-int settings_close() {
+void settings_close() {
     store_close();
-    return 0;
 }
 
-int settings_write(const char* name, const char* text) {
+bool settings_write(const char* name, const char* text) {
     if (store_write(name, text))
-        return 1;
+        return true;
     message_box("Failed to write key", "Error");
-    return 0;
+    return false;
 }
 
 std::string settings_read(const char* name) {
@@ -68,7 +62,7 @@ std::string settings_read(const char* name) {
     return buffer;
 }
 
-int scan_port_text(const char* text, int* port) {
+bool scan_port_text(const char* text, int* port) {
     return std::strncmp(text, "COM", 3) == 0 && scan_int(text + 3, port);
 }
 
@@ -78,8 +72,8 @@ void settings_load() {
     int port = 0;
     if (scan_port_text(settings_read("Port").c_str(), &port)) {
         g_port = port;
-        if (p.opens_port_at_start && g_port != 0 && port_open(g_port) == 1)
-            g_port_open = 1;
+        if (p.opens_port_at_start && g_port != 0 && port_open(g_port))
+            set_port_open_flag(true);
     }
     int lang = 0;
     if (!scan_int(settings_read("Lang").c_str(), &lang))
@@ -89,15 +83,15 @@ void settings_load() {
 }
 
 void settings_save() {
-    if (g_port_open && port_close() == 1)
-        g_port_open = 0;
+    if (port_open_flag() && port_close())
+        set_port_open_flag(false);
     settings_open(profile_get().settings_key);
     char text[32];
     std::snprintf(text, sizeof text, "COM%d", g_port);
-    if (settings_write("Port", text) == 0)
+    if (!settings_write("Port", text))
         message_box("Error", "Error writing registry");
     std::snprintf(text, sizeof text, "%d", lang_get());
-    if (settings_write("Lang", text) == 0)
+    if (!settings_write("Lang", text))
         message_box("Error", "Error writing registry");
     settings_close();
 }

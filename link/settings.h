@@ -9,14 +9,10 @@
 int settings_port();
 void settings_set_port(int port);
 
-// Card writers: 1 while the configured port is open.
-int port_open_flag();
-void set_port_open_flag(int open);
-
 // The store, with the fixed messages of its failures.
-int settings_open(const char* path);
-int settings_close();
-int settings_write(const char* name, const char* text);
+void settings_open(const char* path);
+void settings_close();
+bool settings_write(const char* name, const char* text);
 // The stored text, or "" when absent or unreadable.
 std::string settings_read(const char* name);
 
@@ -31,5 +27,5 @@ void settings_load();
 // value that could not be written.
 void settings_save();
 
-// "COM%d" read from a text: 1 with *port when it starts so.
-int scan_port_text(const char* text, int* port);
+// "COM%d" read from a text: true with *port when it starts so.
+bool scan_port_text(const char* text, int* port);

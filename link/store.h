@@ -5,13 +5,13 @@
 
 #include <cstddef>
 
-// Creates the key, or opens it when it exists. 1 on success.
-int store_open(const char* path);
+// Creates the key, or opens it when it exists. True on success.
+[[nodiscard]] bool store_open(const char* path);
 void store_close();
 
-// Stores text under name as an expandable-string value. 1 on success.
-int store_write(const char* name, const char* text);
+// Stores text under name as an expandable-string value. True on success.
+[[nodiscard]] bool store_write(const char* name, const char* text);
 
 // Reads the value name into buffer (at most size - 1 bytes and a
-// terminator). 1 on success; 0 when absent, unreadable, or longer.
-int store_read(const char* name, char* buffer, std::size_t size);
+// terminator). True on success; false when absent, unreadable, or longer.
+[[nodiscard]] bool store_read(const char* name, char* buffer, std::size_t size);

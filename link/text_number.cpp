@@ -1,6 +1,6 @@
 #include "text_number.h"
 
-int leading_number(const char* text, long long* value) {
+bool leading_number(const char* text, long long* value) {
     const long long limit = 1000000000000000000LL;
     const char* p = text;
     while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
@@ -9,12 +9,12 @@ int leading_number(const char* text, long long* value) {
     if (*p == '+' || *p == '-')
         negative = *p++ == '-';
     if (*p < '0' || *p > '9')
-        return 0;
+        return false;
     long long v = 0;
     for (; *p >= '0' && *p <= '9'; ++p) {
         int digit = *p - '0';
         v = v <= (limit - digit) / 10 ? v * 10 + digit : limit;
     }
     *value = negative ? -v : v;
-    return 1;
+    return true;
 }

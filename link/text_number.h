@@ -5,4 +5,4 @@
 
 // 1 when the text begins with a number, 0 otherwise. *value is the number,
 // held at +/-10^18 when it is larger than that, so range checks stay right.
-int leading_number(const char* text, long long* value);
+bool leading_number(const char* text, long long* value);

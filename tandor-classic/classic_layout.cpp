@@ -1,10 +1,10 @@
 #include "classic_layout.h"
 
-#include "card_checks.h"
+#include "card_writer_texts.h"
 #include "digits.h"
+#include "field_checks.h"
 #include "reader.h"
 #include "text_number.h"
-#include "texts.h"
 #include "texts_card_writer.h"
 #include "texts_classic.h"
 
@@ -49,18 +49,18 @@ void classic_decode_counter(const char* block, int flags, char accesses[12]) {
     std::snprintf(accesses, 12, "%ld", static_cast<long>(static_cast<std::int32_t>(v)));
 }
 
-int classic_expiry_valid(const char* text, classic_date* out) {
+bool classic_expiry_valid(const char* text, classic_date* out) {
     if (std::strlen(text) != 10 || text[2] != '/' || text[5] != '/')
-        return 0;
+        return false;
     classic_date d{};
     // Width-limited conversions cannot overflow; the formats are binding.
     // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(text, "%2d/%2d/%4d", &d.day, &d.month, &d.year) != 3)
-        return 0;
+        return false;
     if (d.day < 1 || d.day > 31 || d.month < 1 || d.month > 12 || d.year < 2013 || d.year > 2099)
-        return 0;
+        return false;
     *out = d;
-    return 1;
+    return true;
 }
 
 int classic_check_texts(const char* card_code, const char* accesses, const char* expiry) {

@@ -38,7 +38,7 @@ void classic_decode_counter(const char* block, int flags, char accesses[12]);
 
 // "dd/mm/yyyy": 10 characters, "/" at 2 and 5, three numbers read with
 // "%2d/%2d/%4d", day 1-31, month 1-12, year 2013-2099. 1 when valid.
-int classic_expiry_valid(const char* text, classic_date* out);
+bool classic_expiry_valid(const char* text, classic_date* out);
 
 // The checks of the form in the order of its fields: card code (exactly 10
 // hex digits), accesses (none, or a number in the signed 32-bit range),

@@ -1,13 +1,12 @@
 #include "classic_poll.h"
 
+#include "card_writer_ids.h"
+#include "card_writer_texts.h"
 #include "classic_layout.h"
-#include "commands.h"
 #include "form.h"
-#include "language.h"
-#include "messages.h"
-#include "settings.h"
-#include "tandor_state.h"
-#include "texts.h"
+#include "menu_commands.h"
+#include "message_box.h"
+#include "port.h"
 
 #include <cstring>
 #include <string>
@@ -23,7 +22,7 @@ std::string field(int control) {
 // (the device error has been shown), "Failed operation" for a status.
 bool write_block(const classic_state& s, int block, const char* payload) {
     int status = 0;
-    if (block_write(&s.reader, block, payload + READER_HEAD_CHARS, &status) != 0)
+    if (block_write(&s.reader, block, payload + READER_HEAD_CHARS, &status) != exchange::done)
         return false;
     if (status == 0)
         return true;
@@ -31,10 +30,10 @@ bool write_block(const classic_state& s, int block, const char* payload) {
     return false;
 }
 void hide_form(classic_state& s) {
-    form_show(TC_WRITE, 0);
+    form_show(TC_WRITE, false);
     for (int c : k_fields)
-        form_show(c, 0);
-    s.form_shown = 0;
+        form_show(c, false);
+    s.form_shown = false;
 }
 } // namespace
 
@@ -48,7 +47,7 @@ void classic_poll(classic_state& s) {
         return;
     const classic_state before = s;
     int status = 0;
-    if (card_detect(&s.reader, &status) != 0) {
+    if (card_detect(&s.reader, &status) != exchange::done) {
         s = before;
         return;
     }
@@ -57,12 +56,12 @@ void classic_poll(classic_state& s) {
         // write (which leaves the card to be read again by the next tick).
         if (s.card_shown || s.form_shown) {
             hide_form(s);
-            form_invalidate(0);
+            form_invalidate(false);
         }
-        s.card_shown = 0;
-        s.card_invalid = 0;
+        s.card_shown = false;
+        s.card_invalid = false;
         // "Written card" belongs to the card it was written on.
-        s.card_written = 0;
+        s.card_written = false;
         return;
     }
     if (status != READER_CARD_PRESENT) {
@@ -73,9 +72,9 @@ void classic_poll(classic_state& s) {
     // Another card laid between two ticks is a new card: it is read into the
     // form as if the reader had seen no card in between.
     if (s.card_shown && std::strcmp(s.reader.uid, before.reader.uid) != 0) {
-        s.card_shown = 0;
-        s.card_invalid = 0;
-        s.card_written = 0;
+        s.card_shown = false;
+        s.card_invalid = false;
+        s.card_written = false;
     }
     if (s.card_shown) {
         // The card stays: the form keeps what it shows, and the card keeps the
@@ -83,18 +82,18 @@ void classic_poll(classic_state& s) {
         s.reader = before.reader;
         return;
     }
-    s.card_shown = 1;
+    s.card_shown = true;
 
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status) != 0) {
+    if (block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status) != exchange::done) {
         s = before;
         return;
     }
     if (read_status != 0) {
-        s.card_invalid = 1;
+        s.card_invalid = true;
         hide_form(s); // "Invalid card", with no fields of another card over it
-        form_invalidate(1);
+        form_invalidate(true);
         return;
     }
     classic_data data;
@@ -102,27 +101,27 @@ void classic_poll(classic_state& s) {
     form_set_text(TC_CODE, data.card_code);
     form_set_text(TC_EXPIRY, data.expiry);
 
-    if (block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status) != 0) {
+    if (block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status) != exchange::done) {
         s = before;
         return;
     }
     if (read_status != 0) {
-        s.card_invalid = 1;
-        form_invalidate(1);
+        s.card_invalid = true;
+        form_invalidate(true);
     } else {
         char accesses[12];
         classic_decode_counter(block, data.flags, accesses);
         form_set_text(TC_ACCESSES, accesses);
     }
-    form_show(TC_WRITE, s.card_written ? 0 : 1);
+    form_show(TC_WRITE, !s.card_written);
     for (int c : k_fields)
-        form_show(c, 1);
-    s.form_shown = 1;
-    form_invalidate(0);
+        form_show(c, true);
+    s.form_shown = true;
+    form_invalidate(false);
 }
 
 void classic_write(classic_state& s) {
-    s.card_shown = 1;
+    s.card_shown = true;
     const std::string code = field(TC_CODE);
     const std::string accesses = field(TC_ACCESSES);
     const std::string expiry = field(TC_EXPIRY);
@@ -141,17 +140,15 @@ void classic_write(classic_state& s) {
     // Block 5 only after block 4 was written, and "Written card" only when
     // both were: a card whose code, flags and expiry did not go is not one.
     if (write_block(s, CLASSIC_DATA_BLOCK, data) && write_block(s, CLASSIC_COUNTER_BLOCK, counter))
-        s.card_written = 1;
-    s.card_shown = 0;
+        s.card_written = true;
+    s.card_shown = false;
 }
 
 void classic_command(classic_state& s, int id) {
     if (id == TC_WRITE)
         classic_write(s);
-    else if (id == CMD_COM_PORT)
-        form_com_port_dialog(DIALOG_COM_PORT_FIRST + lang_get());
-    else if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
-        switch_language(id - CMD_LANGUAGE_FIRST);
+    else
+        menu_command(id);
 }
 
 std::vector<paint_step> classic_paint(const classic_state& s) {
@@ -160,7 +157,7 @@ std::vector<paint_step> classic_paint(const classic_state& s) {
     if (!s.card_shown || s.card_invalid) {
         paint_step prompt = step(paint_step::PROMPT);
         prompt.font = FONT_PROMPT;
-        prompt.text = localized(TXT_PROMPT_PLACE + 4 * s.card_invalid);
+        prompt.text = localized(s.card_invalid ? TXT_INVALID_CARD : TXT_PROMPT_PLACE);
         steps.push_back(prompt);
         return steps;
     }
@@ -178,5 +175,5 @@ std::vector<paint_step> classic_paint(const classic_state& s) {
 
 void classic_paint_finished(classic_state& s) {
     if (s.card_shown && !s.card_invalid)
-        s.card_written = 0;
+        s.card_written = false;
 }

@@ -2,7 +2,7 @@
 // The classic card writer's polling tick, write command and painting.
 
 #include "classic_state.h"
-#include "paint.h"
+#include "paint_steps.h"
 
 #include <vector>
 

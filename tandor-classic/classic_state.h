@@ -4,10 +4,10 @@
 #include "reader.h"
 
 struct classic_state {
-    int card_shown = 0;   // a card was read into the form (and during a write)
-    int form_shown = 0;   // the fields (and perhaps the Write button) are shown
-    int card_invalid = 0; // a block of the detected card was not read
-    int card_written = 0; // block 5 was written; shown once by the next labelled paint
+    bool card_shown = false;   // a card was read into the form (and during a write)
+    bool form_shown = false;   // the fields (and perhaps the Write button) are shown
+    bool card_invalid = false; // a block of the detected card was not read
+    bool card_written = false; // both blocks were written; shown once by the next labelled paint
     card_reader reader{};
 };
 

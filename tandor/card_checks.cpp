@@ -1,6 +1,5 @@
 #include "card_checks.h"
 
-#include "text_number.h"
 #include "texts_tandor.h"
 
 #include <cstdio>
@@ -12,61 +11,40 @@ bool in(int v, int low, int high) {
 }
 
 bool date_in_range(int day, int month, int year, int hour) {
+    // Deliberate: hour 24 is accepted (and written as "24"), as the cards and
+    // stations have always taken it; the day is not held to its month.
     return in(day, 1, 31) && in(month, 1, 12) && in(year, 2013, 2099) && in(hour, 0, 24);
-}
-
-bool is_hex(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 } // namespace
 
-int expiry_text_valid(const char* text, expiry_fields* out) {
+bool expiry_text_valid(const char* text, expiry_fields* out) {
     if (std::strlen(text) != 13 || text[2] != '/' || text[5] != '/' || text[10] != ' ')
-        return 0;
+        return false;
     expiry_fields f{};
     // Width-limited conversions cannot overflow; the formats are binding.
     // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(text, "%2d/%2d/%4d %2d", &f.day, &f.month, &f.year, &f.hour) != 4)
-        return 0;
+        return false;
     if (!date_in_range(f.day, f.month, f.year, f.hour))
-        return 0;
+        return false;
     *out = f;
-    return 1;
+    return true;
 }
 
-int datetime_text_valid(const char* text, datetime_fields* out) {
+bool datetime_text_valid(const char* text, datetime_fields* out) {
     if (std::strlen(text) != 19 || text[2] != '/' || text[5] != '/')
-        return 0;
+        return false;
     datetime_fields f{};
     // Width-limited conversions cannot overflow; the formats are binding.
     // NOLINTNEXTLINE(cert-err34-c)
     if (std::sscanf(text, "%2d/%2d/%4d %2d:%2d:%2d", &f.day, &f.month, &f.year, &f.hour, &f.minute,
                     &f.second) != 6)
-        return 0;
+        return false;
     if (!date_in_range(f.day, f.month, f.year, f.hour) || !in(f.minute, 0, 59) ||
         !in(f.second, 0, 59))
-        return 0;
+        return false;
     *out = f;
-    return 1;
-}
-
-int card_code_valid(const char* text, int digits, int allow_empty) {
-    std::size_t n = std::strlen(text);
-    if (n == 0)
-        return allow_empty ? 1 : 0;
-    if (n != static_cast<std::size_t>(digits))
-        return 0;
-    for (std::size_t i = 0; i < n; ++i)
-        if (!is_hex(text[i]))
-            return 0;
-    return 1;
-}
-
-int accesses_in_range(const char* text, long long low, long long high) {
-    long long v = 0;
-    if (!leading_number(text, &v))
-        return 1;
-    return v >= low && v <= high;
+    return true;
 }
 
 int check_user_texts(const char* card_code, const char* expiry, const char* accesses) {
@@ -80,7 +58,7 @@ int check_user_texts(const char* card_code, const char* expiry, const char* acce
     return 0;
 }
 
-int check_master_texts(int delete_db, const char* datetime) {
+int check_master_texts(bool delete_db, const char* datetime) {
     datetime_fields d;
     if (!delete_db && *datetime && !datetime_text_valid(datetime, &d))
         return TXT_BAD_DATETIME;

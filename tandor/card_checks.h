@@ -2,6 +2,8 @@
 // Checks of the card form texts, run before anything is written to a card.
 // Each check that refuses a text names the localized message to show.
 
+#include "field_checks.h"
+
 struct expiry_fields {
     int day, month, year, hour;
 };
@@ -13,18 +15,11 @@ struct datetime_fields {
 // "dd/mm/yyyy hh": 13 characters, "/" at 2 and 5, a blank at 10, four numbers
 // read with "%2d/%2d/%4d %2d", day 1-31, month 1-12, year 2013-2099, hour
 // 0-24. 1 when valid (fields filled), 0 otherwise.
-int expiry_text_valid(const char* text, expiry_fields* out);
+bool expiry_text_valid(const char* text, expiry_fields* out);
 
 // "dd/mm/yyyy hh:mm:ss": 19 characters, "/" at 2 and 5, six numbers read with
 // "%2d/%2d/%4d %2d:%2d:%2d", ranges as above and minute, second 0-59.
-int datetime_text_valid(const char* text, datetime_fields* out);
-
-// Exactly `digits` hex digits in either case, or (when allow_empty) nothing.
-int card_code_valid(const char* text, int digits, int allow_empty);
-
-// A text that does not begin with a number passes (it counts as 0); one that
-// does passes when the number lies in [low, high].
-int accesses_in_range(const char* text, long long low, long long high);
+bool datetime_text_valid(const char* text, datetime_fields* out);
 
 // The checks of a User card in the order of its fields: card code, expiry,
 // accesses. 0 when all pass, else the text block of the message to show.
@@ -32,4 +27,4 @@ int check_user_texts(const char* card_code, const char* expiry, const char* acce
 
 // The check of a Master card: the datetime text, unless Delete DB is chosen
 // or it is empty. 0 or the text block of the message.
-int check_master_texts(int delete_db, const char* datetime);
+int check_master_texts(bool delete_db, const char* datetime);

@@ -26,15 +26,15 @@ bool two_digit_numbers(const char* block, int at, int count, int* out) {
 }
 } // namespace
 
-void classify_block(const char* block, int* user_card, int* master_card) {
+void classify_block(const char* block, bool* user_card, bool* master_card) {
     bool blank = std::strlen(block) == CARD_BLOCK_CHARS;
     for (int i = 0; blank && i < CARD_BLOCK_CHARS; ++i)
         blank = block[i] == '0';
     if (!blank)
-        *user_card = 1;
+        *user_card = true;
     if (std::strlen(block) >= CARD_BLOCK_CHARS && field_is(block, 20, k_signature)) {
-        *master_card = 1;
-        *user_card = 0;
+        *master_card = true;
+        *user_card = false;
     }
 }
 
@@ -72,7 +72,7 @@ int encode_user_block(const char* card_code, const char* expiry, const char* acc
     return 0;
 }
 
-int encode_master_block(int personal, int delete_db, const char* datetime,
+int encode_master_block(bool personal, bool delete_db, const char* datetime,
                         char out[CARD_BLOCK_CHARS + 1]) {
     int refused = check_master_texts(delete_db, datetime);
     if (refused)
@@ -100,12 +100,12 @@ int encode_master_block(int personal, int delete_db, const char* datetime,
     return 0;
 }
 
-int decode_user_block(const char* block, user_form_texts* out) {
+bool decode_user_block(const char* block, user_form_texts* out) {
     if (std::strlen(block) < CARD_BLOCK_CHARS) {
         *out = user_form_texts{};
-        return 1;
+        return true;
     }
-    int read_error = 0;
+    bool read_error = false;
     std::memcpy(out->card_code, block, 8);
     out->card_code[8] = '\0';
 
@@ -115,7 +115,7 @@ int decode_user_block(const char* block, user_form_texts* out) {
         std::snprintf(out->expiry, sizeof out->expiry, "%02d/%02d/20%02d %02d", e[1], e[2], e[3],
                       e[0]);
     else if (!field_is(block, 16, k_unset))
-        read_error = 1;
+        read_error = true;
 
     out->accesses[0] = '\0';
     if (field_is(block, 26, k_set)) {
@@ -129,48 +129,48 @@ int decode_user_block(const char* block, user_form_texts* out) {
         if (digits)
             std::snprintf(out->accesses, sizeof out->accesses, "%u", v);
         else
-            read_error = 1;
+            read_error = true;
     } else if (!field_is(block, 26, k_unset)) {
-        read_error = 1;
+        read_error = true;
     }
     return read_error;
 }
 
-int decode_master_block(const char* block, master_form_state* form) {
-    form->datetime_enabled = 1;
+bool decode_master_block(const char* block, master_form_state* form) {
+    form->datetime_enabled = true;
     if (std::strlen(block) < CARD_BLOCK_CHARS || !field_is(block, 20, k_signature)) {
-        form->personal = 0;
-        form->free_mode = 0;
-        form->delete_db = 0;
+        form->personal = false;
+        form->free_mode = false;
+        form->delete_db = false;
         form->datetime[0] = '\0';
-        return 0;
+        return false;
     }
-    int read_error = 0;
+    bool read_error = false;
     if (field_is(block, 0, "50")) {
-        form->personal = 1;
-        form->free_mode = 0;
+        form->personal = true;
+        form->free_mode = false;
     } else if (field_is(block, 0, "46")) {
-        form->personal = 0;
-        form->free_mode = 1;
+        form->personal = false;
+        form->free_mode = true;
     } else {
-        read_error = 1;
+        read_error = true;
     }
 
     int c[7];
     if (field_is(block, 2, "A55A")) {
-        form->delete_db = 1;
+        form->delete_db = true;
         form->datetime[0] = '\0';
-        form->datetime_enabled = 0;
+        form->datetime_enabled = false;
     } else if (field_is(block, 2, "FFFF")) {
-        form->delete_db = 0;
+        form->delete_db = false;
         form->datetime[0] = '\0';
     } else if (field_is(block, 2, "7007") && two_digit_numbers(block, 6, 7, c)) {
         // seconds, minutes, hours, day of week (ignored), day, month, year
-        form->delete_db = 0;
+        form->delete_db = false;
         std::snprintf(form->datetime, sizeof form->datetime, "%02d/%02d/20%02d %02d:%02d:%02d",
                       c[4], c[5], c[6], c[2], c[1], c[0]);
     } else {
-        read_error = 1;
+        read_error = true;
     }
     return read_error;
 }

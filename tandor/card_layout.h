@@ -11,7 +11,7 @@ enum { CARD_BLOCK_CHARS = 32 };
 // Sets *user_card when the block is not all "0"; when it ends with the
 // master signature sets *master_card and clears *user_card. Never clears a
 // flag otherwise.
-void classify_block(const char* block, int* user_card, int* master_card);
+void classify_block(const char* block, bool* user_card, bool* master_card);
 
 // Encodes a User card from the form texts, checking them first (card code,
 // expiry, accesses). 0 with out filled (32 characters and a terminator), or
@@ -22,7 +22,7 @@ int encode_user_block(const char* card_code, const char* expiry, const char* acc
 // Encodes a Master card: mode "50" for Personal, else "46"; Delete DB, or the
 // clock from the datetime text, or no order. 0 with out filled, or the text
 // block of the message that refuses the datetime text.
-int encode_master_block(int personal, int delete_db, const char* datetime,
+int encode_master_block(bool personal, bool delete_db, const char* datetime,
                         char out[CARD_BLOCK_CHARS + 1]);
 
 struct user_form_texts {
@@ -33,16 +33,16 @@ struct user_form_texts {
 
 // Decodes a User card block; 1 when a marker or a field could not be read
 // (the read error), 0 otherwise. Both fields are decoded either way.
-int decode_user_block(const char* block, user_form_texts* out);
+bool decode_user_block(const char* block, user_form_texts* out);
 
 struct master_form_state {
-    int personal; // radio button states
-    int free_mode;
-    int delete_db;        // check box
-    char datetime[20];    // "dd/mm/20yy hh:mm:ss" or empty
-    int datetime_enabled; // the datetime field
+    bool personal; // radio button states
+    bool free_mode;
+    bool delete_db;        // check box
+    char datetime[20];     // "dd/mm/20yy hh:mm:ss" or empty
+    bool datetime_enabled; // the datetime field
 };
 
 // Decodes a Master card block into the form state; 1 on a read error, 0
 // otherwise. A part that cannot be read leaves its controls as they were.
-int decode_master_block(const char* block, master_form_state* form);
+bool decode_master_block(const char* block, master_form_state* form);

@@ -1,10 +1,10 @@
 #include "commands.h"
 
 #include "card_layout.h"
+#include "card_writer_texts.h"
 #include "form.h"
-#include "language.h"
+#include "menu_commands.h"
 #include "system.h"
-#include "texts.h"
 
 #include <cstdio>
 #include <string>
@@ -21,18 +21,18 @@ int judge_write(int status) {
 void toggle_radio(int chosen, int other) {
     if (form_checked(chosen))
         return;
-    form_set_checked(chosen, 1);
-    form_set_checked(other, 0);
+    form_set_checked(chosen, true);
+    form_set_checked(other, false);
 }
 
 void toggle_delete_db() {
     if (!form_checked(TC_DELETE_DB)) {
-        form_set_checked(TC_DELETE_DB, 1);
+        form_set_checked(TC_DELETE_DB, true);
         form_set_text(TC_DATETIME, "");
-        form_enable(TC_DATETIME, 0);
+        form_enable(TC_DATETIME, false);
     } else {
-        form_set_checked(TC_DELETE_DB, 0);
-        form_enable(TC_DATETIME, 1);
+        form_set_checked(TC_DELETE_DB, false);
+        form_enable(TC_DATETIME, true);
     }
 }
 
@@ -53,19 +53,12 @@ std::string field(int control) {
 }
 } // namespace
 
-void switch_language(int index) {
-    lang_set(index);
-    form_set_menu(MENU_FIRST + lang_get());
-    form_set_text(TC_WRITE, localized(TXT_WRITE_CARD));
-    form_repaint_now();
-}
-
 void write_card(tandor_state& s) {
     // No card form, no write: with neither flag (the card taken away) the
     // layout would fall to Master by default.
     if (!s.user_card && !s.master_card)
         return;
-    s.card_present = 1;
+    s.card_present = true;
     char block[CARD_BLOCK_CHARS + 1];
     int refused;
     if (s.user_card)
@@ -76,23 +69,23 @@ void write_card(tandor_state& s) {
                                       field(TC_DATETIME).c_str(), block);
     if (refused) {
         localized_message(TXT_ATTENTION, refused);
-        s.card_present = 0;
+        s.card_present = false;
         return;
     }
     int status = 0;
-    if (block_write(&s.reader, 4, block, &status) != 0)
+    if (block_write(&s.reader, 4, block, &status) != exchange::done)
         return;
     if (judge_write(status))
-        s.written = 1;
+        s.written = true;
 }
 
 void reset_card(tandor_state& s) {
     int status = 0;
-    if (block_write(&s.reader, 4, "00000000000000000000000000000000", &status) != 0)
+    if (block_write(&s.reader, 4, "00000000000000000000000000000000", &status) != exchange::done)
         return;
     if (judge_write(status)) {
-        s.user_card = 0;
-        s.master_card = 0;
+        s.user_card = false;
+        s.master_card = false;
     }
 }
 
@@ -102,10 +95,10 @@ void tandor_command(tandor_state& s, int id) {
         write_card(s);
         break;
     case TC_USER_CARD:
-        s.user_card = 1;
+        s.user_card = true;
         break;
     case TC_MASTER_CARD:
-        s.master_card = 1;
+        s.master_card = true;
         break;
     case TC_PERSONAL:
         toggle_radio(TC_PERSONAL, TC_FREE);
@@ -128,12 +121,8 @@ void tandor_command(tandor_state& s, int id) {
     case TC_RESET:
         reset_card(s);
         break;
-    case CMD_COM_PORT:
-        form_com_port_dialog(DIALOG_COM_PORT_FIRST + lang_get());
-        break;
     default:
-        if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
-            switch_language(id - CMD_LANGUAGE_FIRST);
+        menu_command(id);
         break;
     }
 }

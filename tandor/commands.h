@@ -12,6 +12,3 @@ void write_card(tandor_state& s);
 
 // Writes a blank block to the card.
 void reset_card(tandor_state& s);
-
-// Switches the interface language: menu, Write card button, a full repaint.
-void switch_language(int index);

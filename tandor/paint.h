@@ -1,45 +1,8 @@
 #pragma once
-// What the card writer's window shows, as a list of drawing steps that the
-// Win32 layer carries out in order.
+// What tandor's window shows: its drawing steps from the state of the card.
 
+#include "paint_steps.h"
 #include "tandor_state.h"
-
-#include <string>
-#include <vector>
-
-enum paint_font {
-    FONT_LABEL,   // 14 points
-    FONT_HINT,    // 9 points
-    FONT_HEADER,  // 20 points, italic
-    FONT_WRITTEN, // 20 points
-    FONT_PROMPT,  // 24 points, italic
-};
-
-struct font_spec {
-    int points;
-    bool italic;
-};
-font_spec font_of(paint_font f);
-
-struct paint_step {
-    enum kind_t {
-        BACKGROUND, // bitmap 8100 at (0, 0), its own size
-        OVERLAY,    // bitmap 8101, 559 x 350 of it stretched to 560 x 350 at (10, 10), keyed
-        TEXT,       // text in rect, word breaking, left- or right-aligned
-        PROMPT,     // text centred on one line in the whole client area
-    } kind = BACKGROUND;
-    paint_font font = FONT_LABEL;
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool right_aligned = false;
-    unsigned color = 0x000000; // 0xRRGGBB
-    std::string text;
-};
-
-enum { OVERLAY_KEY = 0xE518FD, WRITTEN_COLOR = 0xC80000 }; // RGB(229, 24, 253), RGB(200, 0, 0)
-
-paint_step step(paint_step::kind_t kind);
-paint_step text_step(paint_font font, int left, int top, int right, int bottom,
-                     const std::string& text, bool right_aligned = false, unsigned color = 0);
 
 // The steps of one painting.
 std::vector<paint_step> paint_window(const tandor_state& s);
@@ -49,4 +12,4 @@ std::vector<paint_step> paint_window(const tandor_state& s);
 void paint_finished(tandor_state& s);
 
 // 1 when the card form is painted rather than the centred prompt.
-int card_form_shown(const tandor_state& s);
+bool card_form_shown(const tandor_state& s);

@@ -1,10 +1,10 @@
 #include "poll.h"
 
 #include "card_layout.h"
+#include "card_writer_texts.h"
 #include "form.h"
-#include "messages.h"
-#include "settings.h"
-#include "texts.h"
+#include "message_box.h"
+#include "port.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,11 +17,11 @@ const int k_form_controls[] = {TC_UID,       TC_EXPIRY_NOW, TC_WRITE,       TC_C
 
 void hide_form_controls() {
     for (int c : k_form_controls)
-        form_show(c, 0);
+        form_show(c, false);
 }
 
 void show_write_button(const tandor_state& s) {
-    form_show(TC_WRITE, s.written ? 0 : 1);
+    form_show(TC_WRITE, !s.written);
 }
 
 void read_error_display(tandor_state& s, bool last_tick_error) {
@@ -32,8 +32,8 @@ void read_error_display(tandor_state& s, bool last_tick_error) {
     for (int c :
          {TC_UID, TC_EXPIRY_NOW, TC_USER_CARD, TC_MASTER_CARD, TC_WRITE, TC_CODE, TC_ACCESSES,
           TC_EXPIRY, TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
-        form_show(c, 0);
-    form_invalidate(1);
+        form_show(c, false);
+    form_invalidate(true);
 }
 
 void blank_display(tandor_state& s, int previous) {
@@ -41,19 +41,19 @@ void blank_display(tandor_state& s, int previous) {
     s.prompt_index = PROMPT_SELECT_TYPE;
     if (previous == CARD_BLANK)
         return;
-    form_show(TC_USER_CARD, 1);
-    form_enable(TC_MASTER_CARD, 0);
-    form_show(TC_MASTER_CARD, 1);
+    form_show(TC_USER_CARD, true);
+    form_enable(TC_MASTER_CARD, false);
+    form_show(TC_MASTER_CARD, true);
     hide_form_controls();
-    form_show(TC_RESET, 0);
-    form_invalidate(0);
+    form_show(TC_RESET, false);
+    form_invalidate(false);
 }
 
 // 1 when the display is done, 0 when it ended in a read error.
 int user_display(tandor_state& s, int previous, const char* block) {
     s.card_state = CARD_USER;
-    form_show(TC_USER_CARD, 0);
-    form_show(TC_MASTER_CARD, 0);
+    form_show(TC_USER_CARD, false);
+    form_show(TC_MASTER_CARD, false);
     if (previous == CARD_BLANK) {
         form_set_text(TC_CODE, "");
         form_set_text(TC_ACCESSES, "");
@@ -61,7 +61,7 @@ int user_display(tandor_state& s, int previous, const char* block) {
     } else {
         user_form_texts t;
         if (decode_user_block(block, &t))
-            s.read_error = 1;
+            s.read_error = true;
         form_set_text(TC_CODE, t.card_code);
         form_set_text(TC_ACCESSES, t.accesses);
         form_set_text(TC_EXPIRY, t.expiry);
@@ -70,19 +70,19 @@ int user_display(tandor_state& s, int previous, const char* block) {
         return 0;
     show_write_button(s);
     for (int c : {TC_UID, TC_CODE, TC_ACCESSES, TC_EXPIRY, TC_EXPIRY_NOW})
-        form_show(c, 1);
-    form_invalidate(0);
+        form_show(c, true);
+    form_invalidate(false);
     return 1;
 }
 
 int master_display(tandor_state& s, int previous, const char* block) {
     s.card_state = CARD_MASTER;
-    form_show(TC_USER_CARD, 0);
-    form_show(TC_MASTER_CARD, 0);
+    form_show(TC_USER_CARD, false);
+    form_show(TC_MASTER_CARD, false);
     if (previous == CARD_BLANK) {
-        form_set_checked(TC_PERSONAL, 0);
-        form_set_checked(TC_FREE, 0);
-        form_set_checked(TC_DELETE_DB, 0);
+        form_set_checked(TC_PERSONAL, false);
+        form_set_checked(TC_FREE, false);
+        form_set_checked(TC_DELETE_DB, false);
         form_set_text(TC_DATETIME, "");
     } else {
         master_form_state f{};
@@ -92,7 +92,7 @@ int master_display(tandor_state& s, int previous, const char* block) {
         std::string datetime = form_text(TC_DATETIME);
         std::snprintf(f.datetime, sizeof f.datetime, "%s", datetime.c_str());
         if (decode_master_block(block, &f))
-            s.read_error = 1;
+            s.read_error = true;
         form_set_checked(TC_PERSONAL, f.personal);
         form_set_checked(TC_FREE, f.free_mode);
         form_set_checked(TC_DELETE_DB, f.delete_db);
@@ -102,9 +102,9 @@ int master_display(tandor_state& s, int previous, const char* block) {
     if (s.read_error)
         return 0;
     for (int c : {TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
-        form_show(c, 1);
+        form_show(c, true);
     show_write_button(s);
-    form_invalidate(1);
+    form_invalidate(true);
     return 1;
 }
 // The card went: the card type buttons and the whole form are hidden (also
@@ -113,12 +113,12 @@ int master_display(tandor_state& s, int previous, const char* block) {
 // reader"), and the card's flags cleared.
 void forget_card(tandor_state& s) {
     for (int c : {TC_USER_CARD, TC_MASTER_CARD, TC_RESET})
-        form_show(c, 0);
+        form_show(c, false);
     hide_form_controls();
-    s.user_card = 0;
-    s.master_card = 0;
-    s.card_present = 0;
-    form_invalidate(0);
+    s.user_card = false;
+    s.master_card = false;
+    s.card_present = false;
+    form_invalidate(false);
 }
 } // namespace
 
@@ -129,12 +129,12 @@ void poll_tick(tandor_state& s) {
     int previous = s.card_state;
 
     int status = 0;
-    if (card_detect(&s.reader, &status) != 0) {
+    if (card_detect(&s.reader, &status) != exchange::done) {
         s = before;
         return;
     }
-    const bool last_tick_error = s.read_error != 0;
-    s.read_error = 0;
+    const bool last_tick_error = s.read_error;
+    s.read_error = false;
 
     if (status == READER_NO_CARD) {
         s.card_state = CARD_NONE;
@@ -143,7 +143,7 @@ void poll_tick(tandor_state& s) {
             forget_card(s);
         // "Written card" belongs to the card it was written on: the next card
         // laid shows its own state and its Write card button.
-        s.written = 0;
+        s.written = false;
         return;
     }
     if (status != READER_CARD_PRESENT) {
@@ -156,18 +156,18 @@ void poll_tick(tandor_state& s) {
     // reader had seen no card in between: its own block fills the form.
     if (previous != CARD_NONE && std::strcmp(s.reader.uid, before.reader.uid) != 0) {
         forget_card(s);
-        s.written = 0;
+        s.written = false;
         previous = CARD_NONE;
     }
-    s.card_present = 1;
+    s.card_present = true;
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (block_read(&s.reader, 4, block, &read_status) != 0) {
+    if (block_read(&s.reader, 4, block, &read_status) != exchange::done) {
         s = before;
         return;
     }
     if (read_status != 0) {
-        s.read_error = 1;
+        s.read_error = true;
         read_error_display(s, last_tick_error);
         return;
     }

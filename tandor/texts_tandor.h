@@ -7,6 +7,7 @@ extern const string_table k_tandor_strings;
 
 enum {
     TXT_SELECT_TYPE = 10061,
+    TXT_UNUSED_BLANK = 10065, // a blank text, shown nowhere
     TXT_PERSONAL = 10069,
     TXT_FREE = 10073,
     TXT_DELETE_DB = 10077,

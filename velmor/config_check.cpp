@@ -43,15 +43,15 @@ bool current_ok(const std::string& text, int low, int high) {
     return read_current(text, &v) && in(v, low, high);
 }
 
-int fail(check_failure* f, int caption, const std::string& text) {
+bool fail(check_failure* f, int caption, const std::string& text) {
     f->caption_row = caption;
     f->text = text;
-    return 0;
+    return false;
 }
 
 // The current message: its "%d %s %d %d" filled in order with the socket
 // number, the suffix and the bounds.
-int fail_current(check_failure* f, int socket, const char* suffix, int low, int high) {
+bool fail_current(check_failure* f, int socket, const char* suffix, int low, int high) {
     const std::string args[] = {std::to_string(socket), suffix, std::to_string(low),
                                 std::to_string(high)};
     std::string text;
@@ -68,7 +68,7 @@ int fail_current(check_failure* f, int socket, const char* suffix, int low, int 
 }
 } // namespace
 
-int config_check(const station_config& c, checked_datetime* dt, check_failure* failure) {
+bool config_check(const station_config& c, checked_datetime* dt, check_failure* failure) {
     checked_datetime d;
     d.has_date = !c.date.empty();
     d.has_time = !c.time.empty();
@@ -94,5 +94,5 @@ int config_check(const station_config& c, checked_datetime* dt, check_failure* f
     if (mirror_refused(s1) || (c.two_sockets && mirror_refused(s2)))
         return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_MIRROR));
     *dt = d;
-    return 1;
+    return true;
 }

@@ -20,4 +20,4 @@ struct check_failure {
 
 // 1 when every rule passes (the date and time as read into *datetime); 0 at
 // the first failed rule, with its message in *failure.
-int config_check(const station_config& config, checked_datetime* datetime, check_failure* failure);
+bool config_check(const station_config& config, checked_datetime* datetime, check_failure* failure);

@@ -43,13 +43,13 @@ std::uint8_t bcd_byte(int n) {
     return static_cast<std::uint8_t>((m / 10) * 16 + m % 10);
 }
 
-int read_current(const std::string& text, int* value) {
+bool read_current(const std::string& text, int* value) {
     long long v = 0;
     if (!leading_number(text.c_str(), &v))
-        return 0;
+        return false;
     // Far outside any range already when it does not fit.
     *value = static_cast<int>(v > 1000000 ? 1000000 : v < -1000000 ? -1000000 : v);
-    return 1;
+    return true;
 }
 
 std::string encode_socket_block(const socket_config& s) {
@@ -92,14 +92,14 @@ int station_language_of(char first, char second) {
     return 0;
 }
 
-int read_language_answer(const std::uint8_t* a, std::size_t count, int* index) {
+bool read_language_answer(const std::uint8_t* a, std::size_t count, int* index) {
     if (count < 4 || a[0] != 'L' || a[1] != '=')
-        return 0;
+        return false;
     *index = station_language_of(static_cast<char>(a[2]), static_cast<char>(a[3]));
-    return 1;
+    return true;
 }
 
-int read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* value) {
+bool read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* value) {
     char text[32] = {};
     if (count > 0)
         std::memcpy(text, a, count < sizeof text - 1 ? count : sizeof text - 1);

@@ -56,7 +56,7 @@ std::uint8_t bcd_byte(int n);
 
 // A whole number read from a text the way "%d" reads it: leading blanks and a
 // sign accepted, anything after the number ignored. 1 when there was a number.
-int read_current(const std::string& text, int* value);
+bool read_current(const std::string& text, int* value);
 
 // The 10-byte socket block: type, locking, contactor, 'S', type flag, meter,
 // I max M3 and I max M3-S as two digits each. The currents must have passed
@@ -74,11 +74,11 @@ int station_language_of(char first, char second);
 
 // Reads a language answer "L=" and two characters. 1 when it has that form
 // (*index set from the pair); 0 otherwise.
-int read_language_answer(const std::uint8_t* answer, std::size_t count, int* index);
+bool read_language_answer(const std::uint8_t* answer, std::size_t count, int* index);
 
 // Reads a count answer "N=" and a hex number; 1 with *value when it has that
 // form, 0 otherwise.
-int read_count_answer(const std::uint8_t* answer, std::size_t count, unsigned long* value);
+bool read_count_answer(const std::uint8_t* answer, std::size_t count, unsigned long* value);
 
 // Results of decode_socket_reply.
 enum {

@@ -1,11 +1,9 @@
 #include "station_ops.h"
 
 #include "config_check.h"
-#include "form.h"
-#include "messages.h"
+#include "message_box.h"
 #include "port.h"
 #include "settings.h"
-#include "setup_form.h"
 #include "station_config.h"
 #include "system.h"
 #include "velmor_texts.h"
@@ -25,7 +23,7 @@ bool send(std::uint8_t* buffer, const std::string& command) {
     // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(buffer, command.data(), n);
     buffer[n] = CR;
-    return port_write(buffer, n + 1) == 0;
+    return port_write(buffer, n + 1);
 }
 
 // One answer into the command buffer. Bytes past what came are cleared, so
@@ -33,7 +31,7 @@ bool send(std::uint8_t* buffer, const std::string& command) {
 std::size_t receive(std::uint8_t* buffer) {
     std::memset(buffer, 0, PORT_READ_SIZE);
     std::size_t got = 0;
-    if (port_read_counted(buffer, &got) != 0)
+    if (!port_read(buffer, &got))
         got = 0;
     return got;
 }
@@ -52,29 +50,30 @@ void port_box() {
 // A command the port did not take (the adapter pulled out, the line gone)
 // ends the operation there: nothing more is sent, the form comes back and the
 // technician is told, rather than the operation ending as if it had worked.
-void communication_failed() {
+station_result communication_failed(station_observer* observer) {
     port_close();
-    form_set_busy(0);
+    if (observer)
+        observer->busy(false);
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
+    return station_result::write_failed;
 }
 
-// Stores the port number of the form as the setting and opens it.
-int open_form_port() {
-    settings_set_port(form_port_number());
+// Stores the port number as the setting and opens it.
+bool open_port(int port) {
+    settings_set_port(port);
     return port_open(settings_port());
 }
 
 // Results of read_socket.
 enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED };
 
-// Asks socket n (0 or 1) and fills its controls. The Read ends unless the
-// socket was read.
-socket_read read_socket(std::uint8_t* buffer, int n) {
+// Asks socket n (0 or 1) and reports it. The Read ends unless the socket was
+// read.
+socket_read read_socket(std::uint8_t* buffer, int n, socket_config s, station_observer& observer) {
     const char digit = static_cast<char>('1' + n);
     if (!send(buffer, std::string("P") + digit))
         return SOCKET_SEND_FAILED;
     std::size_t got = receive(buffer);
-    socket_config s = form_values().sockets[n];
     int result = decode_socket_reply(buffer, got, digit, &s);
     if (result == SOCKET_REPLY_REFUSED) {
         debug_box(buffer);
@@ -82,7 +81,7 @@ socket_read read_socket(std::uint8_t* buffer, int n) {
     }
     if (result == SOCKET_REPLY_BAD_CURRENTS)
         debug_box(buffer + 8); // the currents keep what the form had
-    form_put_socket(n, s);
+    observer.socket_read(n, s);
     return SOCKET_READ;
 }
 
@@ -95,91 +94,76 @@ std::string bytes3(char letter, int a, int b, int c) {
 }
 } // namespace
 
-void station_read() {
+station_result station_read(int port, const station_config& shown, station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
-    form_set_busy(1);
-    if (open_form_port() != 1) {
+    observer.busy(true);
+    if (!open_port(port)) {
         port_box();
-        form_set_busy(0);
-        return;
+        observer.busy(false);
+        return station_result::no_port;
     }
 
-    if (!send(buffer, "L")) {
-        communication_failed();
-        return;
-    }
+    if (!send(buffer, "L"))
+        return communication_failed(&observer);
     std::size_t got = receive(buffer);
     int language = 0;
     if (!read_language_answer(buffer, got, &language)) {
         debug_box(buffer);
         language = station_language_of(static_cast<char>(buffer[0]), static_cast<char>(buffer[1]));
     }
-    form_set_list_index(VC_STATION_LANGUAGE, language);
-    form_set_progress(VC_PROGRESS, 3);
+    observer.language_read(language);
+    observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
-    if (!send(buffer, "N")) {
-        communication_failed();
-        return;
-    }
+    if (!send(buffer, "N"))
+        return communication_failed(&observer);
     got = receive(buffer);
     unsigned long count = 0;
     if (!read_count_answer(buffer, got, &count)) {
         debug_box(buffer);
         count = 1;
     }
-    if (count == 0x2A || count == 0x2C) {
-        form_set_list_index(VC_MODE, count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS);
-        // A two-socket station switches socket 2 on, as ticking the box
-        // would: after a Read of a one-socket station the box is off, and a
-        // Write would otherwise turn this station into a one-socket one.
-        form_set_checked(VC_SOCKET2, 1);
-        form_socket2_changed();
-    } else {
-        form_set_list_index(VC_MODE, MODE_SIMULTANEOUS);
-        form_set_checked(VC_SOCKET2, 0);
-        form_socket2_changed();
-    }
-    form_set_progress(VC_PROGRESS, 4);
+    // A two-socket answer switches socket 2 on, as ticking the box would:
+    // after a Read of a one-socket station the box is off, and a Write would
+    // otherwise turn this station into a one-socket one.
+    const bool two = count == 0x2A || count == 0x2C;
+    observer.count_read(two, count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS);
+    observer.progress(4);
 
     for (int n = 0; n < 2; ++n) {
-        socket_read r = read_socket(buffer, n);
-        if (r == SOCKET_SEND_FAILED) {
-            communication_failed();
-            return;
-        }
+        socket_read r = read_socket(buffer, n, shown.sockets[n], observer);
+        if (r == SOCKET_SEND_FAILED)
+            return communication_failed(&observer);
         if (r != SOCKET_READ) {
             port_close();
-            form_set_busy(0);
-            return;
+            observer.busy(false);
+            return station_result::answer_refused;
         }
-        form_set_progress(VC_PROGRESS, 5 + n);
+        observer.progress(5 + n);
     }
-    form_set_progress(VC_PROGRESS, 7);
+    observer.progress(PROGRESS_STEPS);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
-    form_set_busy(0);
+    observer.busy(false);
+    return station_result::done;
 }
 
-void station_write() {
-    station_config c = form_values();
+station_result station_write(int port, const station_config& c, station_observer& observer) {
     checked_datetime dt;
     check_failure failure;
     if (!config_check(c, &dt, &failure)) {
         message_box(vtext(failure.caption_row), failure.text.c_str());
-        return;
+        return station_result::refused;
     }
 
     std::uint8_t buffer[PORT_READ_SIZE] = {};
-    form_set_busy(1);
-    if (open_form_port() != 1) {
+    observer.busy(true);
+    if (!open_port(port)) {
         port_box();
-        form_set_busy(0);
-        return;
+        observer.busy(false);
+        return station_result::no_port;
     }
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    // The check box as it is now, for the count and for socket 2.
-    const bool two = form_checked(VC_SOCKET2) != 0;
     // Each step: its command (none when empty), the progress it reaches (the
     // date and time only when sent, socket 2's step either way) and the
     // pause after it.
@@ -189,46 +173,44 @@ void station_write() {
         bool progress_when_skipped;
         int pause_ms;
     } steps[] = {
+        // Deliberate: the station keeps two year digits, so the year 2100,
+        // which the checks accept, goes out as 00.
         {dt.has_date ? bytes3('D', dt.year % 100, dt.month, dt.day) : "", 1, false,
          PAUSE_BETWEEN_MS},
         {dt.has_time ? bytes3('O', dt.hour, dt.minute, dt.second) : "", 2, false, PAUSE_BETWEEN_MS},
         {std::string("L") + encode_station_language(c.station_language), 3, false,
          PAUSE_BETWEEN_MS},
-        {std::string("N") + encode_socket_count(two, c.operating_mode), 4, false, PAUSE_BETWEEN_MS},
+        {std::string("N") + encode_socket_count(c.two_sockets, c.operating_mode), 4, false,
+         PAUSE_BETWEEN_MS},
         {"P1" + encode_socket_block(c.sockets[0]), 5, false, PAUSE_AFTER_SOCKET_1_MS},
-        {two ? "P2" + encode_socket_block(c.sockets[1]) : "", 6, true, PAUSE_BETWEEN_MS},
+        {c.two_sockets ? "P2" + encode_socket_block(c.sockets[1]) : "", 6, true, PAUSE_BETWEEN_MS},
     };
     for (const auto& step : steps) {
-        if (!step.command.empty() && !send(buffer, step.command)) {
-            communication_failed();
-            return;
-        }
+        if (!step.command.empty() && !send(buffer, step.command))
+            return communication_failed(&observer);
         if (!step.command.empty() || step.progress_when_skipped)
-            form_set_progress(VC_PROGRESS, step.progress);
+            observer.progress(step.progress);
         sys_sleep_ms(step.pause_ms);
     }
-    if (!send(buffer, "A00000000")) {
-        communication_failed();
-        return;
-    }
-    form_set_progress(VC_PROGRESS, 7);
-    form_set_busy(0);
+    if (!send(buffer, "A00000000"))
+        return communication_failed(&observer);
+    observer.progress(PROGRESS_STEPS);
+    observer.busy(false);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
+    return station_result::done;
 }
 
-void station_reboot() {
-    if (open_form_port() != 1) {
+station_result station_reboot(int port) {
+    if (!open_port(port)) {
         port_box();
-        return;
+        return station_result::no_port;
     }
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    if (!send(buffer, "R")) {
-        port_close();
-        message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
-        return;
-    }
+    if (!send(buffer, "R"))
+        return communication_failed(nullptr);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
+    return station_result::done;
 }

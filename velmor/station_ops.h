@@ -1,15 +1,52 @@
 #pragma once
 // The three operations of the setup form's buttons: read the station's
-// configuration into the form, write the form to the station, reboot it.
-// Each opens the port for its own duration and leaves it closed.
+// configuration, write a configuration to the station, reboot it. Each opens
+// the port for its own duration, leaves it closed, and stores the port number
+// it was given as the setting. They know nothing of the form: what they read
+// and how far they are comes back through a station_observer.
+
+#include "station_config.h"
 
 enum {
     PAUSE_AFTER_OPEN_MS = 200,
     PAUSE_BETWEEN_MS = 250,
     PAUSE_AFTER_SOCKET_1_MS = 300,
     PAUSE_BEFORE_CLOSE_MS = 200,
+    PROGRESS_STEPS = 7,
 };
 
-void station_read();
-void station_write();
-void station_reboot();
+// What an operation reports while it runs, in the order it happens.
+class station_observer {
+  public:
+    virtual ~station_observer() = default;
+    // Read and Write: the operation has started, at step 0 (true), or ended
+    // (false).
+    virtual void busy(bool on) = 0;
+    // Read and Write: how far, 0 to PROGRESS_STEPS.
+    virtual void progress(int step) = 0;
+    // Read: each answer as it is taken.
+    virtual void language_read(int index) = 0;
+    virtual void count_read(bool two_sockets, int operating_mode) = 0;
+    virtual void socket_read(int n, const socket_config& socket) = 0;
+};
+
+// How an operation ended.
+enum class station_result {
+    done,
+    refused,        // Write: the configuration broke a rule (its message was shown)
+    no_port,        // the port did not open (its message was shown)
+    write_failed,   // a command the port did not take ended it (its message was shown)
+    answer_refused, // Read: a socket answer of the wrong form ended it (Debug box shown)
+};
+
+// Reads the language, the socket count and both sockets. `shown` is what the
+// form holds: a socket answer whose currents do not read keeps its currents.
+station_result station_read(int port, const station_config& shown, station_observer& observer);
+
+// Checks the configuration, then writes it: date and time (when given),
+// language, socket count, socket 1, socket 2 (when switched on), the closing
+// command.
+station_result station_write(int port, const station_config& config, station_observer& observer);
+
+// Sends the reboot command.
+station_result station_reboot(int port);

@@ -3,8 +3,5 @@
 
 #include <windows.h>
 
-LRESULT CALLBACK velmor_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-
-// Loads the skin and creates the 42 controls of the form with their start
-// values.
-void form_build(HWND main, HINSTANCE instance);
+// Runs the setup tool: the window, its 42 controls and the message loop.
+int velmor_main(HINSTANCE instance, int show);

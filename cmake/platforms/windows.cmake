@@ -15,12 +15,20 @@ target_compile_definitions(link_win32_base PUBLIC UNICODE _UNICODE WIN32_LEAN_AN
 vm_warnings(link_win32_base)
 
 add_library(link_win32 OBJECT
-    link/com_dialog_win32.cpp
+    link/app_win32.cpp
     link/form_win32.cpp
     link/message_win32.cpp
     link/paint_win32.cpp)
 target_link_libraries(link_win32 PUBLIC link_win32_base)
 vm_warnings(link_win32)
+
+# The window both card writers share.
+add_library(card_writer_win32 OBJECT
+    link/card_writer/card_window_win32.cpp
+    link/card_writer/com_dialog_win32.cpp)
+target_include_directories(card_writer_win32 PUBLIC link/card_writer resources)
+target_link_libraries(card_writer_win32 PUBLIC link_win32)
+vm_warnings(card_writer_win32)
 
 # The artwork, drawn by a script at build time.
 set(VM_ART_DIR ${CMAKE_BINARY_DIR}/art)
@@ -45,11 +53,10 @@ endfunction()
 
 vm_program(velmor velmor.rc velmor/main_win32.cpp velmor/window_win32.cpp)
 target_link_libraries(velmor PRIVATE velmor_core)
-vm_program(tandor tandor.rc tandor/main_win32.cpp tandor/card_writer_win32.cpp)
-target_link_libraries(tandor PRIVATE tandor_core)
-vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp
-           tandor/card_writer_win32.cpp)
-target_link_libraries(tandor-classic PRIVATE classic_core)
+vm_program(tandor tandor.rc tandor/main_win32.cpp)
+target_link_libraries(tandor PRIVATE card_writer_win32 tandor_core)
+vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp)
+target_link_libraries(tandor-classic PRIVATE card_writer_win32 classic_core)
 
 # Each shipped file as Windows sees it: 32-bit, Windows' own DLLs only, its
 # version resource, no manifest.

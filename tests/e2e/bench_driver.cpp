@@ -6,7 +6,9 @@
 //
 // The program under test is VM_PROGRAM; the simulator is the one with-sim
 // started (SIM_COM, SIM_CONTROL_PORT).
+#include "card_writer_ids.h"
 #include "e2e_support.h"
+#include "velmor_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
     program app;
     if (!app.start(program_path(), main_class()))
         return 1;
-    HWND code = app.child_at(L"EDIT", 322, 100);
+    HWND code = app.child(TC_CODE);
     for (int i = 0; i < runs; ++i) {
         if (figure == "card-shown") {
             sim_command("remove");
@@ -90,10 +92,10 @@ int main(int argc, char** argv) {
             wait_for([&] { return visible(app.child(100)); });
             sample(figure, timed_click(app, 100));
         } else if (figure == "velmor-write") {
-            SendMessageTimeoutW(app.child_at(L"EDIT", 235, 240), WM_SETTEXT, 0,
+            SendMessageTimeoutW(app.child(VC_IMAX_1), WM_SETTEXT, 0,
                                 reinterpret_cast<LPARAM>(L"32"), SMTO_NORMAL, 5000, nullptr);
-            for (auto xy : {std::pair<int, int>{235, 270}, {520, 270}, {520, 240}})
-                SendMessageTimeoutW(app.child_at(L"EDIT", xy.first, xy.second), WM_SETTEXT, 0,
+            for (int field : {VC_IMAXS_1, VC_IMAXS_2, VC_IMAX_2})
+                SendMessageTimeoutW(app.child(field), WM_SETTEXT, 0,
                                     reinterpret_cast<LPARAM>(L"10"), SMTO_NORMAL, 5000, nullptr);
             sample(figure, timed_click(app, 100));
         } else if (figure == "velmor-read") {

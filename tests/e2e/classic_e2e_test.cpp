@@ -1,6 +1,7 @@
 // tandor-classic.exe driven through its window under Wine, against the
 // simulated card reader (on a port above COM9, reached through the
 // device-namespace name).
+#include "card_writer_ids.h"
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ const char k_key[] = "Software\\Tandor";
 const char k_uid[] = "0A1B2C3D";
 const std::string k_data = "01234567890315121400000000000000";
 const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
-enum { WRITE = 100 };
+enum { WRITE = TC_WRITE };
 
 class Classic : public ::testing::Test {
   protected:
@@ -36,9 +37,9 @@ class Classic : public ::testing::Test {
     void place(const std::string& data = k_data, const std::string& counter = k_counter) {
         sim_command(std::string("place ") + k_uid + " 4=" + data + " 5=" + counter);
     }
-    HWND code() { return app.child_at(L"EDIT", 322, 100); }
-    HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
-    HWND expiry() { return app.child_at(L"EDIT", 322, 220); }
+    HWND code() { return app.child(TC_CODE); }
+    HWND accesses() { return app.child(TC_ACCESSES); }
+    HWND expiry() { return app.child(TC_EXPIRY); }
     void fill(const char* c, const char* a, const char* e) {
         type_into(code(), c);
         type_into(accesses(), a);
@@ -184,7 +185,7 @@ TEST_F(Classic, SharesItsSettingsWithTandor) {
     start(true, "3");
     ASSERT_TRUE(wait_for([&] { return visible(code()); }));
     EXPECT_EQ(text_of(app.child(WRITE)), "Ecrivez la carte");
-    app.command(3002);
+    app.command(CMD_ENGLISH);
     ASSERT_TRUE(wait_for([&] { return text_of(app.child(WRITE)) == "Write card"; }));
     ASSERT_TRUE(app.close());
     EXPECT_EQ(reg_read(k_key, "Lang"), "1");

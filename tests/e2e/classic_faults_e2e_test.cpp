@@ -1,4 +1,5 @@
 // tandor-classic.exe against a misbehaving reader.
+#include "card_writer_ids.h"
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
@@ -31,8 +32,8 @@ class ClassicFaults : public ::testing::Test {
             answer_box(b);
         app.close();
     }
-    HWND code() { return app.child_at(L"EDIT", 322, 100); }
-    HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
+    HWND code() { return app.child(TC_CODE); }
+    HWND accesses() { return app.child(TC_ACCESSES); }
     program app;
 };
 

@@ -4,6 +4,7 @@
 // cycles ran and how many state changes were missed. Used by scripts/soak.
 //
 //   soak-driver MINUTES
+#include "card_writer_ids.h"
 #include "e2e_support.h"
 
 #include <winternl.h>
@@ -60,8 +61,8 @@ int main(int argc, char** argv) {
     program app;
     if (!app.start(program_path(), L"TandorClass"))
         return 1;
-    HWND code = app.child_at(L"EDIT", 322, 100);
-    HWND accesses = app.child_at(L"EDIT", 322, 160);
+    HWND code = app.child(TC_CODE);
+    HWND accesses = app.child(TC_ACCESSES);
     const std::string card = classic ? "4=01234567890315121400000000000000 "
                                        "5=0F000000F0FFFFFF0F00000001FE01FE"
                                      : "4=0A1B2C3DFFFFFFFFA514050319A5000F";

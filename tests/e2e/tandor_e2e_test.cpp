@@ -1,5 +1,6 @@
 // tandor.exe driven through its window under Wine, against the simulated
 // card reader: what the user sees, what reaches the reader, what is stored.
+#include "card_writer_ids.h"
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +17,13 @@ const std::string k_user_block = "0A1B2C3DFFFFFFFFA514050319A5000F";
 const std::string k_master_block = "507007305923013112184D4153544552";
 
 enum {
-    WRITE = 100,
-    USER_CARD = 101,
-    MASTER_CARD = 102,
-    PERSONAL = 103,
-    FREE = 104,
-    DELETE_DB = 105,
-    UID = 106,
+    WRITE = TC_WRITE,
+    USER_CARD = TC_USER_CARD,
+    MASTER_CARD = TC_MASTER_CARD,
+    PERSONAL = TC_PERSONAL,
+    FREE = TC_FREE,
+    DELETE_DB = TC_DELETE_DB,
+    UID = TC_UID,
 };
 
 class Tandor : public ::testing::Test {
@@ -46,25 +47,25 @@ class Tandor : public ::testing::Test {
         sim_command(std::string("place ") + k_uid + " 4=" + block4);
     }
 
-    HWND code() { return app.child_at(L"EDIT", 322, 100); }
-    HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
-    HWND expiry() { return app.child_at(L"EDIT", 322, 223); }
-    HWND datetime() { return app.child_at(L"EDIT", 250, 223); }
+    HWND code() { return app.child(TC_CODE); }
+    HWND accesses() { return app.child(TC_ACCESSES); }
+    HWND expiry() { return app.child(TC_EXPIRY); }
+    HWND datetime() { return app.child(TC_DATETIME); }
 
     program app;
 };
 
 TEST(TandorResources, MenusOfTheFourLanguages) {
-    EXPECT_EQ(menu_resource_texts(program_path(), 2001),
+    EXPECT_EQ(menu_resource_texts(program_path(), IDM_MENU_ITALIAN),
               (strings{"Opzioni", "Lingua", "Italiano", "Inglese", "Spagnolo", "Francese",
                        "Porta COM..."}));
-    EXPECT_EQ(menu_resource_texts(program_path(), 2002),
+    EXPECT_EQ(menu_resource_texts(program_path(), IDM_MENU_ENGLISH),
               (strings{"Options", "Language...", "Italian", "English", "Spanish", "French",
                        "Set COM port..."}));
-    EXPECT_EQ(menu_resource_texts(program_path(), 2003),
+    EXPECT_EQ(menu_resource_texts(program_path(), IDM_MENU_SPANISH),
               (strings{"Opciones", "Idioma...", "Italiano", "Inglés", "Español", "Francés",
                        "Puerto COM..."}));
-    EXPECT_EQ(menu_resource_texts(program_path(), 2004),
+    EXPECT_EQ(menu_resource_texts(program_path(), IDM_MENU_FRENCH),
               (strings{"Options", "Langue...", "Italien", "Anglais", "Espagnol", "Français",
                        "Port COM..."}));
 }
@@ -309,7 +310,7 @@ TEST_F(Tandor, ReaderFailuresShowOneBoxAtATime) {
 
 TEST_F(Tandor, ComPortDialogAndLanguagesAreKept) {
     start(false, "0");
-    app.command(6002);
+    app.command(CMD_COM_PORT);
     box dialog = wait_box(app.pi.dwProcessId);
     ASSERT_NE(dialog.hwnd, nullptr);
     EXPECT_EQ(dialog.caption, "Configurazione porta COM");
@@ -322,7 +323,7 @@ TEST_F(Tandor, ComPortDialogAndLanguagesAreKept) {
     Sleep(800);
     EXPECT_TRUE(sim_log_of("RX").empty()) << "Cancel changes nothing";
 
-    app.command(6002);
+    app.command(CMD_COM_PORT);
     dialog = wait_box(app.pi.dwProcessId);
     SendMessageW(GetDlgItem(dialog.hwnd, 4001), CB_SETCURSEL, static_cast<WPARAM>(sim_com() - 1),
                  0);
@@ -330,7 +331,7 @@ TEST_F(Tandor, ComPortDialogAndLanguagesAreKept) {
     ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "polling starts";
     EXPECT_EQ(sim_command("line"), strings{"speed 19200 bits 8 parity none stop 1"});
 
-    app.command(6002);
+    app.command(CMD_COM_PORT);
     dialog = wait_box(app.pi.dwProcessId);
     EXPECT_EQ(SendMessageW(GetDlgItem(dialog.hwnd, 4001), CB_GETCURSEL, 0, 0), sim_com() - 1);
     SendMessageW(GetDlgItem(dialog.hwnd, 4001), CB_SETCURSEL, 8, 0); // COM9: nothing there
@@ -341,7 +342,7 @@ TEST_F(Tandor, ComPortDialogAndLanguagesAreKept) {
     answer_box(error);
 
     const unsigned long long italian_menu = menu_bar_print(app.main);
-    app.command(3002);
+    app.command(CMD_ENGLISH);
     ASSERT_TRUE(wait_for([&] { return text_of(app.child(WRITE)) == "Write card"; }));
     ASSERT_TRUE(wait_for([&] { return menu_bar_print(app.main) != italian_menu; }))
         << "the menu bar changes at once";

@@ -1,5 +1,6 @@
 // tandor.exe against a misbehaving reader: what the user sees, that the
 // window keeps answering, and that nothing is written that was not asked for.
+#include "card_writer_ids.h"
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ using strings = std::vector<std::string>;
 
 const char k_key[] = "Software\\Tandor";
 const std::string k_user_block = "0A1B2C3DFFFFFFFFA514050319A5000F";
-enum { WRITE = 100 };
+enum { WRITE = TC_WRITE };
 
 class TandorFaults : public ::testing::Test {
   protected:
@@ -33,8 +34,8 @@ class TandorFaults : public ::testing::Test {
             answer_box(b);
         app.close();
     }
-    HWND code() { return app.child_at(L"EDIT", 322, 100); }
-    HWND accesses() { return app.child_at(L"EDIT", 322, 160); }
+    HWND code() { return app.child(TC_CODE); }
+    HWND accesses() { return app.child(TC_ACCESSES); }
 
     // Under a fault: at most one box at a time, and the window answering
     // within the bound. Returns the texts of the boxes seen.
@@ -144,7 +145,7 @@ TEST_F(TandorFaults, ReaderUnpluggedAndBack) {
     // The old handle is dead; choosing the port again in the dialog reopens it.
     // Until then every tick that runs ends in a box, one at a time.
     box dialog;
-    app.command(6002);
+    app.command(CMD_COM_PORT);
     ASSERT_TRUE(wait_for(
         [&] {
             for (const box& b : open_boxes(app.pi.dwProcessId)) {

@@ -1,6 +1,7 @@
 // velmor.exe driven through its window under Wine, against the simulated
 // charging station.
 #include "e2e_support.h"
+#include "velmor_ids.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -14,17 +15,17 @@ using strings = std::vector<std::string>;
 const char k_key[] = "Software\\Velmor";
 
 enum {
-    WRITE = 100,
-    REBOOT = 200,
-    SOCKET2 = 300,
-    READ = 400,
-    UI_LANGUAGE = 500,
-    TYPE_1 = 620,
-    TYPE_2 = 630,
-    MODE = 650,
-    METER_1 = 670,
-    METER_2 = 671,
-    CLOCK = 700,
+    WRITE = VC_WRITE,
+    REBOOT = VC_REBOOT,
+    SOCKET2 = VC_SOCKET2,
+    READ = VC_READ,
+    UI_LANGUAGE = VC_UI_LANGUAGE,
+    TYPE_1 = VC_TYPE_1,
+    TYPE_2 = VC_TYPE_2,
+    MODE = VC_MODE,
+    METER_1 = VC_METER_1,
+    METER_2 = VC_METER_2,
+    CLOCK = VC_CLOCK,
 };
 
 class Velmor : public ::testing::Test {
@@ -44,18 +45,16 @@ class Velmor : public ::testing::Test {
         ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
     }
 
-    HWND list_at(int x, int y) { return app.child_at(L"COMBOBOX", x, y); }
-    HWND edit_at(int x, int y) { return app.child_at(L"EDIT", x, y); }
-    HWND date() { return edit_at(235, 36); }
-    HWND time() { return edit_at(235, 62); }
-    HWND station_language() { return list_at(520, 36); }
-    HWND lock_1() { return list_at(235, 150); }
-    HWND contactor_1() { return list_at(235, 180); }
-    HWND imax_1() { return edit_at(235, 240); }
-    HWND imaxs_1() { return edit_at(235, 270); }
-    HWND imax_2() { return edit_at(520, 240); }
-    HWND com_port() { return list_at(220, 350); }
-    HWND progress() { return app.child_at(PROGRESS_CLASSW, 335, 350); }
+    HWND date() { return app.child(VC_DATE); }
+    HWND time() { return app.child(VC_TIME); }
+    HWND station_language() { return app.child(VC_STATION_LANGUAGE); }
+    HWND lock_1() { return app.child(VC_LOCK_1); }
+    HWND contactor_1() { return app.child(VC_CONTACTOR_1); }
+    HWND imax_1() { return app.child(VC_IMAX_1); }
+    HWND imaxs_1() { return app.child(VC_IMAXS_1); }
+    HWND imax_2() { return app.child(VC_IMAX_2); }
+    HWND com_port() { return app.child(VC_COM_PORT); }
+    HWND progress() { return app.child(VC_PROGRESS); }
 
     static int selection(HWND list) {
         DWORD_PTR r = 0;

@@ -1,5 +1,6 @@
 // velmor.exe against a misbehaving station.
 #include "e2e_support.h"
+#include "velmor_ids.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ class VelmorFaults : public ::testing::Test {
     }
     bool idle() {
         return enabled(app.child(100)) && enabled(app.child(400)) && enabled(app.child(200)) &&
-               !visible(app.child_at(PROGRESS_CLASSW, 335, 350));
+               !visible(app.child(VC_PROGRESS));
     }
     // Answers the boxes of the operation just started until it has ended.
     strings boxes_until_idle() {
@@ -49,7 +50,7 @@ class VelmorFaults : public ::testing::Test {
             20000);
         return texts;
     }
-    HWND imax_1() { return app.child_at(L"EDIT", 235, 240); }
+    HWND imax_1() { return app.child(VC_IMAX_1); }
     program app;
 };
 
@@ -75,9 +76,9 @@ TEST_F(VelmorFaults, SilentStationEndsTheReadAtSocket1) {
 }
 
 TEST_F(VelmorFaults, StationUnpluggedDuringAWriteAndBack) {
-    for (int x : {235, 520}) {
-        type_into(app.child_at(L"EDIT", x, 240), "16");
-        type_into(app.child_at(L"EDIT", x, 270), "10");
+    for (int imax : {VC_IMAX_1, VC_IMAX_2}) {
+        type_into(app.child(imax), "16");
+        type_into(app.child(imax + 1), "10"); // its I max M3-S field
     }
     app.click(app.child(100));
     ASSERT_TRUE(wait_for([&] { return !idle(); }));

@@ -47,52 +47,52 @@ std::string hex(const bytes& data) {
 using fake::dev;
 using fake::events;
 
-int serial_open(const char* name, unsigned speed) {
+bool serial_open(const char* name, unsigned speed) {
     events().push_back(std::string("open ") + name);
     dev().opened.push_back(name);
     dev().speeds.push_back(speed);
-    dev().is_open = dev().open_result == 1;
-    return dev().open_result;
+    dev().is_open = dev().open_succeeds;
+    return dev().open_succeeds;
 }
 
-int serial_close() {
+bool serial_close() {
     events().push_back("close");
     if (!dev().is_open)
-        return 0;
-    dev().is_open = dev().close_result != 1;
-    return dev().close_result;
+        return false;
+    dev().is_open = !dev().close_succeeds;
+    return dev().close_succeeds;
 }
 
-int serial_is_open() {
-    return dev().is_open ? 1 : 0;
+bool serial_is_open() {
+    return dev().is_open;
 }
 
-int serial_write(const std::uint8_t* bytes, std::size_t count) {
+bool serial_write(const std::uint8_t* bytes, std::size_t count) {
     dev().writes.emplace_back(bytes, bytes + count);
     events().push_back("write " + fake::hex(dev().writes.back()));
     const int taken = static_cast<int>(dev().writes.size()) - 1;
     const bool gone = dev().writes_before_failing >= 0 && taken >= dev().writes_before_failing;
-    return dev().write_fails || gone ? -1 : 0;
+    return !dev().write_fails && !gone;
 }
 
-int serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     ++dev().read_calls;
     events().push_back("read");
     *got = 0;
     if (dev().reads.empty()) {
         dev().now += fake::SILENT_READ_MS;
-        return 0;
+        return true;
     }
     fake::read_step step = dev().reads.front();
     dev().reads.erase(dev().reads.begin());
     dev().now += step.ms;
     if (step.fail)
-        return -1;
+        return false;
     std::size_t n = std::min(capacity, step.data.size());
     if (n > 0)
         std::memcpy(buffer, step.data.data(), n);
     *got = n;
-    return 0;
+    return true;
 }
 
 void sys_sleep_ms(int ms) {

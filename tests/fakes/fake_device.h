@@ -36,8 +36,8 @@ enum { SILENT_READ_MS = 50 + 10 * 256 };
 
 struct device {
     // serial
-    int open_result = 1;
-    int close_result = 1;
+    bool open_succeeds = true;
+    bool close_succeeds = true;
     bool is_open = false;
     bool write_fails = false;
     int writes_before_failing = -1;  // when >= 0, writes past this many fail

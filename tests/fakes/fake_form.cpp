@@ -22,13 +22,13 @@ void log(const std::string& e) {
 }
 } // namespace
 
-void form_enable(int c, int on) {
-    fake::form()[c].enabled = on != 0;
+void form_enable(int c, bool on) {
+    fake::form()[c].enabled = on;
     log((on ? "enable " : "disable ") + std::to_string(c));
 }
 
-void form_show(int c, int on) {
-    fake::form()[c].shown = on != 0;
+void form_show(int c, bool on) {
+    fake::form()[c].shown = on;
     log((on ? "show " : "hide ") + std::to_string(c));
 }
 
@@ -41,13 +41,13 @@ void form_set_text(int c, const char* text) {
     log("text " + std::to_string(c) + " " + text);
 }
 
-int form_checked(int c) {
+bool form_checked(int c) {
     return fake::form()[c].checked;
 }
 
-void form_set_checked(int c, int on) {
+void form_set_checked(int c, bool on) {
     fake::form()[c].checked = on;
-    log("check " + std::to_string(c) + " " + std::to_string(on));
+    log("check " + std::to_string(c) + (on ? " 1" : " 0"));
 }
 
 int form_list_index(int c) {
@@ -73,8 +73,8 @@ void form_set_progress(int c, int position) {
     log("progress " + std::to_string(position));
 }
 
-void form_invalidate(int erase) {
-    log("invalidate " + std::to_string(erase));
+void form_invalidate(bool erase) {
+    log(erase ? "invalidate 1" : "invalidate 0");
 }
 
 void form_repaint_now() {

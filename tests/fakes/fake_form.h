@@ -15,7 +15,7 @@ struct control {
     bool enabled = true;
     bool shown = true;
     std::string text;
-    int checked = 0;
+    bool checked = false;
     int list_index = -1;
     std::vector<std::string> entries;
     int progress = 0;

@@ -20,15 +20,15 @@ void reset_store() {
 
 using fake::store;
 
-int store_open(const char* path) {
+bool store_open(const char* path) {
     fake::events().push_back(std::string("store-open ") + path);
     if (store().open_fails) {
         store().open_key.clear();
-        return 0;
+        return false;
     }
     store().open_key = path;
     store().keys[path];
-    return 1;
+    return true;
 }
 
 void store_close() {
@@ -36,21 +36,21 @@ void store_close() {
     store().open_key.clear();
 }
 
-int store_write(const char* name, const char* text) {
+bool store_write(const char* name, const char* text) {
     fake::events().push_back(std::string("store-write ") + name + " " + text);
     if (store().open_key.empty() || store().write_fails)
-        return 0;
+        return false;
     store().keys[store().open_key][name] = text;
-    return 1;
+    return true;
 }
 
-int store_read(const char* name, char* buffer, std::size_t size) {
+bool store_read(const char* name, char* buffer, std::size_t size) {
     if (store().open_key.empty())
-        return 0;
+        return false;
     auto& values = store().keys[store().open_key];
     auto it = values.find(name);
     if (it == values.end() || it->second.size() >= size)
-        return 0;
+        return false;
     std::memcpy(buffer, it->second.c_str(), it->second.size() + 1);
-    return 1;
+    return true;
 }

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The whole input as a block text (the decoders read 32 characters).
     std::string block = input.substr(0, input.find('\0'));
-    int user = 0, master = 0;
+    bool user = false, master = false;
     classify_block(block.c_str(), &user, &master);
     user_form_texts texts;
     decode_user_block(block.c_str(), &texts);

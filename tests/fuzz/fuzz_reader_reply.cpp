@@ -1,9 +1,9 @@
 // Any bytes as the reader's answer, through the link and the three reader
 // commands.
 #include "fake_device.h"
-#include "link.h"
 #include "profile_tandor.h"
 #include "reader.h"
+#include "reader_frame.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fake::script_read(fake::bytes(data + cut, data + size));
     card_reader reader{};
     int status = 0;
-    card_detect(&reader, &status);
+    (void)card_detect(&reader, &status);
     fake::script_read(fake::bytes(data, data + size));
     char text[READER_BLOCK_CHARS + 1];
-    block_read(&reader, 4, text, &status);
+    (void)block_read(&reader, 4, text, &status);
     fake::script_read(fake::bytes(data, data + size));
-    block_write(&reader, 4, "00000000000000000000000000000000", &status);
+    (void)block_write(&reader, 4, "00000000000000000000000000000000", &status);
     return 0;
 }

@@ -2,11 +2,11 @@
 // characters, numbers at and beyond every limit. A clear refusal or the
 // specified reading, and never a malformed block or command.
 #include "card_layout.h"
+#include "card_writer_texts.h"
 #include "classic_layout.h"
 #include "config_check.h"
 #include "language.h"
 #include "station_config.h"
-#include "texts.h"
 #include "texts_classic.h"
 #include "texts_tandor.h"
 

@@ -117,7 +117,7 @@ TEST(CardEncode, RefusedDatetimes) {
 }
 
 TEST(CardClassify, BlankUserAndMaster) {
-    int user = 0, master = 0;
+    bool user = false, master = false;
     classify_block("00000000000000000000000000000000", &user, &master);
     EXPECT_EQ(user, 0);
     EXPECT_EQ(master, 0);
@@ -128,7 +128,7 @@ TEST(CardClassify, BlankUserAndMaster) {
     EXPECT_EQ(user, 0);
     EXPECT_EQ(master, 1);
     // Flags are never cleared by a blank block.
-    user = 1;
+    user = true;
     classify_block("00000000000000000000000000000000", &user, &master);
     EXPECT_EQ(user, 1);
     EXPECT_EQ(master, 1);

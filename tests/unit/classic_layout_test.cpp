@@ -1,7 +1,7 @@
 // The classic layout: blocks 4 and 5, their payloads and their checks.
+#include "card_writer_texts.h"
 #include "classic_layout.h"
-#include "link.h"
-#include "texts.h"
+#include "reader_frame.h"
 #include "texts_classic.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Command frames and their check byte, byte for byte.
-#include "link.h"
+#include "reader_frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // One exchange with the device: the reads, the reply buffer and the verdict.
 #include "fake_device.h"
 #include "language.h"
-#include "link.h"
 #include "profile_tandor.h"
+#include "reader_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ bytes ack_reply() {
 
 TEST_F(LinkTransact, WritesTheFrameOnceAndStoresTheReply) {
     fake::script_read(ack_reply());
-    EXPECT_EQ(link_transact(reply, "18", ""), 1);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
     ASSERT_EQ(dev().writes.size(), 1u);
     EXPECT_EQ(dev().writes[0], (bytes{0x01, 0x46, 0x46, 0x02, 0x31, 0x38, 0x03, 0x09, 0x0D}));
     bytes r = ack_reply();
@@ -53,7 +53,7 @@ TEST_F(LinkTransact, ShortReadsAreDroppedAndOnlyTheLastCounts) {
                                       "F"));
     fake::script_read(fake::from_text("XYZ"));
     fake::script_read(ack_reply());
-    EXPECT_EQ(link_transact(reply, "18", ""), 1);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(dev().read_calls, 3);
     EXPECT_EQ(reply[0], ack_reply().size());
     EXPECT_EQ(reply[1], 0x01);
@@ -63,7 +63,7 @@ TEST_F(LinkTransact, ShortReadsAreDroppedAndOnlyTheLastCounts) {
 TEST_F(LinkTransact, FailedReadCallsAreReadAgain) {
     fake::script_read_fail();
     fake::script_read(ack_reply());
-    EXPECT_EQ(link_transact(reply, "18", ""), 1);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(dev().read_calls, 2);
     EXPECT_TRUE(dev().messages.empty());
 }
@@ -71,7 +71,7 @@ TEST_F(LinkTransact, FailedReadCallsAreReadAgain) {
 TEST_F(LinkTransact, ExactlyFourBytesFailsAndLeavesTheReplyAlone) {
     fake::script_read(fake::from_text("\x01"
                                       "FF\x06"));
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::short_reply);
     EXPECT_TRUE(reply_untouched());
     EXPECT_EQ(dev().read_calls, 1) << "4 bytes end the reading";
 }
@@ -81,7 +81,7 @@ TEST_F(LinkTransact, NakWithFiveBytesOrMoreFailsWithTheReplyFilled) {
                                 "FF\x15"
                                 "18\x03\x1B\r");
     fake::script_read(nak);
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::nak);
     EXPECT_EQ(reply[0], nak.size());
     EXPECT_EQ(reply[4], 0x15);
 }
@@ -89,7 +89,7 @@ TEST_F(LinkTransact, NakWithFiveBytesOrMoreFailsWithTheReplyFilled) {
 TEST_F(LinkTransact, AnyOtherVerdictIsAccepted) {
     for (std::uint8_t verdict : {0x00, 0x06, 0x14, 0x16, 0xFF}) {
         fake::script_read(bytes{0x01, 'F', 'F', verdict, '1'});
-        EXPECT_EQ(link_transact(reply, "18", ""), 1) << int(verdict);
+        EXPECT_EQ(link_transact(reply, "18", ""), exchange::done) << int(verdict);
     }
 }
 
@@ -98,7 +98,7 @@ TEST_F(LinkTransact, FullReplyOf256BytesCountsAsZero) {
     big[3] = 0x06;
     big[255] = 'Z';
     fake::script_read(big);
-    EXPECT_EQ(link_transact(reply, "18", ""), 1);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(reply[0], 0);
     EXPECT_EQ(reply[1], 'A');
     EXPECT_EQ(reply[256], 'Z');
@@ -108,7 +108,7 @@ TEST_F(LinkTransact, FullReplyOf256BytesCountsAsZero) {
 TEST_F(LinkTransact, SilentDeviceIsGivenUpAfterTheBound) {
     // Nothing scripted: every read waits its full time-out and brings nothing.
     std::int64_t start = dev().now;
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
     EXPECT_TRUE(reply_untouched());
     EXPECT_EQ(dev().read_calls, 1) << "one empty read already exceeds the bound";
     EXPECT_GE(dev().now - start, LINK_REPLY_WAIT_MS);
@@ -117,20 +117,20 @@ TEST_F(LinkTransact, SilentDeviceIsGivenUpAfterTheBound) {
 TEST_F(LinkTransact, TrickleOfShortReadsStopsAtTheBound) {
     for (int i = 0; i < 1000; ++i)
         fake::script_read(fake::from_text("\x01"), 60);
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::short_reply);
     EXPECT_EQ(dev().read_calls, (LINK_REPLY_WAIT_MS + 59) / 60);
 }
 
 TEST_F(LinkTransact, ReadsFailingAtOnceStopAtTheReadLimit) {
     for (int i = 0; i < 1000; ++i)
         fake::script_read_fail(0);
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
     EXPECT_EQ(dev().read_calls, LINK_MAX_READS);
 }
 
 TEST_F(LinkTransact, PortNotOpenFailsAtOnceWithoutWritingOrReading) {
     dev().is_open = false;
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_port);
     EXPECT_TRUE(dev().writes.empty());
     EXPECT_EQ(dev().read_calls, 0);
 }
@@ -138,7 +138,7 @@ TEST_F(LinkTransact, PortNotOpenFailsAtOnceWithoutWritingOrReading) {
 TEST_F(LinkTransact, FailedWriteIsReportedAndTheReadGoesOn) {
     dev().write_fails = true;
     fake::script_read(ack_reply());
-    EXPECT_EQ(link_transact(reply, "18", ""), 1);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
     ASSERT_EQ(dev().messages.size(), 1u);
     EXPECT_EQ(dev().messages[0].caption, "Error");
     EXPECT_EQ(dev().messages[0].text, "Error writing");
@@ -148,7 +148,7 @@ class LinkCommand : public LinkTransact {};
 
 TEST_F(LinkCommand, SuccessShowsNothing) {
     fake::script_read(ack_reply());
-    EXPECT_EQ(link_command(reply, "18", ""), 0);
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::done);
     EXPECT_TRUE(dev().messages.empty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(LinkCommand, FailureShowsTheDeviceErrorInTheCurrentLanguage) {
         fake::script_read(fake::from_text("\x01"
                                           "FF\x15"
                                           "18\x03\x1B\r"));
-        EXPECT_EQ(link_command(reply, "18", ""), -1);
+        EXPECT_EQ(link_command(reply, "18", ""), exchange::nak);
         ASSERT_EQ(dev().messages.size(), 1u);
         EXPECT_EQ(dev().messages[0].caption, c.caption);
         EXPECT_EQ(dev().messages[0].text, c.text);
@@ -180,8 +180,8 @@ TEST_F(LinkCommand, FailureShowsTheDeviceErrorInTheCurrentLanguage) {
 TEST_F(LinkCommand, ShortReplyAndSilenceShowTheDeviceError) {
     fake::script_read(fake::from_text("\x01"
                                       "FF"));
-    EXPECT_EQ(link_command(reply, "18", ""), -1);
-    EXPECT_EQ(link_command(reply, "18", ""), -1);
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::no_reply);
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::no_reply);
     EXPECT_EQ(dev().messages.size(), 2u);
     EXPECT_TRUE(reply_untouched());
 }

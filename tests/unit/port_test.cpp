@@ -32,7 +32,7 @@ TEST_F(PortOpen, TandorWaitsTwoSecondsBeforeAndAfterEvenOnFailure) {
     EXPECT_EQ(dev().speeds, (std::vector<unsigned>{19200}));
     EXPECT_EQ(dev().sleeps, (std::vector<int>{2000, 2000}));
 
-    dev().open_result = 0;
+    dev().open_succeeds = false;
     EXPECT_EQ(port_open(4), 0);
     EXPECT_EQ(dev().sleeps, (std::vector<int>{2000, 2000, 2000, 2000}));
 }
@@ -48,8 +48,8 @@ TEST_F(PortOpen, ClassicUsesTheDeviceNamespaceName) {
 
 TEST_F(PortOpen, PortZeroAndNegativeFailWithoutTouchingTheDevice) {
     profile_set(&k_tandor_profile);
-    EXPECT_EQ(port_open(0), 0);
-    EXPECT_EQ(port_open(-1), 0);
+    EXPECT_FALSE(port_open(0));
+    EXPECT_FALSE(port_open(-1));
     EXPECT_TRUE(dev().opened.empty());
     EXPECT_TRUE(dev().sleeps.empty());
 }
@@ -57,35 +57,37 @@ TEST_F(PortOpen, PortZeroAndNegativeFailWithoutTouchingTheDevice) {
 TEST_F(PortOpen, DeviceNameFitsOrFails) {
     profile_set(&k_velmor_profile);
     char small[5];
-    EXPECT_EQ(port_device_name(9, small, sizeof small), 0);
+    EXPECT_TRUE(port_device_name(9, small, sizeof small));
     EXPECT_STREQ(small, "COM9");
-    EXPECT_EQ(port_device_name(10, small, sizeof small), -1);
+    EXPECT_FALSE(port_device_name(10, small, sizeof small));
     char big[32];
-    EXPECT_EQ(port_device_name(2147483647, big, sizeof big), 0);
+    EXPECT_TRUE(port_device_name(2147483647, big, sizeof big));
     EXPECT_STREQ(big, "COM2147483647");
 }
 
 TEST_F(PortOpen, CloseReportsTheDevicesAnswer) {
     profile_set(&k_velmor_profile);
-    EXPECT_EQ(port_close(), 0) << "nothing open";
-    ASSERT_EQ(port_open(1), 1);
-    EXPECT_EQ(port_close(), 1);
+    EXPECT_FALSE(port_close()) << "nothing open";
+    ASSERT_TRUE(port_open(1));
+    EXPECT_TRUE(port_close());
 }
 
 TEST_F(PortOpen, ReadLeavesBytesPastWhatCameUntouched) {
     profile_set(&k_velmor_profile);
-    ASSERT_EQ(port_open(1), 1);
+    ASSERT_TRUE(port_open(1));
     std::uint8_t buf[PORT_READ_SIZE];
     std::fill(buf, buf + sizeof buf, 0xEE);
     fake::script_read(fake::from_text("L=IT"));
-    EXPECT_EQ(port_read(buf), 0);
+    std::size_t got = 0;
+    EXPECT_TRUE(port_read(buf, &got));
+    EXPECT_EQ(got, 4u);
     EXPECT_EQ(buf[0], 'L');
     EXPECT_EQ(buf[3], 'T');
     EXPECT_EQ(buf[4], 0xEE);
     fake::script_read_fail();
-    EXPECT_EQ(port_read(buf), -1);
-    EXPECT_EQ(port_write(buf, 4), 0);
+    EXPECT_FALSE(port_read(buf, &got));
+    EXPECT_TRUE(port_write(buf, 4));
     dev().write_fails = true;
-    EXPECT_EQ(port_write(buf, 4), -1);
+    EXPECT_FALSE(port_write(buf, 4));
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "fake_device.h"
 #include "fake_store.h"
 #include "language.h"
+#include "port.h"
 #include "profile_classic.h"
 #include "profile_tandor.h"
 #include "profile_velmor.h"
@@ -67,7 +68,7 @@ TEST_F(Settings, StoredPortIsOpenedByTheCardWriters) {
 
 TEST_F(Settings, PortThatDoesNotOpenIsSilentAndKept) {
     stored("COM7", nullptr);
-    dev().open_result = 0;
+    dev().open_succeeds = false;
     settings_load();
     EXPECT_EQ(port_open_flag(), 0);
     EXPECT_EQ(settings_port(), 7);
@@ -90,7 +91,7 @@ TEST_F(Settings, VelmorReadsButDoesNotOpen) {
 TEST_F(Settings, TheCardWritersShareTheirKey) {
     profile_set(&k_classic_profile);
     stored("COM14", "3");
-    dev().open_result = 1;
+    dev().open_succeeds = true;
     settings_load();
     EXPECT_EQ(dev().opened, strings{"\\\\.\\COM14"});
     EXPECT_EQ(lang_get(), LANGUAGE_FRENCH);
@@ -110,7 +111,7 @@ TEST_F(Settings, BadStoredValuesFallBack) {
     };
     for (const auto& c : cases) {
         SetUp();
-        dev().open_result = 0;
+        dev().open_succeeds = false;
         stored(c.port, c.lang);
         settings_load();
         EXPECT_EQ(settings_port(), c.want_port) << c.port;
@@ -187,7 +188,7 @@ TEST_F(ComDialog, FailedOpenKeepsTheNumberForTheNextStart) {
     settings_set_port(2);
     set_port_open_flag(1);
     dev().is_open = true;
-    dev().open_result = 0;
+    dev().open_succeeds = false;
     com_dialog_ok(8);
     EXPECT_EQ(port_open_flag(), 0);
     EXPECT_EQ(settings_port(), 9);

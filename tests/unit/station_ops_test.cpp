@@ -4,10 +4,12 @@
 #include "event_log.h"
 #include "fake_device.h"
 #include "fake_form.h"
+#include "form_commands.h"
+#include "form_layout.h"
+#include "form_rules.h"
 #include "language.h"
 #include "profile_velmor.h"
 #include "settings.h"
-#include "setup_form.h"
 #include "station_ops.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +64,7 @@ class Station : public ::testing::Test {
 
 TEST_F(Station, WriteExampleSendsTheSixCommandsWithTheirPauses) {
     example_form();
-    station_write();
+    velmor_command(VC_WRITE);
     EXPECT_EQ(events_of("write"), (strings{
                                       "44 13 12 20 0D",
                                       "4F 16 17 54 0D",
@@ -118,7 +120,7 @@ TEST_F(Station, WriteOfTwoSocketsPausesFor1950Ms) {
     form()[VC_CONTACTOR_2].list_index = CONTACTOR_MIRROR;
     form()[VC_IMAX_2].text = "6";
     form()[VC_IMAXS_2].text = "6";
-    station_write();
+    velmor_command(VC_WRITE);
     strings w = events_of("write");
     ASSERT_EQ(w.size(), 7u);
     EXPECT_EQ(w[3], "4E 32 41 0D");
@@ -133,7 +135,7 @@ TEST_F(Station, WriteWithoutDateAndTimeLeavesOutTheirCommandsAndSteps) {
     example_form();
     form()[VC_DATE].text = "";
     form()[VC_TIME].text = "";
-    station_write();
+    velmor_command(VC_WRITE);
     strings w = events_of("write");
     ASSERT_EQ(w.size(), 4u);
     EXPECT_EQ(w[0], "4C 46 52 0D");
@@ -144,14 +146,14 @@ TEST_F(Station, WriteWithoutDateAndTimeLeavesOutTheirCommandsAndSteps) {
 TEST_F(Station, Year2100IsSentAsZero) {
     example_form();
     form()[VC_DATE].text = "01/01/2100";
-    station_write();
+    velmor_command(VC_WRITE);
     EXPECT_EQ(events_of("write").at(0), "44 00 01 01 0D");
 }
 
 TEST_F(Station, RefusedWriteSendsNothingAndKeepsTheButtons) {
     example_form();
     form()[VC_TIME].text = "24:00:00";
-    station_write();
+    velmor_command(VC_WRITE);
     EXPECT_EQ(fake::events(),
               (strings{"box Error|Invalid date/time: please check the format dd/mm/yyyy and "
                        "hh:mm:ss"}));
@@ -185,7 +187,7 @@ TEST_F(Station, RefusedWriteByEachKindOfRule) {
             form()[c.control].text = c.text;
         else
             form()[c.control].list_index = c.list;
-        station_write();
+        velmor_command(VC_WRITE);
         ASSERT_EQ(fake::events().size(), 1u);
         if (c.box)
             EXPECT_EQ(fake::events()[0], c.box);
@@ -198,9 +200,9 @@ TEST_F(Station, RefusedWriteByEachKindOfRule) {
 
 TEST_F(Station, WriteWhosePortFailsShowsThePortBox) {
     example_form();
-    dev().open_result = 0;
+    dev().open_succeeds = false;
     form()[VC_COM_PORT].list_index = 4;
-    station_write();
+    velmor_command(VC_WRITE);
     EXPECT_EQ(events_of("box"), (strings{"Error|Error opening COM port!"}));
     EXPECT_TRUE(events_of("write").empty());
     EXPECT_EQ(settings_port(), 5) << "the port tried is stored";
@@ -210,17 +212,17 @@ TEST_F(Station, WriteWhosePortFailsShowsThePortBox) {
 TEST_F(Station, NoPortChosen) {
     form()[VC_COM_PORT].list_index = -1;
     settings_set_port(7);
-    station_reboot();
+    velmor_command(VC_REBOOT);
     EXPECT_EQ(settings_port(), 0);
     EXPECT_EQ(fake::events(), (strings{"box Error|Error opening COM port!"}));
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_TRUE(events_of("write").empty());
     EXPECT_TRUE(idle());
 }
 
 TEST_F(Station, RebootSendsRWithItsPausesAndTouchesNoButton) {
     form()[VC_COM_PORT].list_index = 2;
-    station_reboot();
+    velmor_command(VC_REBOOT);
     EXPECT_EQ(fake::events(),
               (strings{"open COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
     EXPECT_EQ(settings_port(), 3);
@@ -235,7 +237,7 @@ void answers(const std::vector<std::string>& texts) {
 TEST_F(Station, ReadOfTwoSockets) {
     answers({"L=SP\r", "N=2A\r", "P1x411SST3210\r", "P2y302SNN0606\r"});
     form()[VC_SOCKET2].checked = 1;
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
     EXPECT_EQ(events_of("progress"), (strings{"0", "3", "4", "5", "6", "7"}));
     EXPECT_EQ(dev().sleeps, (std::vector<int>{250, 200}));
@@ -261,7 +263,7 @@ TEST_F(Station, ReadOfTwoSockets) {
 TEST_F(Station, ReadOfOneSocketSwitchesSocket2OffAndStillAsksForIt) {
     answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x302SNN0606\r"});
     form()[VC_MODE].list_index = MODE_ALTERNATE;
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(events_of("write").size(), 4u);
     EXPECT_EQ(form()[VC_SOCKET2].checked, 0);
     EXPECT_EQ(form()[VC_MODE].list_index, MODE_SIMULTANEOUS);
@@ -290,7 +292,7 @@ TEST_F(Station, CountAnswers) {
             form()[k].enabled = false;
         form()[VC_MODE].list_index = 1 - c.mode;
         answers({"L=IT", c.answer, "P1x200SSN1610", "P2x200SSN1610"});
-        station_read();
+        velmor_command(VC_READ);
         EXPECT_EQ(form()[VC_SOCKET2].checked, c.socket2) << c.answer;
         for (int k :
              {VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2, VC_IMAX_2, VC_IMAXS_2, VC_MODE})
@@ -303,7 +305,7 @@ TEST_F(Station, CountAnswers) {
 
 TEST_F(Station, LanguageAnswerThatDoesNotMatchShowsDebugAndGoesOn) {
     answers({"FR\r\n", "N=2C", "P1x200SSN1610", "P2x200SSN1610"});
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(events_of("box"), (strings{"Error|Debug: 46 52 0d 0a"}));
     EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 3) << "taken from bytes 0 and 1";
     EXPECT_EQ(events_of("write").size(), 4u);
@@ -311,7 +313,7 @@ TEST_F(Station, LanguageAnswerThatDoesNotMatchShowsDebugAndGoesOn) {
 
 TEST_F(Station, SocketAnswerNotP1EndsTheRead) {
     answers({"L=IT", "N=2C", "X1x200SSN1610"});
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
     EXPECT_EQ(events_of("box"), (strings{"Error|Debug: 58 31 78 32"}));
     EXPECT_EQ(fake::events().back(), "hide 913");
@@ -321,7 +323,7 @@ TEST_F(Station, SocketAnswerNotP1EndsTheRead) {
 
 TEST_F(Station, SilentStationIsNoAnswer) {
     // Nothing scripted: every read brings nothing.
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(events_of("box"), (strings{"Error|Debug: 00 00 00 00", "Error|Debug: 00 00 00 00",
                                          "Error|Debug: 00 00 00 00"}));
     EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D"}))
@@ -334,7 +336,7 @@ TEST_F(Station, UnreadableCurrentsKeepTheFieldsAndTheReadGoesOn) {
     form()[VC_IMAX_1].text = "20";
     form()[VC_IMAXS_1].text = "8";
     answers({"L=IT", "N=2C", "P1x411SSTAB10", "P2x302SNN0606"});
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(events_of("box"), (strings{"Error|Debug: 54 41 42 31"}));
     EXPECT_EQ(form()[VC_TYPE_1].list_index, TYPE_3C);
     EXPECT_EQ(form()[VC_IMAX_1].text, "20");
@@ -343,8 +345,8 @@ TEST_F(Station, UnreadableCurrentsKeepTheFieldsAndTheReadGoesOn) {
 }
 
 TEST_F(Station, ReadWhosePortFails) {
-    dev().open_result = 0;
-    station_read();
+    dev().open_succeeds = false;
+    velmor_command(VC_READ);
     EXPECT_EQ(fake::events(), (strings{"disable 100", "disable 400", "disable 200", "progress 0",
                                        "show 913", "open COM1", "box Error|Error opening COM port!",
                                        "enable 100", "enable 400", "enable 200", "hide 913"}));
@@ -352,8 +354,8 @@ TEST_F(Station, ReadWhosePortFails) {
 
 TEST_F(Station, PortBoxAndDebugBoxInItalian) {
     lang_set(LANGUAGE_ITALIAN);
-    dev().open_result = 0;
-    station_reboot();
+    dev().open_succeeds = false;
+    velmor_command(VC_REBOOT);
     EXPECT_EQ(events_of("box"),
               (strings{"Errore|Errore durante l'apertura della porta COM selezionata!"}));
 }
@@ -368,7 +370,7 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
         SetUp();
         example_form();
         dev().writes_before_failing = taken;
-        station_write();
+        velmor_command(VC_WRITE);
         EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
         EXPECT_EQ(events_of("box"), box) << taken;
         EXPECT_TRUE(idle()) << taken;
@@ -379,18 +381,18 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
         SetUp();
         answers({"L=IT\r", "N=2C\r", "P1x200SSN1610\r", "P2x200SSN1610\r"});
         dev().writes_before_failing = taken;
-        station_read();
+        velmor_command(VC_READ);
         EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
         EXPECT_EQ(events_of("box"), box) << taken;
         EXPECT_TRUE(idle()) << taken;
     }
     SetUp();
     dev().write_fails = true;
-    station_reboot();
+    velmor_command(VC_REBOOT);
     EXPECT_EQ(events_of("box"), box);
     EXPECT_FALSE(dev().is_open);
     lang_set(LANGUAGE_FRENCH);
-    station_reboot();
+    velmor_command(VC_REBOOT);
     EXPECT_EQ(events_of("box"), (strings{box[0], "Erreur|Erreur de communication avec la borne"}));
 }
 
@@ -398,15 +400,15 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
 // the second station keeps its two sockets.
 TEST_F(Station, TwoSocketStationReadAfterAOneSocketStationStaysTwoSocket) {
     answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x200SSN1610\r"});
-    station_read();
+    velmor_command(VC_READ);
     ASSERT_EQ(form()[VC_SOCKET2].checked, 0);
     answers({"L=IT\r", "N=2A\r", "P1x200SSN1610\r", "P2x302SNN0606\r"});
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(form()[VC_SOCKET2].checked, 1);
     EXPECT_TRUE(form()[VC_TYPE_2].enabled);
     EXPECT_TRUE(form()[VC_MODE].enabled);
     fake::events().clear();
-    station_write();
+    velmor_command(VC_WRITE);
     strings w = events_of("write");
     ASSERT_EQ(w.size(), 5u) << "no date or time, four settings and the closing command";
     EXPECT_EQ(w[1], "4E 32 41 0D") << "N2A";
@@ -417,13 +419,13 @@ TEST_F(Station, TwoSocketStationReadAfterAOneSocketStationStaysTwoSocket) {
 // lists still hold from an earlier two-socket station.
 TEST_F(Station, OneSocketWriteIgnoresTheHiddenSocket2Lists) {
     answers({"L=IT\r", "N=2C\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
-    station_read();
+    velmor_command(VC_READ);
     answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
-    station_read();
+    velmor_command(VC_READ);
     ASSERT_EQ(form()[VC_LOCK_2].list_index, LOCK_TWO);
     ASSERT_EQ(form()[VC_TYPE_2].list_index, TYPE_DOMESTIC);
     fake::events().clear();
-    station_write();
+    velmor_command(VC_WRITE);
     EXPECT_TRUE(events_of("box").empty());
     EXPECT_EQ(events_of("write").size(), 4u);
 }

@@ -7,8 +7,9 @@
 #include "fake_form.h"
 #include "fake_store.h"
 #include "language.h"
-#include "link.h"
+#include "port.h"
 #include "profile_tandor.h"
+#include "reader_frame.h"
 #include "settings.h"
 #include "tandor_state.h"
 
@@ -63,9 +64,7 @@ class CardWriter : public ::testing::Test {
         fake::dev().is_open = true;
         set_port_open_flag(1);
         // The controls as created: all hidden.
-        for (int c = 100; c <= 109; ++c)
-            fake::form()[c].shown = false;
-        for (int c = 1001; c <= 1004; ++c)
+        for (int c = TC_WRITE; c <= TC_DATETIME; ++c)
             fake::form()[c].shown = false;
     }
     void TearDown() override {

@@ -176,6 +176,6 @@ TEST_F(WriteCard, LanguageMenu) {
     tandor_command(s, 3001);
     EXPECT_EQ(text(TC_WRITE), "Scrivi carta");
     tandor_command(s, CMD_COM_PORT);
-    EXPECT_EQ(fake::events().back(), "dialog 1002");
+    EXPECT_EQ(fake::events().back(), "dialog " + std::to_string(IDD_COM_PORT_ITALIAN));
 }
 } // namespace

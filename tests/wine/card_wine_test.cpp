@@ -21,9 +21,9 @@ class WineCard : public ::testing::Test {
         sim_command("fault none");
         sim_command("place 0A1B2C3D");
         profile_set(&k_classic_profile);
-        ASSERT_EQ(port_open(sim_com()), 1);
+        ASSERT_TRUE(port_open(sim_com()));
         int status = -1;
-        ASSERT_EQ(card_detect(&reader, &status), 0);
+        ASSERT_EQ(card_detect(&reader, &status), exchange::done);
         ASSERT_EQ(status, READER_CARD_PRESENT);
     }
     void TearDown() override {
@@ -33,13 +33,13 @@ class WineCard : public ::testing::Test {
 
     void write(int block, const std::string& content) {
         int status = -1;
-        ASSERT_EQ(block_write(&reader, block, content.c_str(), &status), 0);
+        ASSERT_EQ(block_write(&reader, block, content.c_str(), &status), exchange::done);
         ASSERT_EQ(status, 0);
     }
     std::string read(int block) {
         char text[READER_BLOCK_CHARS + 1] = {};
         int status = -1;
-        EXPECT_EQ(block_read(&reader, block, text, &status), 0);
+        EXPECT_EQ(block_read(&reader, block, text, &status), exchange::done);
         EXPECT_EQ(status, 0);
         return text;
     }
@@ -51,7 +51,7 @@ TEST_F(WineCard, UserCardRoundTrip) {
     ASSERT_EQ(encode_user_block("c0ffee42", "28/02/2031 24", "1234", block), 0);
     write(4, block);
     std::string back = read(4);
-    int user = 0, master = 0;
+    bool user = false, master = false;
     classify_block(back.c_str(), &user, &master);
     EXPECT_EQ(user, 1);
     EXPECT_EQ(master, 0);
@@ -68,7 +68,7 @@ TEST_F(WineCard, MasterCardRoundTrip) {
     write(4, block);
     EXPECT_EQ(sim_command("block 4"), std::vector<std::string>{"507007305923013112184D4153544552"});
     std::string back = read(4);
-    int user = 0, master = 0;
+    bool user = false, master = false;
     classify_block(back.c_str(), &user, &master);
     EXPECT_EQ(master, 1);
     master_form_state f{};

@@ -1,12 +1,12 @@
 // The device link and the reader commands through the real Win32 serial API,
 // under Wine, against the simulated reader on a pseudo-terminal.
-#include "link.h"
 #include "message_recorder.h"
 #include "port.h"
 #include "profile_classic.h"
 #include "profile_tandor.h"
 #include "profile_velmor.h"
 #include "reader.h"
+#include "reader_frame.h"
 #include "sim_client.h"
 #include "system.h"
 
@@ -33,14 +33,14 @@ class WineLink : public ::testing::Test {
     // The classic profile: 19200 bit/s and no waits around the open.
     void open_fast() {
         profile_set(&k_classic_profile);
-        ASSERT_EQ(port_open(sim_com()), 1);
+        ASSERT_TRUE(port_open(sim_com()));
     }
 };
 
 TEST_F(WineLink, TandorOpensAt19200EightNoneOneAfterItsWaits) {
     profile_set(&k_tandor_profile);
     std::int64_t start = sys_now_ms();
-    ASSERT_EQ(port_open(sim_com()), 1);
+    ASSERT_TRUE(port_open(sim_com()));
     EXPECT_GE(sys_now_ms() - start, 4000) << "two waits of 2000 ms";
     EXPECT_EQ(sim_command("line"),
               std::vector<std::string>{"speed 19200 bits 8 parity none stop 1"});
@@ -48,7 +48,7 @@ TEST_F(WineLink, TandorOpensAt19200EightNoneOneAfterItsWaits) {
 
 TEST_F(WineLink, VelmorOpensAt9600EightNoneOne) {
     profile_set(&k_velmor_profile);
-    ASSERT_EQ(port_open(sim_com()), 1);
+    ASSERT_TRUE(port_open(sim_com()));
     EXPECT_EQ(sim_command("line"),
               std::vector<std::string>{"speed 9600 bits 8 parity none stop 1"});
 }
@@ -61,26 +61,26 @@ TEST_F(WineLink, ClassicOpensByTheDeviceNamespaceName) {
 
 TEST_F(WineLink, MissingPortDoesNotOpen) {
     profile_set(&k_classic_profile);
-    EXPECT_EQ(port_open(sim_com() + 1), 0);
-    EXPECT_EQ(port_open(0), 0);
+    EXPECT_FALSE(port_open(sim_com() + 1));
+    EXPECT_FALSE(port_open(0));
     std::uint8_t reply[LINK_REPLY_SIZE] = {};
-    EXPECT_EQ(link_transact(reply, "18", ""), 0) << "no port: fails at once";
+    EXPECT_NE(link_transact(reply, "18", ""), exchange::done) << "no port: fails at once";
 }
 
 TEST_F(WineLink, ThePortIsExclusive) {
     open_fast();
-    ASSERT_EQ(port_close(), 1);
-    ASSERT_EQ(port_open(sim_com()), 1);
-    EXPECT_EQ(port_close(), 1);
-    EXPECT_EQ(port_close(), 0) << "nothing left to close";
+    ASSERT_TRUE(port_close());
+    ASSERT_TRUE(port_open(sim_com()));
+    EXPECT_TRUE(port_close());
+    EXPECT_FALSE(port_close()) << "nothing left to close";
 }
 
 TEST_F(WineLink, WorkedFramesReachTheReaderByteForByte) {
     open_fast();
     std::uint8_t reply[LINK_REPLY_SIZE];
-    link_transact(reply, "18", "");
-    link_transact(reply, "18", "04");
-    link_transact(reply, "18", "08");
+    (void)link_transact(reply, "18", "");
+    (void)link_transact(reply, "18", "04");
+    (void)link_transact(reply, "18", "08");
     EXPECT_EQ(sim_log_of("RX"), (std::vector<std::string>{
                                     "01 46 46 02 31 38 03 09 0D",
                                     "01 46 46 02 31 38 30 34 03 0E 0D",
@@ -94,10 +94,10 @@ TEST_F(WineLink, SilentReaderIsGivenUp) {
     std::uint8_t reply[LINK_REPLY_SIZE];
     std::memset(reply, 0xAA, sizeof reply);
     std::int64_t start = sys_now_ms();
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_NE(link_transact(reply, "18", ""), exchange::done);
     EXPECT_GE(sys_now_ms() - start, LINK_REPLY_WAIT_MS);
     EXPECT_EQ(reply[0], 0xAA) << "reply buffer untouched";
-    EXPECT_EQ(link_command(reply, "18", ""), -1);
+    EXPECT_NE(link_command(reply, "18", ""), exchange::done);
     ASSERT_EQ(recorded_messages().size(), 1u);
     EXPECT_EQ(recorded_messages()[0].text, "Problema generico con dispositivo");
 }
@@ -107,7 +107,7 @@ TEST_F(WineLink, SplitReplyKeepsOnlyTheLastRead) {
     // 21-byte detect reply: its first 3 bytes, then the other 18 200 ms later.
     sim_command("fault split 3 x1");
     std::uint8_t reply[LINK_REPLY_SIZE];
-    EXPECT_EQ(link_transact(reply, "18", ""), 1);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(reply[0], 18);
     EXPECT_EQ(reply[1], 0x06) << "received byte 0 is the fourth byte sent";
     EXPECT_EQ(std::string(reinterpret_cast<char*>(reply + 8), 8), k_uid);
@@ -117,11 +117,11 @@ TEST_F(WineLink, NakAndShortRepliesFail) {
     open_fast();
     std::uint8_t reply[LINK_REPLY_SIZE];
     sim_command("fault nak x1");
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_NE(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(reply[4], LINK_NAK);
     sim_command("fault cut 4 x1");
     std::memset(reply, 0xAA, sizeof reply);
-    EXPECT_EQ(link_transact(reply, "18", ""), 0);
+    EXPECT_NE(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(reply[0], 0xAA);
 }
 
@@ -129,27 +129,27 @@ TEST_F(WineLink, CardBlockRoundTrip) {
     open_fast();
     card_reader reader{};
     int status = -5;
-    ASSERT_EQ(card_detect(&reader, &status), 0);
+    ASSERT_EQ(card_detect(&reader, &status), exchange::done);
     EXPECT_EQ(status, READER_CARD_PRESENT);
     EXPECT_STREQ(reader.uid, k_uid);
     EXPECT_STREQ(reader.uid_display, k_uid);
 
     char text[READER_BLOCK_CHARS + 1] = {};
-    ASSERT_EQ(block_read(&reader, 4, text, &status), 0);
+    ASSERT_EQ(block_read(&reader, 4, text, &status), exchange::done);
     EXPECT_EQ(status, 0);
     EXPECT_STREQ(text, "00000000000000000000000000000000");
 
     const char user[] = "00000000FFFFFFFFA514050319A5000F";
-    ASSERT_EQ(block_write(&reader, 4, user, &status), 0);
+    ASSERT_EQ(block_write(&reader, 4, user, &status), exchange::done);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(sim_command("block 4"), std::vector<std::string>{user});
-    ASSERT_EQ(block_read(&reader, 4, text, &status), 0);
+    ASSERT_EQ(block_read(&reader, 4, text, &status), exchange::done);
     EXPECT_STREQ(text, user);
 
     // Block 5 through the same code, as the classic layout reads it.
     const char value[] = "FFFFFFFF00000000FFFFFFFF01FE01FE";
-    ASSERT_EQ(block_write(&reader, 5, value, &status), 0);
-    ASSERT_EQ(block_read(&reader, 5, text, &status), 0);
+    ASSERT_EQ(block_write(&reader, 5, value, &status), exchange::done);
+    ASSERT_EQ(block_read(&reader, 5, text, &status), exchange::done);
     EXPECT_STREQ(text, value);
     EXPECT_TRUE(recorded_messages().empty());
 }
@@ -158,12 +158,12 @@ TEST_F(WineLink, CardTakenAwayIsNoCard) {
     open_fast();
     card_reader reader{};
     int status = -5;
-    ASSERT_EQ(card_detect(&reader, &status), 0);
+    ASSERT_EQ(card_detect(&reader, &status), exchange::done);
     sim_command("remove");
-    ASSERT_EQ(card_detect(&reader, &status), 0);
+    ASSERT_EQ(card_detect(&reader, &status), exchange::done);
     EXPECT_EQ(status, READER_NO_CARD);
     EXPECT_STREQ(reader.uid, k_uid) << "the last UID stays";
-    ASSERT_EQ(block_write(&reader, 4, "00000000000000000000000000000000", &status), 0);
+    ASSERT_EQ(block_write(&reader, 4, "00000000000000000000000000000000", &status), exchange::done);
     EXPECT_EQ(status, READER_NO_CARD);
 }
 
@@ -172,7 +172,7 @@ TEST_F(WineLink, InjectedStatusReachesTheCaller) {
     card_reader reader{};
     int status = -5;
     sim_command("fault status 02 x1");
-    ASSERT_EQ(card_detect(&reader, &status), 0);
+    ASSERT_EQ(card_detect(&reader, &status), exchange::done);
     EXPECT_EQ(status, 2);
 }
 } // namespace

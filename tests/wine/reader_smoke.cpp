@@ -4,10 +4,10 @@
 //
 //   reader-smoke [PORT]     (default: the SIM_COM environment variable)
 #include "language.h"
-#include "link.h"
 #include "port.h"
 #include "profile_tandor.h"
 #include "reader.h"
+#include "reader_frame.h"
 #include "system.h"
 
 #include <cstdio>
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     }
     card_reader reader{};
     int status = -1;
-    if (card_detect(&reader, &status) != 0 || status != READER_CARD_PRESENT) {
+    if (card_detect(&reader, &status) != exchange::done || status != READER_CARD_PRESENT) {
         std::printf("no card on the reader (status %d)\n", status);
         port_close();
         return 1;
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     std::printf("card UID       %s\n", reader.uid);
 
     char text[READER_BLOCK_CHARS + 1];
-    if (block_read(&reader, 4, text, &status) != 0 || status != 0) {
+    if (block_read(&reader, 4, text, &status) != exchange::done || status != 0) {
         std::printf("block 4 not read (status %d)\n", status);
         port_close();
         return 1;
@@ -45,13 +45,13 @@ int main(int argc, char** argv) {
     std::printf("block 4 read   %s\n", text);
 
     const char user[] = "00000000FFFFFFFFA514050319A5000F";
-    if (block_write(&reader, 4, user, &status) != 0 || status != 0) {
+    if (block_write(&reader, 4, user, &status) != exchange::done || status != 0) {
         std::printf("block 4 not written (status %d)\n", status);
         port_close();
         return 1;
     }
     std::printf("block 4 write  %s\n", user);
-    if (block_read(&reader, 4, text, &status) != 0 || status != 0) {
+    if (block_read(&reader, 4, text, &status) != exchange::done || status != 0) {
         std::printf("block 4 not read back (status %d)\n", status);
         port_close();
         return 1;

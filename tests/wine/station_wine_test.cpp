@@ -2,11 +2,13 @@
 // simulated charging station, with a recorded form.
 #include "event_log.h"
 #include "fake_form.h"
+#include "form_commands.h"
+#include "form_layout.h"
+#include "form_rules.h"
 #include "language.h"
 #include "message_recorder.h"
 #include "profile_velmor.h"
 #include "settings.h"
-#include "setup_form.h"
 #include "sim_client.h"
 #include "station_ops.h"
 #include "system.h"
@@ -49,7 +51,7 @@ TEST_F(WineStation, WriteExampleReachesTheStationByteForByte) {
     form()[VC_IMAX_1].text = "16";
     form()[VC_IMAXS_1].text = "10";
     std::int64_t start = sys_now_ms();
-    station_write();
+    velmor_command(VC_WRITE);
     EXPECT_GE(sys_now_ms() - start, 1950) << "the pauses";
     EXPECT_EQ(sim_log_of("RX"), (strings{
                                     "44 13 12 20 0D",
@@ -68,7 +70,7 @@ TEST_F(WineStation, WriteExampleReachesTheStationByteForByte) {
 
 TEST_F(WineStation, ReadOfATwoSocketStation) {
     sim_command("set language=SP count=2A socket1=411SST3210 socket2=302SNN0606");
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
     EXPECT_TRUE(recorded_messages().empty());
     EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 2);
@@ -84,7 +86,7 @@ TEST_F(WineStation, ReadOfATwoSocketStation) {
 
 TEST_F(WineStation, ReadOfAOneSocketStation) {
     sim_command("set count=1");
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(form()[VC_SOCKET2].checked, 0);
     EXPECT_FALSE(form()[VC_TYPE_2].enabled);
     EXPECT_FALSE(form()[VC_MODE].enabled);
@@ -93,7 +95,7 @@ TEST_F(WineStation, ReadOfAOneSocketStation) {
 
 TEST_F(WineStation, SocketAnswerNotP1EndsTheRead) {
     sim_command("fault answer P1 X1x200SSN1610");
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
     ASSERT_EQ(recorded_messages().size(), 1u);
     EXPECT_EQ(recorded_messages()[0].caption, "Error");
@@ -103,7 +105,7 @@ TEST_F(WineStation, SocketAnswerNotP1EndsTheRead) {
 
 TEST_F(WineStation, SilentStation) {
     sim_command("fault silence");
-    station_read();
+    velmor_command(VC_READ);
     EXPECT_EQ(recorded_messages().size(), 3u) << "language, count, socket 1";
     EXPECT_EQ(sim_log_of("RX").size(), 3u);
     EXPECT_FALSE(form()[VC_PROGRESS].shown);
@@ -111,7 +113,7 @@ TEST_F(WineStation, SilentStation) {
 
 TEST_F(WineStation, Reboot) {
     std::int64_t start = sys_now_ms();
-    station_reboot();
+    velmor_command(VC_REBOOT);
     EXPECT_GE(sys_now_ms() - start, 400);
     EXPECT_EQ(sim_log_of("RX"), strings{"52 0D"});
     EXPECT_EQ(sim_command("config").back(), "reboots 1");
@@ -119,7 +121,7 @@ TEST_F(WineStation, Reboot) {
 
 TEST_F(WineStation, MissingPortShowsThePortBox) {
     form()[VC_COM_PORT].list_index = sim_com(); // the next port: nothing there
-    station_reboot();
+    velmor_command(VC_REBOOT);
     ASSERT_EQ(recorded_messages().size(), 1u);
     EXPECT_EQ(recorded_messages()[0].text, "Error opening COM port!");
     EXPECT_TRUE(sim_log_of("RX").empty());

@@ -1,10 +1,10 @@
-#include "link.h"
+#include "reader_frame.h"
 
-#include "messages.h"
+#include "card_writer_texts.h"
+#include "message_box.h"
 #include "port.h"
 #include "serial.h"
 #include "system.h"
-#include "texts.h"
 
 #include <cstring>
 
@@ -36,13 +36,16 @@ std::size_t link_frame(std::uint8_t* frame, const char* cmd, const char* payload
     return len + 9;
 }
 
-int link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
+exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
     std::uint8_t frame[LINK_FRAME_SIZE];
     std::size_t length = link_frame(frame, cmd, payload);
-    if (length == 0 || !serial_is_open())
-        return 0;
+    if (!serial_is_open())
+        return exchange::no_port;
+    if (length == 0)
+        return exchange::write_failed;
 
-    if (port_write(frame, length) != 0)
+    const bool written = port_write(frame, length);
+    if (!written)
         message_box("Error", "Error writing");
 
     // Only the last read counts: a read of fewer than 4 bytes is dropped and
@@ -50,22 +53,24 @@ int link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
     const std::int64_t start = sys_now_ms();
     std::size_t got = 0;
     for (int reads = 0; reads < LINK_MAX_READS; ++reads) {
-        if (port_read_counted(frame, &got) != 0)
+        if (!port_read(frame, &got))
             got = 0;
         if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
             break;
     }
+    if (got == 0)
+        return written ? exchange::no_reply : exchange::write_failed;
     if (got <= 4)
-        return 0;
+        return exchange::short_reply;
 
     reply[0] = static_cast<std::uint8_t>(got & 0xFF);
     std::memcpy(reply + 1, frame, got);
-    return reply[4] == LINK_NAK ? 0 : 1;
+    return reply[4] == LINK_NAK ? exchange::nak : exchange::done;
 }
 
-int link_command(std::uint8_t* reply, const char* cmd, const char* payload) {
-    if (link_transact(reply, cmd, payload) == 1)
-        return 0;
-    localized_message(TXT_ATTENTION, TXT_DEVICE_ERROR);
-    return -1;
+exchange link_command(std::uint8_t* reply, const char* cmd, const char* payload) {
+    exchange result = link_transact(reply, cmd, payload);
+    if (result != exchange::done)
+        localized_message(TXT_ATTENTION, TXT_DEVICE_ERROR);
+    return result;
 }

@@ -1,7 +1,7 @@
-#include "texts.h"
+#include "card_writer_texts.h"
 
 #include "language.h"
-#include "messages.h"
+#include "message_box.h"
 #include "profile.h"
 #include "system.h"
 

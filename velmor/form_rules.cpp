@@ -1,9 +1,10 @@
-#include "setup_form.h"
+#include "form_rules.h"
+
+#include "form_layout.h"
 
 #include "form.h"
 #include "language.h"
 #include "settings.h"
-#include "station_ops.h"
 #include "system.h"
 #include "velmor_texts.h"
 
@@ -51,7 +52,7 @@ int form_port_number() {
     return index < 0 ? 0 : index + 1;
 }
 
-void form_set_busy(int busy) {
+void form_set_busy(bool busy) {
     form_enable(VC_WRITE, !busy);
     form_enable(VC_READ, !busy);
     form_enable(VC_REBOOT, !busy);
@@ -61,7 +62,7 @@ void form_set_busy(int busy) {
 }
 
 void form_socket2_changed() {
-    int on = form_checked(VC_SOCKET2);
+    const bool on = form_checked(VC_SOCKET2);
     const socket_controls& k = k_socket_controls[1];
     for (int control : {k.type, k.locking, k.contactor, k.meter, k.imax, k.imaxs, int(VC_MODE)})
         form_enable(control, on);
@@ -171,8 +172,8 @@ void form_start_values() {
         relist(b);
         form_set_list_index(b.control, 0);
     }
-    form_set_checked(VC_SOCKET1, 1);
-    form_set_checked(VC_SOCKET2, 1);
+    form_set_checked(VC_SOCKET1, true);
+    form_set_checked(VC_SOCKET2, true);
     form_fill_clock();
 }
 
@@ -183,38 +184,5 @@ void form_relabel(int index) {
             form_set_text(k_form_controls[i].control, vtext(k_form_controls[i].label_row));
     for (const list_binding& b : k_lists)
         relist(b);
-    form_invalidate(0);
-}
-
-void velmor_command(int id) {
-    switch (id) {
-    case VC_WRITE:
-        // A tool left open for an hour must not set the station an hour
-        // behind: the date and time the program filled are those of now.
-        form_refresh_clock();
-        station_write();
-        break;
-    case VC_REBOOT:
-        station_reboot();
-        break;
-    case VC_SOCKET2:
-        form_socket2_changed();
-        break;
-    case VC_READ:
-        station_read();
-        break;
-    case VC_UI_LANGUAGE:
-        form_relabel(form_list_index(VC_UI_LANGUAGE));
-        break;
-    case VC_MODE:
-    case VC_METER_1:
-    case VC_METER_2:
-        form_meter_copy(id);
-        break;
-    case VC_CLOCK:
-        form_fill_clock();
-        break;
-    default:
-        break;
-    }
+    form_invalidate(false);
 }

@@ -1,7 +1,7 @@
 #include "reader.h"
 
 #include "digits.h"
-#include "link.h"
+#include "reader_frame.h"
 
 #include <cstdio>
 #include <cstring>
@@ -30,67 +30,70 @@ void reader_payload_head(const char* uid, int block, char out[READER_HEAD_CHARS 
     std::snprintf(out, READER_HEAD_CHARS + 1, "%.8s00FFFFFFFFFFFF%02X", uid, block & 0xFF);
 }
 
-int reader_uid(const std::uint8_t* reply, char uid[READER_UID_CHARS + 1]) {
+bool reader_uid(const std::uint8_t* reply, char uid[READER_UID_CHARS + 1]) {
     char found[READER_UID_CHARS + 1];
     for (int i = 0; i < READER_UID_CHARS; i += 2) {
         if (hex_pair(reply, 10 + static_cast<std::size_t>(i)) < 0)
-            return -1;
+            return false;
         found[i] = static_cast<char>(reply[11 + i]);
         found[i + 1] = static_cast<char>(reply[12 + i]);
     }
     found[READER_UID_CHARS] = '\0';
     std::memcpy(uid, found, sizeof found);
-    return 0;
+    return true;
 }
 
-int reader_block_text(const std::uint8_t* reply, char text[READER_BLOCK_CHARS + 1]) {
+bool reader_block_text(const std::uint8_t* reply, char text[READER_BLOCK_CHARS + 1]) {
     char out[READER_BLOCK_CHARS + 1];
     for (int i = 0; i < 16; ++i) {
         int v = hex_pair(reply, 8 + 2 * static_cast<std::size_t>(i));
         if (v < 0)
-            return -1;
+            return false;
         put_hex2(out + 2 * static_cast<std::size_t>(i), static_cast<unsigned>(v), true);
     }
     out[READER_BLOCK_CHARS] = '\0';
     std::memcpy(text, out, sizeof out);
-    return 0;
+    return true;
 }
 
-int card_detect(card_reader* reader, int* status) {
+exchange card_detect(card_reader* reader, int* status) {
     std::uint8_t reply[LINK_REPLY_SIZE];
-    if (link_command(reply, k_detect, "") != 0)
-        return -1;
+    exchange result = link_command(reply, k_detect, "");
+    if (result != exchange::done)
+        return result;
     *status = reader_status(reply);
     if (*status == READER_CARD_PRESENT) {
-        if (reader_uid(reply, reader->uid) != 0) {
+        if (!reader_uid(reply, reader->uid)) {
             *status = READER_STATUS_UNREADABLE;
-            return 0;
+            return result;
         }
         std::memcpy(reader->uid_display, reader->uid, sizeof reader->uid);
     }
-    return 0;
+    return result;
 }
 
-int block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
-               int* status) {
+exchange block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
+                    int* status) {
     char head[READER_HEAD_CHARS + 1];
     reader_payload_head(reader->uid, block, head);
     std::uint8_t reply[LINK_REPLY_SIZE];
-    if (link_command(reply, k_read, head) != 0)
-        return -1;
+    exchange result = link_command(reply, k_read, head);
+    if (result != exchange::done)
+        return result;
     *status = reader_status(reply);
-    if (*status == 0 && reader_block_text(reply, text) != 0)
+    if (*status == 0 && !reader_block_text(reply, text))
         *status = READER_STATUS_UNREADABLE;
-    return 0;
+    return result;
 }
 
-int block_write(const card_reader* reader, int block, const char* content, int* status) {
+exchange block_write(const card_reader* reader, int block, const char* content, int* status) {
     char payload[READER_WRITE_CHARS + 1];
     reader_payload_head(reader->uid, block, payload);
     std::snprintf(payload + READER_HEAD_CHARS, sizeof payload - READER_HEAD_CHARS, "%s", content);
     std::uint8_t reply[LINK_REPLY_SIZE];
-    if (link_command(reply, k_write, payload) != 0)
-        return -1;
+    exchange result = link_command(reply, k_write, payload);
+    if (result != exchange::done)
+        return result;
     *status = reader_status(reply);
-    return 0;
+    return result;
 }

@@ -1,22 +1,21 @@
 #pragma once
-// The main window of both card writers on Win32: start-up, the window
-// procedure, the controls and the painting of the skin. What differs
-// between the two programs comes in a shell record.
+// The main window of both card writers on Win32: its controls, the painting
+// of the skin, the poll timer. What differs between the two programs comes in
+// a shell record.
 
-#include "paint.h"
+#include "paint_steps.h"
 #include "profile.h"
 
 #include <vector>
 #include <windows.h>
 
 struct control_spec {
-    int control; // logical id
+    int id; // card_writer_ids.h
     const wchar_t* cls;
     const wchar_t* text;
     DWORD style;
     DWORD ex_style;
     int x, y, w, h;
-    int id; // 0: the control reports no id
 };
 
 struct card_writer_shell {

@@ -37,14 +37,25 @@ std::uint8_t link_bcc(const std::uint8_t* bytes, int count);
 // length, or 0 when the payload is too long to frame.
 std::size_t link_frame(std::uint8_t* frame, const char* cmd, const char* payload);
 
-// Sends one frame and waits for its reply. 1 when 5 bytes or more came and the
-// verdict (received byte 3) is not NAK; 0 otherwise. The reply buffer is
-// filled when 5 bytes or more came, and left untouched otherwise.
-int link_transact(std::uint8_t* reply, const char* cmd, const char* payload);
+// How an exchange with the reader ended.
+enum class exchange {
+    done,         // a reply of 5 bytes or more came, its verdict not NAK
+    no_port,      // no port open: nothing was sent
+    write_failed, // the frame did not go out (or was too long to frame), and no reply came
+    no_reply,     // nothing came
+    short_reply,  // 1 to 4 bytes came
+    nak,          // the reader answered NAK
+};
 
-// link_transact, showing the device error message when it fails.
-// 0 on success, -1 on failure.
-int link_command(std::uint8_t* reply, const char* cmd, const char* payload);
+// Sends one frame and waits for its reply. The reply buffer is filled when 5
+// bytes or more came (a NAK included), and left untouched otherwise. A frame
+// the port did not take is reported with "Error writing", and the reply is
+// still waited for.
+[[nodiscard]] exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload);
+
+// link_transact, showing the device error message when it did not end in
+// exchange::done.
+[[nodiscard]] exchange link_command(std::uint8_t* reply, const char* cmd, const char* payload);
 
 // Received bytes of a filled reply buffer.
 inline std::size_t link_reply_count(const std::uint8_t* reply) {

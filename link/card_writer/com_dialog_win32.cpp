@@ -1,4 +1,5 @@
 // The COM port dialog of the card writers on Win32.
+#include "card_writer_ids.h"
 #include "com_dialog.h"
 #include "form.h"
 #include "form_win32.h"
@@ -8,7 +9,7 @@ namespace {
 INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
     switch (msg) {
     case WM_INITDIALOG: {
-        HWND list = GetDlgItem(dialog, COM_DIALOG_LIST);
+        HWND list = GetDlgItem(dialog, IDC_COM_PORT_LIST);
         for (int i = 0; i < COM_DIALOG_PORTS; ++i)
             SendMessageW(list, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(widen(com_dialog_entry(i)).c_str()));
@@ -19,7 +20,7 @@ INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
     }
     case WM_COMMAND:
         if (wp == IDOK) {
-            LRESULT i = SendDlgItemMessageW(dialog, COM_DIALOG_LIST, CB_GETCURSEL, 0, 0);
+            LRESULT i = SendDlgItemMessageW(dialog, IDC_COM_PORT_LIST, CB_GETCURSEL, 0, 0);
             com_dialog_ok(i == CB_ERR ? -1 : static_cast<int>(i));
             EndDialog(dialog, 1);
             return TRUE;

@@ -2,7 +2,7 @@
 // What the COM port dialog of the card writers does; the Win32 layer only
 // shows it.
 
-enum { COM_DIALOG_PORTS = 32, COM_DIALOG_LIST = 4001 };
+enum { COM_DIALOG_PORTS = 32 };
 
 // The entries of the list ("COM1" to "COM32") and the one to select: port
 // number - 1, or -1 when the port number is 0 or above 32.

@@ -6,5 +6,5 @@
 // Modal, OK button only, no owner window; texts UTF-8.
 void message_box(const char* caption, const char* text);
 
-// 1 while a message box shown through message_box is open.
-int message_box_open();
+// True while a message box shown through message_box is open.
+bool message_box_open();

@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "message_box.h"
 
 #include "system.h"
 
@@ -12,6 +12,6 @@ void message_box(const char* caption, const char* text) {
     --g_open;
 }
 
-int message_box_open() {
+bool message_box_open() {
     return g_open > 0;
 }

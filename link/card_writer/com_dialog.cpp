@@ -1,8 +1,8 @@
 #include "com_dialog.h"
 
+#include "card_writer_texts.h"
 #include "port.h"
 #include "settings.h"
-#include "texts.h"
 
 #include <cstdio>
 
@@ -21,10 +21,10 @@ int com_dialog_selection() {
 
 void com_dialog_ok(int selected) {
     settings_set_port(selected < 0 ? 0 : selected + 1);
-    if (port_open_flag() && port_close() == 1)
-        set_port_open_flag(0);
-    if (port_open(settings_port()) == 1)
-        set_port_open_flag(1);
+    if (port_open_flag() && port_close())
+        set_port_open_flag(false);
+    if (port_open(settings_port()))
+        set_port_open_flag(true);
     else
         localized_message(TXT_ERROR, TXT_PORT_ERROR);
 }

@@ -1,0 +1,47 @@
+#include "app_win32.h"
+
+#include "form_win32.h"
+#include "settings.h"
+
+#include <commctrl.h>
+
+int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state) {
+    profile_set(spec.profile);
+
+    INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFF};
+    InitCommonControlsEx(&icc);
+
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = spec.class_style;
+    wc.lpfnWndProc = spec.window_proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(spec.icon));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszMenuName = spec.menu ? MAKEINTRESOURCEW(spec.menu) : nullptr;
+    wc.lpszClassName = spec.class_name;
+    if (!RegisterClassExW(&wc))
+        return 1;
+
+    HWND main = CreateWindowExW(0, spec.class_name, spec.title, WS_OVERLAPPEDWINDOW, 0, 0,
+                                spec.width, spec.height, nullptr, nullptr, instance, nullptr);
+    if (!main)
+        return 1;
+    SetWindowLongPtrW(main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    form_set_main(main, instance);
+
+    settings_load();
+    spec.start(main, instance);
+    ShowWindow(main, show);
+    UpdateWindow(main);
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (spec.dialog_navigation && IsDialogMessageW(main, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,25 @@
+#include "menu_commands.h"
+
+#include "card_writer_ids.h"
+#include "card_writer_texts.h"
+#include "form.h"
+#include "language.h"
+
+bool menu_command(int id) {
+    if (id == CMD_COM_PORT) {
+        form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get());
+        return true;
+    }
+    if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST) {
+        switch_language(id - CMD_LANGUAGE_FIRST);
+        return true;
+    }
+    return false;
+}
+
+void switch_language(int index) {
+    lang_set(index);
+    form_set_menu(IDM_MENU_FIRST + lang_get());
+    form_set_text(TC_WRITE, localized(TXT_WRITE_CARD));
+    form_repaint_now();
+}

@@ -1,0 +1,36 @@
+#include "paint_steps.h"
+
+paint_step step(paint_step::kind_t kind) {
+    paint_step p;
+    p.kind = kind;
+    return p;
+}
+
+paint_step text_step(paint_font font, int l, int t, int r, int b, const std::string& s, bool right,
+                     unsigned color) {
+    paint_step p = step(paint_step::TEXT);
+    p.font = font;
+    p.left = l;
+    p.top = t;
+    p.right = r;
+    p.bottom = b;
+    p.text = s;
+    p.right_aligned = right;
+    p.color = color;
+    return p;
+}
+
+font_spec font_of(paint_font f) {
+    switch (f) {
+    case FONT_LABEL:
+        return {14, false};
+    case FONT_HINT:
+        return {9, false};
+    case FONT_HEADER:
+        return {20, true};
+    case FONT_WRITTEN:
+        return {20, false};
+    default:
+        return {24, true};
+    }
+}
