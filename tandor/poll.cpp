@@ -49,8 +49,8 @@ void blank_display(tandor_state& s, int previous) {
     form_invalidate(false);
 }
 
-// 1 when the display is done, 0 when it ended in a read error.
-int user_display(tandor_state& s, int previous, const char* block) {
+// True when the display is done, false when it ended in a read error.
+bool user_display(tandor_state& s, int previous, const char* block) {
     s.card_state = CARD_USER;
     form_show(TC_USER_CARD, false);
     form_show(TC_MASTER_CARD, false);
@@ -67,15 +67,15 @@ int user_display(tandor_state& s, int previous, const char* block) {
         form_set_text(TC_EXPIRY, t.expiry);
     }
     if (s.read_error)
-        return 0;
+        return false;
     show_write_button(s);
     for (int c : {TC_UID, TC_CODE, TC_ACCESSES, TC_EXPIRY, TC_EXPIRY_NOW})
         form_show(c, true);
     form_invalidate(false);
-    return 1;
+    return true;
 }
 
-int master_display(tandor_state& s, int previous, const char* block) {
+bool master_display(tandor_state& s, int previous, const char* block) {
     s.card_state = CARD_MASTER;
     form_show(TC_USER_CARD, false);
     form_show(TC_MASTER_CARD, false);
@@ -100,12 +100,12 @@ int master_display(tandor_state& s, int previous, const char* block) {
         form_enable(TC_DATETIME, f.datetime_enabled);
     }
     if (s.read_error)
-        return 0;
+        return false;
     for (int c : {TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
         form_show(c, true);
     show_write_button(s);
     form_invalidate(true);
-    return 1;
+    return true;
 }
 // The card went: the card type buttons and the whole form are hidden (also
 // when a refused write has cleared the card-present flag, as when the card is
@@ -152,19 +152,22 @@ void poll_tick(tandor_state& s) {
         return;
     }
 
-    // Another card laid between two ticks is a new card, exactly as if the
-    // reader had seen no card in between: its own block fills the form.
-    if (previous != CARD_NONE && std::strcmp(s.reader.uid, before.reader.uid) != 0) {
-        forget_card(s);
-        s.written = false;
-        previous = CARD_NONE;
-    }
+    const bool another_card =
+        previous != CARD_NONE && std::strcmp(s.reader.uid, before.reader.uid) != 0;
     s.card_present = true;
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
     if (block_read(&s.reader, 4, block, &read_status) != exchange::done) {
         s = before;
         return;
+    }
+    // Another card laid between two ticks is a new card, exactly as if the
+    // reader had seen no card in between: its own block fills the form.
+    if (another_card) {
+        forget_card(s);
+        s.card_present = true;
+        s.written = false;
+        previous = CARD_NONE;
     }
     if (read_status != 0) {
         s.read_error = true;
@@ -178,7 +181,7 @@ void poll_tick(tandor_state& s) {
         ((s.user_card && previous == CARD_USER) || (s.master_card && previous == CARD_MASTER)))
         return;
 
-    int done;
+    bool done;
     if (!s.user_card && !s.master_card) {
         blank_display(s, previous);
         return;

@@ -5,16 +5,11 @@
 #include "form.h"
 #include "language.h"
 
-bool menu_command(int id) {
-    if (id == CMD_COM_PORT) {
+void menu_command(int id) {
+    if (id == CMD_COM_PORT)
         form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get());
-        return true;
-    }
-    if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST) {
+    else if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
         switch_language(id - CMD_LANGUAGE_FIRST);
-        return true;
-    }
-    return false;
 }
 
 void switch_language(int index) {

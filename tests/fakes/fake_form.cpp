@@ -10,6 +10,11 @@ std::map<int, control>& form() {
     return f;
 }
 
+std::map<int, std::string>& control_names() {
+    static std::map<int, std::string> names;
+    return names;
+}
+
 void reset_form() {
     form().clear();
 }
@@ -20,16 +25,22 @@ namespace {
 void log(const std::string& e) {
     fake::events().push_back(e);
 }
+
+// A control by its name when the test gave it one, else by its id.
+std::string name(int c) {
+    auto it = fake::control_names().find(c);
+    return it == fake::control_names().end() ? std::to_string(c) : it->second;
+}
 } // namespace
 
 void form_enable(int c, bool on) {
     fake::form()[c].enabled = on;
-    log((on ? "enable " : "disable ") + std::to_string(c));
+    log((on ? "enable " : "disable ") + name(c));
 }
 
 void form_show(int c, bool on) {
     fake::form()[c].shown = on;
-    log((on ? "show " : "hide ") + std::to_string(c));
+    log((on ? "show " : "hide ") + name(c));
 }
 
 std::string form_text(int c) {
@@ -38,7 +49,7 @@ std::string form_text(int c) {
 
 void form_set_text(int c, const char* text) {
     fake::form()[c].text = text;
-    log("text " + std::to_string(c) + " " + text);
+    log("text " + name(c) + " " + text);
 }
 
 bool form_checked(int c) {
@@ -47,7 +58,7 @@ bool form_checked(int c) {
 
 void form_set_checked(int c, bool on) {
     fake::form()[c].checked = on;
-    log("check " + std::to_string(c) + (on ? " 1" : " 0"));
+    log("check " + name(c) + (on ? " 1" : " 0"));
 }
 
 int form_list_index(int c) {
@@ -59,13 +70,13 @@ void form_set_list_index(int c, int index) {
     const auto& entries = fake::form()[c].entries;
     fake::form()[c].list_index =
         index >= 0 && index < static_cast<int>(entries.size()) ? index : -1;
-    log("list " + std::to_string(c) + " " + std::to_string(index));
+    log("list " + name(c) + " " + std::to_string(index));
 }
 
 void form_set_list_entries(int c, const char* const* entries, int count) {
     fake::form()[c].entries.assign(entries, entries + count);
     fake::form()[c].list_index = -1;
-    log("entries " + std::to_string(c) + " " + std::to_string(count));
+    log("entries " + name(c) + " " + std::to_string(count));
 }
 
 void form_set_progress(int c, int position) {

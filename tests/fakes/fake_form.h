@@ -1,9 +1,9 @@
 #pragma once
-// A recorded form: the state of every control by its logical id, and an
-// event in the fake device's log for each change ("enable 100",
-// "disable 100", "show 913", "hide 913", "progress 3", "list 903 2",
-// "check 300 0", "text 906 16", "entries 903 4", "invalidate 0", "repaint",
-// "menu 2002", "dialog 1003").
+// A recorded form: the state of every control by its id, and an event in the
+// fake device's log for each change, naming the control by the name a test
+// gave it in control_names() ("enable Write", "hide progress", "progress 3",
+// "list 903 2", "check socket 2 0", "text Write Scrivi", "entries 903 4",
+// "invalidate 0", "repaint", "menu 2002", "dialog 1003").
 
 #include <map>
 #include <string>
@@ -22,6 +22,8 @@ struct control {
 };
 
 std::map<int, control>& form();
+// The names the log gives to controls (others are logged by their id).
+std::map<int, std::string>& control_names();
 void reset_form();
 
 } // namespace fake

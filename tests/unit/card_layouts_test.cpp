@@ -1,0 +1,280 @@
+// The card blocks of both card writers: encoding from the form texts, the
+// refusals that keep a card from being spoilt (whatever is typed), and the
+// decoding back into the form.
+#include "card_layout.h"
+#include "card_writer_texts.h"
+#include "classic_layout.h"
+#include "texts_classic.h"
+#include "texts_tandor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+const std::string k_long(300, '1');
+
+struct encoded {
+    int refused;
+    std::string block;
+};
+
+encoded user(const std::string& code, const std::string& expiry, const std::string& accesses) {
+    char out[CARD_BLOCK_CHARS + 1] = "untouched";
+    int r = encode_user_block(code.c_str(), expiry.c_str(), accesses.c_str(), out);
+    return {r, out};
+}
+
+encoded master(bool personal, bool delete_db, const std::string& datetime) {
+    char out[CARD_BLOCK_CHARS + 1] = "untouched";
+    int r = encode_master_block(personal, delete_db, datetime.c_str(), out);
+    return {r, out};
+}
+
+TEST(UserCard, EncodedFromTheFormTexts) {
+    struct {
+        std::string code, expiry, accesses, block;
+    } cases[] = {
+        {"", "05/03/2019 14", "15", "00000000FFFFFFFFA514050319A5000F"}, // the worked example
+        {"", "", "", "00000000FFFFFFFFFF00000000FF0000"},
+        {"0a1b2c3d", "", "65535", "0A1B2C3DFFFFFFFFFF00000000A5FFFF"},
+        {"", "31/12/2099 24", "abc", "00000000FFFFFFFFA524311299A50000"}, // hour 24; no number: 0
+        {"", " 1/02/2019 10", " 12x", "00000000FFFFFFFFA510010219A5000C"},
+        {"", "01/01/2013 00", "\xEF\xBC\x91", "00000000FFFFFFFFA500010113A50000"},
+        {"", "31/02/2099 23", " \t12\n", "00000000FFFFFFFFA523310299A5000C"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(user(c.code, c.expiry, c.accesses).block, c.block) << c.block;
+}
+
+TEST(UserCard, RefusedTextsWriteNothing) {
+    struct {
+        std::string code, expiry, accesses;
+        int message;
+    } cases[] = {
+        {"1234567", "", "", TXT_BAD_CARD_CODE},
+        {"123456789", "", "", TXT_BAD_CARD_CODE},
+        {"1234567G", "", "", TXT_BAD_CARD_CODE},
+        {"0A1B2C3\xC3\xA9", "", "", TXT_BAD_CARD_CODE},
+        {"\t0A1B2C3", "", "", TXT_BAD_CARD_CODE},
+        {k_long, "", "", TXT_BAD_CARD_CODE},
+        {"", "1/02/2019 10", "", TXT_BAD_EXPIRY},
+        {"", "ab/cd/efgh ij", "", TXT_BAD_EXPIRY},
+        {"", "01/01/2012 10", "", TXT_BAD_EXPIRY},
+        {"", "01/01/2100 10", "", TXT_BAD_EXPIRY},
+        {"", "00/01/2020 10", "", TXT_BAD_EXPIRY},
+        {"", "32/01/2020 10", "", TXT_BAD_EXPIRY},
+        {"", "01/00/2020 10", "", TXT_BAD_EXPIRY},
+        {"", "01/13/2020 10", "", TXT_BAD_EXPIRY},
+        {"", "01/01/2020 25", "", TXT_BAD_EXPIRY},
+        {"", "01/01/2020-10", "", TXT_BAD_EXPIRY},
+        {"", "05/03/2019\t14", "", TXT_BAD_EXPIRY},
+        {"", k_long, "", TXT_BAD_EXPIRY},
+        {"", "", "65536", TXT_BAD_ACCESSES},
+        {"", "", "-1", TXT_BAD_ACCESSES},
+        {"", "", "99999999999999999999999", TXT_BAD_ACCESSES},
+        // The card code is checked first, then the expiry, then the accesses.
+        {"xyz", "bad", "-1", TXT_BAD_CARD_CODE},
+        {"", "bad", "-1", TXT_BAD_EXPIRY},
+    };
+    for (const auto& c : cases) {
+        encoded e = user(c.code, c.expiry, c.accesses);
+        EXPECT_EQ(e.refused, c.message) << c.code << "|" << c.expiry << "|" << c.accesses;
+        EXPECT_EQ(e.block, "untouched");
+    }
+}
+
+TEST(MasterCard, EncodedOrRefused) {
+    EXPECT_EQ(master(true, false, "31/12/2018 23:59:30").block, "507007305923013112184D4153544552");
+    EXPECT_EQ(master(false, true, "").block, "46A55AFFFFFFFFFFFFFF4D4153544552");
+    EXPECT_EQ(master(false, false, "").block, "46FFFFFFFFFFFFFFFFFF4D4153544552");
+    EXPECT_EQ(master(true, true, "not a date").block, "50A55AFFFFFFFFFFFFFF4D4153544552");
+    EXPECT_EQ(master(false, false, "31/12/2018 24:00:00").block,
+              "467007000024013112184D4153544552");
+    // Its length and slashes are tested by place, the rest only by the reading.
+    EXPECT_EQ(master(true, false, "31/12/2018  3:59:30").block, "507007305903013112184D4153544552");
+    for (const std::string t :
+         {"31/12/2018 23:59:60", "31/12/2018 23:60:00", "31/12/2018 25:00:00",
+          "31/12/2012 10:00:00", "31/12/2100 10:00:00", "1/12/2018 23:59:30", "31-12-2018 23:59:30",
+          "31/12-2018 23:59:30", "31-12/2018 23:59:30", "ab/cd/efgh ij:kl:mn",
+          "31/12/2018 23:59:30 ", "00/12/2018 10:00:00", "31/00/2018 10:00:00",
+          "31/12/2018 23:59:3\xC3\xA9"}) {
+        EXPECT_EQ(master(true, false, t).refused, TXT_BAD_DATETIME) << t;
+        EXPECT_EQ(master(true, false, t).block, "untouched") << t;
+    }
+}
+
+TEST(CardBlock, ClassifiedAndDecoded) {
+    bool u = false, m = false;
+    classify_block(std::string(32, '0').c_str(), &u, &m);
+    EXPECT_FALSE(u || m);
+    classify_block("00000000FFFFFFFFA514050319A5000F", &u, &m);
+    EXPECT_TRUE(u && !m);
+    classify_block("507007305923013112184D4153544552", &u, &m);
+    EXPECT_TRUE(!u && m);
+    u = true;
+    classify_block(std::string(32, '0').c_str(), &u, &m);
+    EXPECT_TRUE(u && m) << "a blank block clears no flag";
+
+    struct {
+        std::string code, expiry, accesses;
+    } round_trips[] = {{"0A1B2C3D", "05/03/2019 14", "15"},
+                       {"FFFFFFFF", "31/12/2099 24", "65535"},
+                       {"00000000", "", ""},
+                       {"ABCDEF01", "01/01/2013 00", "0"}};
+    for (const auto& c : round_trips) {
+        user_form_texts t;
+        EXPECT_FALSE(decode_user_block(user(c.code, c.expiry, c.accesses).block.c_str(), &t));
+        EXPECT_EQ(t.card_code + ("|" + std::string(t.expiry)) + "|" + t.accesses,
+                  c.code + "|" + c.expiry + "|" + c.accesses);
+    }
+    // Markers other than A5 or FF, and date digits that are not decimal, are
+    // read errors; both fields are decoded all the same.
+    user_form_texts t;
+    EXPECT_TRUE(decode_user_block("12345678FFFFFFFF0000000000A5000F", &t));
+    EXPECT_STREQ(t.accesses, "15");
+    EXPECT_TRUE(decode_user_block("12345678FFFFFFFFA514050319000000", &t));
+    EXPECT_STREQ(t.expiry, "05/03/2019 14");
+    EXPECT_TRUE(decode_user_block("12345678FFFFFFFFA5140A0319FF0000", &t));
+    EXPECT_STREQ(t.expiry, "");
+}
+
+TEST(CardBlock, MasterDecodedIntoTheForm) {
+    struct {
+        const char* block;
+        bool read_error, personal, free_mode, delete_db, enabled;
+        const char* datetime;
+    } cases[] = {
+        {"507007305923013112184D4153544552", false, true, false, false, true,
+         "31/12/2018 23:59:30"},
+        {"507007305923053112184D4153544552", false, true, false, false, true,
+         "31/12/2018 23:59:30"}, // the day of the week is ignored
+        {"46A55AFFFFFFFFFFFFFF4D4153544552", false, false, true, true, false, ""},
+        {"50FFFFFFFFFFFFFFFFFF4D4153544552", false, true, false, false, true, ""},
+        {"00000000FFFFFFFFA514050319A5000F", false, false, false, false, true, ""}, // no signature
+        // Unknown mode: the radio buttons stay; unknown order: the rest stays.
+        {"00FFFFFFFFFFFFFFFFFF4D4153544552", true, true, true, false, true, ""},
+        {"461234FFFFFFFFFFFFFF4D4153544552", true, false, true, true, true, "keep"},
+    };
+    for (const auto& c : cases) {
+        master_form_state f{true, true, true, "keep", false};
+        EXPECT_EQ(decode_master_block(c.block, &f), c.read_error) << c.block;
+        EXPECT_EQ(f.personal, c.personal) << c.block;
+        EXPECT_EQ(f.free_mode, c.free_mode) << c.block;
+        EXPECT_EQ(f.delete_db, c.delete_db) << c.block;
+        EXPECT_EQ(f.datetime_enabled, c.enabled) << c.block;
+        EXPECT_STREQ(f.datetime, c.datetime) << c.block;
+    }
+}
+
+// The classic layout: block 4 (code, flags, expiry) and block 5 (a value
+// block of the accesses).
+encoded classic_data_payload(const std::string& code, const std::string& accesses,
+                             const std::string& expiry) {
+    char out[CLASSIC_PAYLOAD_CHARS + 1] = "untouched";
+    int r = classic_encode_data("0A1B2C3D", code.c_str(), accesses.c_str(), expiry.c_str(), out);
+    return {r, out};
+}
+
+encoded classic_counter_payload(const std::string& accesses) {
+    char out[CLASSIC_PAYLOAD_CHARS + 1] = "untouched";
+    int r = classic_encode_counter("0A1B2C3D", accesses.c_str(), out);
+    return {r, out};
+}
+
+std::string upper_block(const std::string& payload) {
+    std::string b = payload.substr(24);
+    for (char& c : b)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return b;
+}
+
+TEST(ClassicCard, EncodedFromTheFormTexts) {
+    EXPECT_EQ(classic_data_payload("0123456789", "15", "14/12/2015").block,
+              "0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000");
+    EXPECT_EQ(classic_counter_payload("15").block,
+              "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe");
+    EXPECT_EQ(classic_data_payload("abcdef0123", "", "").block.substr(24),
+              "ABCDEF01230000000000000000000000");
+    EXPECT_EQ(classic_data_payload("0123456789", "abc", "").block.substr(34, 2), "01");
+    EXPECT_EQ(classic_data_payload("0123456789", "", "31/02/2099").block.substr(34, 8), "02990231");
+    struct {
+        const char* accesses;
+        const char* value;
+    } counters[] = {
+        {"-1", "ffffffff00000000ffffffff01fe01fe"},
+        {"", "00000000ffffffff0000000001fe01fe"},
+        {"\xEF\xBC\x91", "00000000ffffffff0000000001fe01fe"},
+        {"2147483647", "ffffff7f00000080ffffff7f01fe01fe"},
+        {"-2147483648", "00000080ffffff7f0000008001fe01fe"},
+    };
+    for (const auto& c : counters)
+        EXPECT_EQ(classic_counter_payload(c.accesses).block.substr(24), c.value) << c.accesses;
+}
+
+TEST(ClassicCard, RefusedTextsWriteNothing) {
+    struct {
+        std::string code, accesses, expiry;
+        int message;
+    } cases[] = {
+        {"", "", "", TXT_CLASSIC_BAD_CARD_CODE},
+        {"012345678", "", "", TXT_CLASSIC_BAD_CARD_CODE},
+        {"01234567890", "", "", TXT_CLASSIC_BAD_CARD_CODE},
+        {"01234567\xC3\xA9", "", "", TXT_CLASSIC_BAD_CARD_CODE},
+        {"0123456789", "2147483648", "", TXT_CLASSIC_BAD_ACCESSES},
+        {"0123456789", "-2147483649", "", TXT_CLASSIC_BAD_ACCESSES},
+        {"0123456789", k_long, "", TXT_CLASSIC_BAD_ACCESSES},
+        {"0123456789", "", "14/12/2012", TXT_BAD_DATE},
+        {"0123456789", "", "01/01/2100", TXT_BAD_DATE},
+        {"0123456789", "", "1/1/2015", TXT_BAD_DATE},
+        {"0123456789", "", "01-01-2015", TXT_BAD_DATE},
+        {"0123456789", "", "00/01/2015", TXT_BAD_DATE},
+        {"0123456789", "", "32/01/2015", TXT_BAD_DATE},
+        {"0123456789", "", "01/00/2015", TXT_BAD_DATE},
+        {"0123456789", "", "01/13/2015", TXT_BAD_DATE},
+        {"0123456789", "", "aa/bb/cccc", TXT_BAD_DATE},
+        {"0123456789", "", "14/12/2015\n", TXT_BAD_DATE},
+    };
+    for (const auto& c : cases) {
+        encoded e = classic_data_payload(c.code, c.accesses, c.expiry);
+        EXPECT_EQ(e.refused, c.message) << c.code << "|" << c.accesses << "|" << c.expiry;
+        EXPECT_EQ(e.block, "untouched");
+    }
+    EXPECT_EQ(classic_counter_payload("4294967296").refused, TXT_CLASSIC_BAD_ACCESSES);
+}
+
+TEST(ClassicCard, DecodedIntoTheForm) {
+    struct {
+        const char* accesses;
+        const char* expiry;
+    } cases[] = {{"15", "14/12/2015"}, {"-1", ""},          {"", "31/12/2099"},
+                 {"0", "01/01/2013"},  {"-2147483648", ""}, {"2147483647", "31/02/2020"}};
+    for (const auto& c : cases) {
+        classic_data data;
+        classic_decode_data(
+            upper_block(classic_data_payload("ABCDEF0123", c.accesses, c.expiry).block).c_str(),
+            &data);
+        char accesses[12];
+        classic_decode_counter(upper_block(classic_counter_payload(c.accesses).block).c_str(),
+                               data.flags, accesses);
+        EXPECT_STREQ(data.card_code, "ABCDEF0123");
+        EXPECT_STREQ(data.expiry, c.expiry);
+        EXPECT_STREQ(accesses, c.accesses);
+    }
+    classic_data data;
+    classic_decode_data("01234567890115121400000000000000", &data);
+    EXPECT_STREQ(data.expiry, "") << "flag bit 1 clear: no date, whatever the bytes";
+    char accesses[12] = "x";
+    classic_decode_counter("0F000000F0FFFFFF0F00000001FE01FE", 0x02, accesses);
+    EXPECT_STREQ(accesses, "") << "flag bit 0 clear: no accesses";
+    classic_decode_counter("0500000000000000FFFFFFFF00000000", 0x01, accesses);
+    EXPECT_STREQ(accesses, "5") << "the first copy of the value";
+    classic_decode_data("0123456789ZZ1512140000000000000F", &data);
+    EXPECT_EQ(data.flags, 0) << "unreadable flags: neither date nor accesses";
+    EXPECT_STREQ(data.expiry, "");
+    classic_decode_data("012345678902151A1400000000000000", &data);
+    EXPECT_STREQ(data.expiry, "14/1A/2015") << "shown as it stands";
+    classic_date d;
+    EXPECT_FALSE(classic_expiry_valid(data.expiry, &d)) << "and refused by a rewrite";
+}
+} // namespace

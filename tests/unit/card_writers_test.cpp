@@ -1,0 +1,483 @@
+// Both card writers on a fake reader: the polling tick, the commands, the
+// painting, and the sequences a technician goes through.
+#include "classic_poll.h"
+#include "commands.h"
+#include "paint.h"
+#include "poll.h"
+#include "profile_classic.h"
+#include "tandor_test_support.h"
+
+#include <cstring>
+
+namespace {
+using strings = std::vector<std::string>;
+const std::vector<int> k_user_form = {TC_UID, TC_CODE, TC_ACCESSES, TC_EXPIRY, TC_EXPIRY_NOW};
+const std::vector<int> k_master_form = {TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME,
+                                        TC_DATETIME_NOW};
+
+strings texts(const std::vector<paint_step>& steps) {
+    strings out;
+    for (const auto& p : steps)
+        if (p.kind == paint_step::TEXT || p.kind == paint_step::PROMPT)
+            out.push_back(p.text);
+    return out;
+}
+
+class Tandor : public CardWriter {
+  protected:
+    void tick(const std::string& block) {
+        reply_card();
+        reply_block(block);
+        poll_tick(s);
+    }
+    bool all_shown(const std::vector<int>& controls, bool want) {
+        for (int c : controls)
+            if (shown(c) != want)
+                return false;
+        return true;
+    }
+    void type_and_write(const char* code, const char* expiry, const char* accesses,
+                        const char* status = "00") {
+        type_fields(code, accesses, expiry);
+        fake::dev().writes.clear();
+        if (status)
+            reply_write(status);
+        tandor_command(s, TC_WRITE);
+    }
+};
+
+TEST_F(Tandor, WhatEachCardShows) {
+    set_port_open_flag(false);
+    tick(k_user);
+    EXPECT_TRUE(fake::dev().writes.empty()) << "no port: the reader is not asked";
+    set_port_open_flag(true);
+    fake::dev().reads.clear();
+
+    reply_no_card();
+    poll_tick(s);
+    EXPECT_EQ(sent(), strings{"18"});
+    EXPECT_TRUE(fake::events_of("invalidate").empty()) << "nothing changed, nothing redrawn";
+    EXPECT_EQ(texts(paint_window(s)), strings{"Place the card on the reader"});
+
+    tick(k_blank);
+    EXPECT_EQ(sent().back(), "190A1B2C3D00FFFFFFFFFFFF04");
+    EXPECT_TRUE(shown(TC_USER_CARD) && fake::form()[TC_USER_CARD].enabled);
+    EXPECT_TRUE(shown(TC_MASTER_CARD) && !fake::form()[TC_MASTER_CARD].enabled);
+    EXPECT_TRUE(all_shown(k_user_form, false) && !shown(TC_WRITE));
+    EXPECT_EQ(texts(paint_window(s)), strings{"Select type card"});
+    fake::events().clear();
+    tick(k_blank);
+    EXPECT_TRUE(fake::events_of("invalidate").empty()) << "the same card: nothing redrawn";
+
+    tandor_command(s, TC_USER_CARD);
+    tick(k_blank);
+    EXPECT_EQ(s.card_state, CARD_USER) << "USER CARD pressed: the empty User form";
+    EXPECT_EQ(text(TC_CODE) + text(TC_ACCESSES) + text(TC_EXPIRY), "");
+    EXPECT_TRUE(all_shown(k_user_form, true) && shown(TC_WRITE) && !shown(TC_USER_CARD));
+
+    reply_no_card();
+    poll_tick(s);
+    EXPECT_TRUE(all_shown(k_user_form, false) && !shown(TC_WRITE));
+    EXPECT_EQ(s.prompt_index, PROMPT_PLACE);
+    tick(k_user);
+    EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY) + "|" + text(TC_ACCESSES),
+              "0A1B2C3D|05/03/2019 14|15");
+    EXPECT_EQ(texts(paint_window(s)), (strings{"Card code:", "Number of accesses:", "Expiry date:",
+                                               "dd/mm/yyyy hh", "Code: 0A1B2C3D", "User Card"}));
+    fake::form()[TC_ACCESSES].text = "99";
+    tick(k_user);
+    EXPECT_EQ(text(TC_ACCESSES), "99") << "the form holds while the card stays";
+    reply_write("00");
+    tandor_command(s, TC_RESET); // written blank, and read again
+    tick(k_blank);
+    EXPECT_TRUE(all_shown(k_user_form, false) && !shown(TC_WRITE) && shown(TC_USER_CARD));
+    tick(k_user);
+
+    reply_no_card();
+    poll_tick(s);
+    lang_set(LANGUAGE_SPANISH);
+    tick("46A55AFFFFFFFFFFFFFF4D4153544552");
+    EXPECT_TRUE(fake::form()[TC_FREE].checked && fake::form()[TC_DELETE_DB].checked);
+    EXPECT_FALSE(fake::form()[TC_PERSONAL].checked || fake::form()[TC_DATETIME].enabled);
+    EXPECT_TRUE(all_shown(k_master_form, true) && all_shown(k_user_form, false));
+    EXPECT_EQ(fake::events_of("invalidate").back(), "1");
+    EXPECT_EQ(texts(paint_window(s)),
+              (strings{"Personal", "Free", "Borrar DB", "Fecha y hora", "dd/mm/aaaa hh:mm:ss",
+                       "Código: 0A1B2C3D", "Master Card"}));
+}
+
+// Where each text of the card form is painted, and in which size.
+std::string layout(const std::vector<paint_step>& steps) {
+    std::string out;
+    for (const auto& p : steps)
+        if (p.kind == paint_step::TEXT)
+            out += p.text + "@" + std::to_string(p.left) + "," + std::to_string(p.top) + "," +
+                   std::to_string(p.right) + "," + std::to_string(p.bottom) + "/" +
+                   std::to_string(font_of(p.font).points) + (p.right_aligned ? "R" : "") + ";";
+    return out;
+}
+
+TEST_F(Tandor, PaintingOfTheCardForms) {
+    s.card_present = s.user_card = s.written = true;
+    std::strcpy(s.reader.uid_display, "0A1B2C3D");
+    EXPECT_EQ(layout(paint_window(s)),
+              "Card code:@100,100,300,160/14;Number of accesses:@100,160,300,220/14;"
+              "Expiry date:@100,220,300,280/14;dd/mm/yyyy hh@100,240,300,280/9;"
+              "Code: 0A1B2C3D@50,24,550,80/20R;User Card@50,24,1050,80/20;"
+              "Written card@340,306,580,380/20;");
+    s.user_card = s.written = false;
+    s.master_card = true;
+    EXPECT_EQ(layout(paint_window(s)),
+              "Personal@100,100,300,160/14;Free@250,100,300,160/14;Delete DB@100,160,300,280/14;"
+              "Datetime@100,220,300,280/14;dd/mm/yyyy hh:mm:ss@100,240,300,280/9;"
+              "Code: 0A1B2C3D@50,24,550,80/20R;Master Card@50,24,1050,80/20;");
+    EXPECT_EQ(font_of(paint_window(tandor_state()).back().font).points, 24) << "the prompt";
+}
+
+TEST_F(Tandor, InvalidCardsAndFailures) {
+    tick("0000000000000000000000000000000F"); // expiry marker 00
+    EXPECT_EQ(s.card_state, CARD_INVALID);
+    EXPECT_EQ(texts(paint_window(s)), strings{"Invalid card"});
+    fake::events().clear();
+    tick("0000000000000000000000000000000F");
+    EXPECT_TRUE(fake::events_of("invalidate").empty()) << "the same error redraws nothing";
+    reply_card();
+    reply_block_status("03");
+    poll_tick(s);
+    EXPECT_EQ(s.prompt_index, PROMPT_INVALID);
+
+    SetUp();
+    tick(k_user);
+    const tandor_state before = s;
+    reply_detect_status("02");
+    poll_tick(s);
+    EXPECT_EQ(fake::dev().messages.back().text, "Failed operation");
+    EXPECT_EQ(fake::dev().messages.back().caption, "Attention");
+    fake::script_read(reader_reply("18", "", 0x15));
+    poll_tick(s);
+    EXPECT_EQ(fake::dev().messages.back().text, "General error of the device");
+    reply_card("DEADBEEF");
+    fake::script_read({1, 'F'}); // the block read fails
+    poll_tick(s);
+    EXPECT_EQ(s.card_state, before.card_state) << "a failed tick changes nothing";
+    EXPECT_STREQ(s.reader.uid, before.reader.uid);
+    EXPECT_TRUE(shown(TC_WRITE));
+}
+
+TEST_F(Tandor, TicksHoldOffWhileABoxIsOpen) {
+    int sent_meanwhile = -1;
+    reply_detect_status("02");
+    fake::dev().on_message = [&] {
+        std::size_t before = fake::dev().writes.size();
+        for (int i = 0; i < 5; ++i)
+            poll_tick(s);
+        sent_meanwhile = static_cast<int>(fake::dev().writes.size() - before);
+    };
+    poll_tick(s);
+    EXPECT_EQ(sent_meanwhile, 0);
+    EXPECT_EQ(fake::dev().messages.size(), 1u);
+}
+
+TEST_F(Tandor, WritingCards) {
+    tick(k_user);
+    type_and_write("", "05/03/2019 14", "15");
+    EXPECT_EQ(sent(), strings{"1A0A1B2C3D00FFFFFFFFFFFF0400000000FFFFFFFFA514050319A5000F"});
+    EXPECT_TRUE(s.written);
+    tick("0A1B2C3DFFFFFFFFFF00000000A50063");
+    EXPECT_EQ(text(TC_ACCESSES), "99") << "read again after the write";
+    EXPECT_FALSE(shown(TC_WRITE));
+    EXPECT_EQ(texts(paint_window(s)).back(), "Written card");
+    EXPECT_EQ(paint_window(s).back().color, unsigned(WRITTEN_COLOR));
+    paint_finished(s);
+    EXPECT_NE(texts(paint_window(s)).back(), "Written card") << "once";
+
+    struct {
+        const char *code, *expiry, *accesses, *message;
+    } refused[] = {
+        {"123", "", "", "Invalid card code: please enter 8 hexadecimal digits (0-9, A-F)"},
+        {"", "01/01/2012 10", "", "Invalid date: please check the format dd/mm/yyyy hh"},
+        {"", "", "65536", "Invalid number of accesses: please enter a number from 0 to 65535"},
+    };
+    for (const auto& r : refused) {
+        SetUp();
+        tick(k_user);
+        type_and_write(r.code, r.expiry, r.accesses, nullptr);
+        EXPECT_TRUE(sent().empty()) << r.message;
+        EXPECT_EQ(fake::dev().messages.at(0).text, r.message);
+        EXPECT_FALSE(s.card_present) << "cleared once the box is closed";
+        EXPECT_EQ(text(TC_CODE), r.code) << "the typed texts stay";
+    }
+    const char* statuses[][2] = {{"01", "No card detected"}, {"05", "Failed operation"}};
+    for (auto status : statuses) {
+        type_and_write("", "", "", status[0]);
+        EXPECT_EQ(fake::dev().messages.back().text, status[1]);
+        EXPECT_FALSE(s.written);
+    }
+
+    SetUp();
+    tick(k_master);
+    fake::form()[TC_DATETIME].text = "31/12/2018 23:59:60";
+    tandor_command(s, TC_WRITE);
+    EXPECT_EQ(fake::dev().messages.at(0).text,
+              "Invalid date: please check the format dd/mm/yyyy hh:mm:ss");
+    fake::form()[TC_DATETIME].text = "31/12/2018 23:59:30";
+    reply_write("00");
+    tandor_command(s, TC_WRITE);
+    EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF04507007305923013112184D4153544552");
+    s.user_card = true; // the User flag alone chooses the layout
+    reply_write("00");
+    tandor_command(s, TC_WRITE);
+    EXPECT_EQ(sent().back().substr(26, 8), "00000000") << "from the (hidden) User fields";
+    reply_write("00");
+    tandor_command(s, TC_RESET);
+    EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000000000000000000000000000");
+    EXPECT_FALSE(s.user_card || s.master_card);
+}
+
+TEST_F(Tandor, FormButtonsAndMenu) {
+    tick(k_master);
+    tandor_command(s, TC_FREE);
+    EXPECT_TRUE(fake::form()[TC_FREE].checked && !fake::form()[TC_PERSONAL].checked);
+    fake::events().clear();
+    tandor_command(s, TC_FREE);
+    EXPECT_TRUE(fake::events().empty()) << "already selected: nothing";
+    tandor_command(s, TC_PERSONAL);
+    EXPECT_TRUE(!fake::form()[TC_FREE].checked && fake::form()[TC_PERSONAL].checked);
+    tandor_command(s, TC_DELETE_DB);
+    EXPECT_TRUE(fake::form()[TC_DELETE_DB].checked && !fake::form()[TC_DATETIME].enabled);
+    EXPECT_EQ(text(TC_DATETIME), "");
+    tandor_command(s, TC_DELETE_DB);
+    EXPECT_TRUE(!fake::form()[TC_DELETE_DB].checked && fake::form()[TC_DATETIME].enabled);
+
+    fake::dev().local = {2099, 12, 31, 9, 5, 3};
+    tandor_command(s, TC_DATETIME_NOW);
+    EXPECT_EQ(text(TC_DATETIME), "31/12/2099 09:05:03");
+    tandor_command(s, TC_EXPIRY_NOW);
+    EXPECT_EQ(text(TC_EXPIRY), "31/12/2099 09");
+    tandor_command(s, TC_UID);
+    EXPECT_EQ(text(TC_CODE), "0A1B2C3D");
+    s.user_card = true;
+    reply_write("00");
+    tandor_command(s, TC_WRITE);
+    EXPECT_TRUE(fake::dev().messages.empty()) << "the Now texts pass the checks";
+
+    fake::events().clear();
+    tandor_command(s, CMD_FRENCH);
+    EXPECT_EQ(fake::events(),
+              (strings{"menu " + std::to_string(IDM_MENU_FRENCH),
+                       "text " + std::to_string(TC_WRITE) + " Ecrivez la carte", "repaint"}));
+    tandor_command(s, CMD_COM_PORT);
+    EXPECT_EQ(fake::events().back(), "dialog " + std::to_string(IDD_COM_PORT_FRENCH));
+    fake::events().clear();
+    tandor_command(s, CMD_LANGUAGE_LAST + 1);
+    tandor_command(s, TC_CODE);
+    EXPECT_TRUE(fake::events().empty()) << "other ids do nothing";
+}
+
+// The card lifted at the wrong moment, and cards swapped between two ticks.
+TEST_F(Tandor, CardLiftedWhileTheRefusalBoxIsOpenTakesTheFormAndWritesNothing) {
+    tick(k_user);
+    fake::dev().on_message = [&] {
+        reply_no_card(); // lifted while the box is open: the ticks hold off
+        poll_tick(s);
+    };
+    type_and_write("", "31/02/2012 10", "", nullptr);
+    reply_no_card();
+    poll_tick(s);
+    EXPECT_TRUE(all_shown(k_user_form, false) && !shown(TC_WRITE));
+    EXPECT_FALSE(card_form_shown(s));
+    type_and_write("", "", "", nullptr); // a click that still reaches Write card
+    EXPECT_TRUE(sent().empty()) << "nothing written, Master least of all";
+}
+
+TEST_F(Tandor, CardLiftedRightAfterAWriteTakesWrittenCardWithIt) {
+    tick(k_user);
+    type_and_write("", "", "");
+    ASSERT_TRUE(s.written);
+    reply_no_card(); // before the tick that reads it again
+    poll_tick(s);
+    EXPECT_FALSE(shown(TC_CODE));
+    reply_card("99887766");
+    reply_block(k_user);
+    poll_tick(s);
+    EXPECT_TRUE(shown(TC_WRITE)) << "the next card can be written";
+    EXPECT_NE(texts(paint_window(s)).back(), "Written card");
+}
+
+TEST_F(Tandor, AnotherCardLaidBetweenTwoTicksIsReadAsANewCard) {
+    reply_card("11111111");
+    reply_block(k_blank);
+    poll_tick(s);
+    tick(k_user);
+    EXPECT_EQ(text(TC_ACCESSES), "15") << "filled from the card, not emptied as for a blank";
+    EXPECT_FALSE(shown(TC_USER_CARD));
+    reply_card("22222222");
+    reply_block(k_master);
+    poll_tick(s);
+    EXPECT_TRUE(all_shown(k_master_form, true) && all_shown(k_user_form, false));
+    fake::form()[TC_ACCESSES].text = "77";
+    reply_card("33333333");
+    reply_block(k_user);
+    poll_tick(s);
+    EXPECT_EQ(text(TC_ACCESSES), "15") << "read, not held";
+}
+
+// The classic writer: blocks 4 and 5, read once while the card stays.
+const std::string k_data = "01234567890315121400000000000000";
+const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
+
+class Classic : public CardWriter {
+  protected:
+    void SetUp() override {
+        CardWriter::SetUp();
+        profile_set(&k_classic_profile);
+        c = classic_state();
+    }
+    void laid(const char* uid = "0A1B2C3D", const std::string& data = k_data) {
+        reply_card(uid);
+        reply_block(data);
+        reply_block(k_counter);
+        classic_poll(c);
+    }
+    void write(const char* status4 = "00", const char* status5 = "00") {
+        fake::dev().writes.clear();
+        reply_write(status4);
+        if (std::string(status4) == "00")
+            reply_write(status5);
+        classic_command(c, TC_WRITE);
+    }
+    bool form_shown() {
+        return shown(TC_CODE) && shown(TC_ACCESSES) && shown(TC_EXPIRY) && shown(TC_WRITE);
+    }
+    classic_state c;
+};
+
+TEST_F(Classic, CardReadOnceAndWritten) {
+    reply_no_card();
+    classic_poll(c);
+    EXPECT_EQ(texts(classic_paint(c)), strings{"Place the card on the reader"});
+    laid();
+    EXPECT_EQ(sent(),
+              (strings{"18", "18", "190A1B2C3D00FFFFFFFFFFFF04", "190A1B2C3D00FFFFFFFFFFFF05"}));
+    EXPECT_EQ(text(TC_CODE) + "|" + text(TC_ACCESSES) + "|" + text(TC_EXPIRY),
+              "0123456789|15|14/12/2015");
+    EXPECT_TRUE(form_shown());
+    lang_set(LANGUAGE_ITALIAN);
+    EXPECT_EQ(texts(classic_paint(c)),
+              (strings{"Codice carta:", "Numero accessi:", "Scadenza:", "Codice: 0A1B2C3D"}));
+    lang_set(LANGUAGE_ENGLISH);
+    EXPECT_EQ(layout(classic_paint(c)),
+              "Card code:@100,100,300,160/14;Number of accesses:@100,160,300,220/14;"
+              "Expiry date:@100,220,300,280/14;Code: 0A1B2C3D@50,24,550,80/20R;");
+    fake::dev().writes.clear();
+    reply_card();
+    classic_poll(c);
+    EXPECT_EQ(sent(), strings{"18"}) << "only card_detect while it stays";
+
+    write();
+    EXPECT_EQ(sent(), (strings{"1A0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000",
+                               "1A0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));
+    classic_paint_finished(c);
+    EXPECT_TRUE(c.card_written) << "only a labelled painting shows and clears it";
+    laid();
+    EXPECT_FALSE(shown(TC_WRITE)) << "read again after the write";
+    EXPECT_EQ(texts(classic_paint(c)).back(), "Written card");
+    classic_paint_finished(c);
+    EXPECT_NE(texts(classic_paint(c)).back(), "Written card");
+
+    reply_detect_status("02");
+    classic_poll(c);
+    EXPECT_EQ(fake::dev().messages.back().text, "Failed operation");
+    reply_no_card();
+    classic_poll(c);
+    EXPECT_FALSE(shown(TC_CODE) || shown(TC_WRITE));
+    EXPECT_EQ(fake::events_of("invalidate").back(), "0");
+}
+
+TEST_F(Classic, UnreadableBlocks) {
+    reply_card();
+    reply_block_status("02");
+    classic_poll(c);
+    EXPECT_FALSE(shown(TC_CODE)) << "block 4 unreadable: no fields";
+    EXPECT_EQ(texts(classic_paint(c)), strings{"Invalid card"});
+    reply_card();
+    classic_poll(c);
+    EXPECT_EQ(sent().size(), 3u) << "not read again while the card stays";
+
+    SetUp();
+    fake::form()[TC_ACCESSES].text = "old";
+    reply_card();
+    reply_block(k_data);
+    reply_block_status("03");
+    classic_poll(c);
+    EXPECT_EQ(text(TC_CODE) + "|" + text(TC_ACCESSES), "0123456789|old");
+    EXPECT_TRUE(form_shown()) << "block 5 unreadable: fields and button shown";
+    EXPECT_EQ(texts(classic_paint(c)).back(), "Invalid card");
+}
+
+TEST_F(Classic, RefusedWritesKeepTheTyping) {
+    struct {
+        const char *code, *accesses, *expiry, *message;
+    } cases[] = {
+        {"012345678", "", "", "Invalid card code: please enter 10 hexadecimal digits (0-9, A-F)"},
+        {"0123456789", "2147483648", "",
+         "Invalid number of accesses: please enter a number from -2147483648 to 2147483647"},
+        {"0123456789", "", "14/12/2012", "Invalid date: please check the format dd/mm/yyyy"},
+    };
+    laid();
+    for (const auto& k : cases) {
+        type_fields(k.code, k.accesses, k.expiry);
+        write();
+        EXPECT_TRUE(sent().empty()) << k.message;
+        EXPECT_EQ(fake::dev().messages.back().text, k.message);
+        reply_card();
+        classic_poll(c);
+        EXPECT_EQ(text(TC_CODE) + "|" + text(TC_ACCESSES) + "|" + text(TC_EXPIRY),
+                  std::string(k.code) + "|" + k.accesses + "|" + k.expiry);
+        EXPECT_TRUE(form_shown());
+    }
+    classic_command(c, CMD_ENGLISH);
+    EXPECT_EQ(fake::events_of("menu").back(), std::to_string(IDM_MENU_ENGLISH));
+    classic_command(c, CMD_FRENCH);
+    EXPECT_EQ(text(TC_WRITE), "Ecrivez la carte");
+    classic_command(c, CMD_COM_PORT);
+    EXPECT_EQ(fake::events().back(), "dialog " + std::to_string(IDD_COM_PORT_FRENCH));
+}
+
+TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
+    for (const char* status : {"01", "02"}) {
+        SetUp();
+        laid();
+        type_fields("0123456789", "15", "14/12/2015");
+        write(status);
+        EXPECT_EQ(sent().size(), 1u) << "block 4 only, status " << status;
+        EXPECT_EQ(fake::dev().messages.size(), 1u) << status;
+        laid();
+        EXPECT_TRUE(shown(TC_WRITE)) << status;
+        EXPECT_NE(texts(classic_paint(c)).back(), "Written card") << status;
+    }
+    write("00", "01");
+    EXPECT_EQ(sent().size(), 2u);
+    EXPECT_EQ(fake::dev().messages.back().text, "No card detected");
+    EXPECT_FALSE(c.card_written) << "block 5 failed";
+}
+
+TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {
+    laid();
+    write();
+    reply_no_card(); // lifted before the tick that reads it again
+    classic_poll(c);
+    EXPECT_FALSE(shown(TC_CODE) || shown(TC_WRITE));
+    laid();
+    EXPECT_TRUE(shown(TC_WRITE)) << "the next card can be written";
+    EXPECT_NE(texts(classic_paint(c)).back(), "Written card");
+
+    type_fields("typed", "typed", "typed");
+    laid("99887766", "ABCDEF01230399123100000000000000");
+    EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY), "ABCDEF0123|31/12/2099");
+    reply_card("55555555");
+    reply_block_status("03");
+    classic_poll(c);
+    EXPECT_FALSE(shown(TC_CODE) || shown(TC_WRITE)) << "no fields of the last card";
+}
+} // namespace

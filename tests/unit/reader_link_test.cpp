@@ -1,0 +1,223 @@
+// The port of each program, the card reader's frames and exchanges, and its
+// three commands: the bytes on the wire and the reading of the replies.
+#include "profile_classic.h"
+#include "profile_velmor.h"
+#include "tandor_test_support.h"
+
+#include <cstring>
+
+namespace {
+using fake::bytes;
+using fake::dev;
+using strings = std::vector<std::string>;
+
+bytes frame_of(const char* cmd, const char* payload) {
+    std::uint8_t f[LINK_FRAME_SIZE];
+    return bytes(f, f + link_frame(f, cmd, payload));
+}
+
+TEST(Frame, WorkedFramesAndTheCheckByte) {
+    EXPECT_EQ(frame_of("18", ""), (bytes{0x01, 0x46, 0x46, 0x02, 0x31, 0x38, 0x03, 0x09, 0x0D}));
+    // XOR 0x0D goes out as 0x0E, XOR 0x01 as 0x02.
+    EXPECT_EQ(frame_of("18", "04"),
+              (bytes{0x01, 0x46, 0x46, 0x02, 0x31, 0x38, 0x30, 0x34, 0x03, 0x0E, 0x0D}));
+    EXPECT_EQ(frame_of("18", "08"),
+              (bytes{0x01, 0x46, 0x46, 0x02, 0x31, 0x38, 0x30, 0x38, 0x03, 0x02, 0x0D}));
+    EXPECT_EQ(frame_of("1A", std::string(LINK_MAX_PAYLOAD, 'A').c_str()).size(), 256u);
+    EXPECT_TRUE(frame_of("1A", std::string(LINK_MAX_PAYLOAD + 1, 'A').c_str()).empty());
+    for (int x = 0; x < 256; ++x) {
+        const std::uint8_t one[] = {static_cast<std::uint8_t>(x)};
+        const bool moved = x == 0x01 || x == 0x04 || x == 0x0D;
+        EXPECT_EQ(link_bcc(one, 1), moved ? x + 1 : x) << x;
+    }
+    const std::uint8_t three[] = {0x10, 0x20, 0x40};
+    EXPECT_EQ(link_bcc(three, 3), 0x70);
+}
+
+TEST(Port, NameSpeedAndWaitsOfEachProgram) {
+    struct {
+        const program_profile* profile;
+        int port;
+        const char* name;
+        unsigned speed;
+        std::vector<int> sleeps;
+    } cases[] = {
+        {&k_velmor_profile, 12, "COM12", 9600, {}},
+        {&k_tandor_profile, 10, "COM10", 19200, {2000, 2000}},
+        {&k_classic_profile, 17, "\\\\.\\COM17", 19200, {}},
+    };
+    for (const auto& c : cases) {
+        fake::reset();
+        profile_set(c.profile);
+        EXPECT_TRUE(port_open(c.port));
+        EXPECT_EQ(dev().opened, strings{c.name});
+        EXPECT_EQ(dev().speeds, std::vector<unsigned>{c.speed});
+        EXPECT_EQ(dev().sleeps, c.sleeps) << c.name;
+        EXPECT_FALSE(port_open(0));
+        EXPECT_FALSE(port_open(-1));
+        EXPECT_EQ(dev().opened.size(), 1u) << "no device for port 0 or below";
+    }
+    fake::reset();
+    profile_set(&k_tandor_profile);
+    dev().open_succeeds = false;
+    EXPECT_FALSE(port_open(4));
+    EXPECT_EQ(dev().sleeps, (std::vector<int>{2000, 2000})) << "the waits even on failure";
+    char small[5];
+    EXPECT_TRUE(port_device_name(9, small, sizeof small));
+    EXPECT_FALSE(port_device_name(10, small, sizeof small)) << "COM10 does not fit";
+    profile_set(nullptr);
+}
+
+class Exchange : public CardWriter {
+  protected:
+    void SetUp() override {
+        CardWriter::SetUp();
+        std::memset(reply, 0xAA, sizeof reply);
+        reader = card_reader{{"0A1B2C3D"}, {"0A1B2C3D"}};
+    }
+    bool reply_untouched() const {
+        return std::all_of(reply, reply + sizeof reply, [](std::uint8_t b) { return b == 0xAA; });
+    }
+    std::uint8_t reply[LINK_REPLY_SIZE];
+    card_reader reader{};
+    int status = 99;
+};
+
+TEST_F(Exchange, RepliesAndHowEachExchangeEnds) {
+    const bytes ack = reader_reply("18", "00080A1B2C3D");
+    struct {
+        const char* what;
+        std::vector<fake::read_step> reads;
+        exchange result;
+        bool filled;
+    } cases[] = {
+        {"a reply", {{ack, 10}}, exchange::done, true},
+        {"short reads dropped, the last counts",
+         {{{1, 'F'}, 10}, {{'X', 'Y'}, 10}, {ack, 10}},
+         exchange::done,
+         true},
+        {"a failed read is read again", {{{}, 0, true}, {ack, 10}}, exchange::done, true},
+        {"exactly four bytes", {{{1, 'F', 'F', 6}, 10}}, exchange::short_reply, false},
+        {"NAK", {{reader_reply("18", "", 0x15), 10}}, exchange::nak, true},
+        {"another verdict is taken", {{{1, 'F', 'F', 0x16, '1'}, 10}}, exchange::done, true},
+        {"silence", {}, exchange::no_reply, false},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        dev().reads = c.reads;
+        EXPECT_EQ(link_transact(reply, "18", ""), c.result) << c.what;
+        EXPECT_EQ(dev().writes, std::vector<bytes>{frame_of("18", "")}) << c.what;
+        EXPECT_EQ(!reply_untouched(), c.filled) << c.what;
+        EXPECT_TRUE(dev().messages.empty()) << c.what;
+    }
+    SetUp();
+    dev().reads = {{ack, 10}};
+    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
+    EXPECT_EQ(reply[0], ack.size());
+    EXPECT_EQ(0, std::memcmp(reply + 1, ack.data(), ack.size()));
+    EXPECT_EQ(reply[1 + ack.size()], 0xAA) << "nothing past the last byte";
+    bytes full(256, 'A');
+    full[3] = 0x06;
+    dev().reads = {{full, 10}};
+    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
+    EXPECT_EQ(link_reply_count(reply), 256u) << "a byte count of 0 is 256";
+}
+
+TEST_F(Exchange, SilentOrBrokenReaderIsGivenUpWithinTheBound) {
+    const std::int64_t start = dev().now;
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
+    EXPECT_LE(dev().now - start, LINK_REPLY_WAIT_MS + fake::SILENT_READ_MS);
+    for (int i = 0; i < 1000; ++i)
+        fake::script_read({1}, 60); // a trickle of single bytes
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::short_reply);
+    EXPECT_LE(dev().now - start, 2 * (LINK_REPLY_WAIT_MS + fake::SILENT_READ_MS));
+    dev().reads.clear();
+    for (int i = 0; i < 1000; ++i)
+        fake::script_read_fail(0);
+    const int reads = dev().read_calls;
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
+    EXPECT_LE(dev().read_calls - reads, LINK_MAX_READS) << "reads failing at once";
+    EXPECT_TRUE(reply_untouched());
+    dev().is_open = false;
+    dev().writes.clear();
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_port);
+    EXPECT_TRUE(dev().writes.empty());
+}
+
+TEST_F(Exchange, FailedWriteIsReportedAndTheReplyStillWaitedFor) {
+    dev().write_fails = true;
+    fake::script_read(reader_reply("18", "01"));
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::write_failed);
+    ASSERT_EQ(dev().messages.size(), 2u);
+    EXPECT_EQ(dev().messages[0].caption, "Error");
+    EXPECT_EQ(dev().messages[0].text, "Error writing");
+}
+
+TEST_F(Exchange, CommandShowsTheDeviceErrorInTheLanguage) {
+    const char* texts[] = {"Problema generico con dispositivo", "General error of the device",
+                           "Problema general del dispositivo", "Problème générique du dispositif"};
+    const char* captions[] = {"Attenzione", "Attention", "Atención", "Attention"};
+    for (int lang = 0; lang < 4; ++lang) {
+        fake::reset();
+        dev().is_open = true;
+        lang_set(lang);
+        fake::script_read(reader_reply("18", "", 0x15));
+        EXPECT_EQ(link_command(reply, "18", ""), exchange::nak);
+        ASSERT_EQ(dev().messages.size(), 1u);
+        EXPECT_EQ(dev().messages[0].caption, captions[lang]);
+        EXPECT_EQ(dev().messages[0].text, texts[lang]);
+    }
+    fake::script_read(reader_reply("18", "01"));
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::done);
+    EXPECT_EQ(dev().messages.size(), 1u) << "no box when it worked";
+}
+
+TEST_F(Exchange, DetectTakesTheUidOrTheStatus) {
+    struct {
+        const char* body;
+        int status;
+        const char* uid;
+    } cases[] = {
+        {"0008DEADBEEF", 0, "DEADBEEF"},
+        {"00080A00FF01", 0, "0A00FF01"},
+        {"01000000000000", 1, "0A1B2C3D"},
+        {"fe", 0xFE, "0A1B2C3D"},
+        {"0008DEAD", READER_STATUS_UNREADABLE, "0A1B2C3D"}, // status 0, no UID behind it
+        {"zz", READER_STATUS_UNREADABLE, "0A1B2C3D"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        fake::script_read(reader_reply("18", c.body));
+        EXPECT_EQ(card_detect(&reader, &status), exchange::done) << c.body;
+        EXPECT_EQ(status, c.status) << c.body;
+        EXPECT_STREQ(reader.uid, c.uid) << c.body;
+        EXPECT_STREQ(reader.uid_display, c.uid) << c.body;
+    }
+    status = 42;
+    fake::script_read(reader_reply("18", "", 0x15));
+    EXPECT_NE(card_detect(&reader, &status), exchange::done);
+    EXPECT_EQ(status, 42) << "a failed exchange changes nothing";
+}
+
+TEST_F(Exchange, BlockReadAndWritePayloads) {
+    char text[33] = "untouched";
+    fake::script_read(reader_reply("19", "0000000000ffffffffa514050319a5000f"));
+    EXPECT_EQ(block_read(&reader, 5, text, &status), exchange::done);
+    EXPECT_EQ(sent().back(), "190A1B2C3D00FFFFFFFFFFFF05");
+    EXPECT_STREQ(text, "00000000FFFFFFFFA514050319A5000F") << "upper case";
+    for (const std::string& body : strings{"02", "00A5140503", "00" + std::string(31, '0') + "G"}) {
+        std::strcpy(text, "untouched");
+        fake::script_read(reader_reply("19", body));
+        EXPECT_EQ(block_read(&reader, 4, text, &status), exchange::done);
+        EXPECT_NE(status, 0) << body;
+        EXPECT_STREQ(text, "untouched") << body;
+    }
+    fake::script_read(reader_reply("1A", "03"));
+    EXPECT_EQ(block_write(&reader, 4, "00000000FFFFFFFFFF00000000A510000", &status),
+              exchange::done);
+    EXPECT_EQ(status, 3);
+    EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000FFFFFFFFFF00000000A51000")
+        << "56 characters";
+}
+} // namespace

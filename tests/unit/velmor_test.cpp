@@ -1,0 +1,670 @@
+// The station setup tool against a fake port and a recorded form: the wire
+// forms of the station record, the configuration rules, the Read, Write and
+// Reboot sequences (bytes, pauses, progress, buttons, boxes) and the form.
+#include "config_check.h"
+#include "event_log.h"
+#include "fake_device.h"
+#include "fake_form.h"
+#include "fake_store.h"
+#include "form_commands.h"
+#include "form_layout.h"
+#include "form_rules.h"
+#include "language.h"
+#include "profile_velmor.h"
+#include "settings.h"
+#include "velmor_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+using fake::dev;
+using fake::events_of;
+using fake::form;
+using strings = std::vector<std::string>;
+
+fake::bytes of(const std::string& s) {
+    return fake::bytes(s.begin(), s.end());
+}
+
+socket_config socket(int type, int lock, int contactor, int meter, const char* imax,
+                     const char* imaxs) {
+    socket_config s;
+    s.socket_type = type;
+    s.locking_type = lock;
+    s.contactor_control = contactor;
+    s.meter_type = meter;
+    s.imax_m3 = imax;
+    s.imax_m3s = imaxs;
+    return s;
+}
+
+TEST(StationWire, CommandsAndBlocks) {
+    EXPECT_EQ(bcd_byte(13), 0x13);
+    EXPECT_EQ(bcd_byte(59), 0x59);
+    EXPECT_EQ(bcd_byte(2013), 0x21) << "(2013 mod 256) mod 100";
+    struct {
+        socket_config s;
+        const char* block;
+    } blocks[] = {
+        {socket(TYPE_3C, LOCK_ONE, CONTACTOR_COIMP, METER_CT, "32", "10"), "411SST3210"},
+        {socket(TYPE_3A, LOCK_NONE, CONTACTOR_MIRROR, METER_NONE, "6", "6"), "302SNN0606"},
+        {socket(TYPE_1, LOCK_NONE, CONTACTOR_NONE, METER_DIGITAL, " 63", "16A"), "100SSD6316"},
+        {socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "6.5", "+7"), "520SNI0607"},
+        {socket(LIST_UNSET, LIST_UNSET, LIST_UNSET, LIST_UNSET, "16", "10"), "200SNN1610"},
+    };
+    for (const auto& b : blocks)
+        EXPECT_EQ(encode_socket_block(b.s), b.block);
+    EXPECT_STREQ(encode_station_language(LIST_UNSET), "IT");
+    EXPECT_STREQ(encode_station_language(3), "FR");
+    EXPECT_STREQ(encode_socket_count(false, MODE_ALTERNATE), "1");
+    EXPECT_STREQ(encode_socket_count(true, MODE_SIMULTANEOUS), "2C");
+    EXPECT_STREQ(encode_socket_count(true, LIST_UNSET), "2A");
+}
+
+TEST(StationWire, Answers) {
+    struct {
+        const char* answer;
+        bool matches;
+        int index;
+    } languages[] = {
+        {"L=SP\r", true, 2}, {"L=XX", true, 0}, {"L=F", false, 0}, {"FR\r\n", false, 0}};
+    for (const auto& l : languages) {
+        int index = -5;
+        fake::bytes a = of(l.answer);
+        EXPECT_EQ(read_language_answer(a.data(), a.size(), &index), l.matches) << l.answer;
+        if (l.matches) {
+            EXPECT_EQ(index, l.index) << l.answer;
+        }
+    }
+    EXPECT_EQ(station_language_of('F', 'R'), 3);
+    EXPECT_EQ(station_language_of('I', 'N'), 1);
+    struct {
+        const char* answer;
+        bool matches;
+        unsigned long value;
+    } counts[] = {{"N=2a", true, 0x2A}, {"N=2C\r", true, 0x2C}, {"N=1", true, 1},
+                  {"N=", false, 0},     {"N=zz", false, 0},     {"M=2C", false, 0}};
+    for (const auto& c : counts) {
+        unsigned long v = 0;
+        fake::bytes a = of(c.answer);
+        EXPECT_EQ(read_count_answer(a.data(), a.size(), &v), c.matches) << c.answer;
+        EXPECT_EQ(v, c.value) << c.answer;
+    }
+    struct {
+        const char* answer;
+        int result;
+        const char* block; // the socket as the form then holds it
+    } sockets[] = {
+        {"P1x411SST3210\r", SOCKET_REPLY_OK, "411SST3210"},
+        {"P1 793SSX1616", SOCKET_REPLY_OK, "200SNN1616"}, // 7 and 9 are no entries
+        {"P1 632SSD1616", SOCKET_REPLY_OK, "202SND1616"}, // nor are 6 and 3
+        {"P1 0/0SSI1616", SOCKET_REPLY_OK, "520SNI1616"}, // 0 and below leave the lists
+        {"P1x200SSNAB06", SOCKET_REPLY_BAD_CURRENTS, "200SSN3210"},
+        {"P2x100SSN0606", SOCKET_REPLY_REFUSED, "520SNI3210"},
+        {"P1x100SSN06", SOCKET_REPLY_REFUSED, "520SNI3210"},
+        {"", SOCKET_REPLY_REFUSED, "520SNI3210"},
+    };
+    for (const auto& r : sockets) {
+        socket_config s = socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "32", "10");
+        fake::bytes a = of(r.answer);
+        EXPECT_EQ(decode_socket_reply(a.data(), a.size(), '1', &s), r.result) << r.answer;
+        EXPECT_EQ(encode_socket_block(s), r.block) << r.answer;
+    }
+}
+
+class Rules : public ::testing::Test {
+  protected:
+    void SetUp() override { lang_set(LANGUAGE_ENGLISH); }
+    void TearDown() override { lang_set(LANGUAGE_ITALIAN); }
+    static station_config valid() {
+        station_config c;
+        c.date = "20/12/2013";
+        c.time = "16:17:54";
+        for (socket_config& s : c.sockets)
+            s = socket(TYPE_2, LOCK_NONE, CONTACTOR_NONE, METER_NONE, "16", "10");
+        return c;
+    }
+    // The failure text, or "" when the configuration passes.
+    static std::string failure_of(const station_config& c, int* caption = nullptr) {
+        checked_datetime dt;
+        check_failure f;
+        if (config_check(c, &dt, &f))
+            return "";
+        if (caption)
+            *caption = f.caption_row;
+        return f.text;
+    }
+    const std::string datetime =
+        "Invalid date/time: please check the format dd/mm/yyyy and hh:mm:ss";
+    const std::string locking = "Locking type not allowed for the selected socket type";
+    const std::string mirror = "The mirror Contact is not available if the pulse meter is used";
+};
+
+TEST_F(Rules, DatesAndTimes) {
+    checked_datetime dt;
+    check_failure f;
+    ASSERT_TRUE(config_check(valid(), &dt, &f));
+    EXPECT_EQ(std::to_string(dt.day) + "/" + std::to_string(dt.month) + "/" +
+                  std::to_string(dt.year) + " " + std::to_string(dt.hour) + ":" +
+                  std::to_string(dt.minute) + ":" + std::to_string(dt.second),
+              "20/12/2013 16:17:54");
+    for (const char* good : {"31/02/2014", "01/01/2100", "01/01/2013", ""}) {
+        station_config c = valid();
+        c.date = good;
+        EXPECT_EQ(failure_of(c), "") << good;
+    }
+    for (const std::string& bad :
+         strings{"1/2/2014", "01/01/2012", "01/01/2101", "1a/02/2014", "01-01-2014", "01/01.2014",
+                 "00/01/2014", "32/01/2014", "01/00/2014", "01/13/2014", "01/01/20144",
+                 "20/12/2013\x01", std::string(300, '1')}) {
+        station_config c = valid();
+        c.date = bad;
+        int caption = -1;
+        EXPECT_EQ(failure_of(c, &caption), datetime) << bad;
+        EXPECT_EQ(caption, VT_CAPTION_ERROR);
+    }
+    for (const char* bad : {"24:00:00", "7:05:00", "12:60:00", "12:00:60", "12-00-00", "12:00.00",
+                            "ab:cd:ef", "-1:00:00"}) {
+        station_config c = valid();
+        c.time = bad;
+        EXPECT_EQ(failure_of(c), datetime) << bad;
+    }
+    station_config c = valid();
+    c.time = "23:59:59";
+    EXPECT_EQ(failure_of(c), "");
+}
+
+TEST_F(Rules, SocketRulesInTheirOrder) {
+    struct {
+        int socket, type, lock;
+        bool refused;
+    } locks[] = {
+        {0, TYPE_DOMESTIC, LOCK_TWO, true}, {1, TYPE_DOMESTIC, LOCK_TWO, true},
+        {0, TYPE_1, LOCK_ONE, true},        {1, TYPE_1, LOCK_TWO, true},
+        {0, TYPE_1, LIST_UNSET, true},      {0, TYPE_DOMESTIC, LOCK_ONE, false},
+        {0, TYPE_3A, LOCK_TWO, false},      {1, TYPE_1, LOCK_NONE, false},
+    };
+    for (const auto& l : locks) {
+        station_config c = valid();
+        c.sockets[l.socket].socket_type = l.type;
+        c.sockets[l.socket].locking_type = l.lock;
+        int caption = -1;
+        EXPECT_EQ(failure_of(c, &caption), l.refused ? locking : "")
+            << l.socket << l.type << l.lock;
+        if (l.refused) {
+            EXPECT_EQ(caption, VT_CAPTION_WARNING);
+        }
+    }
+    struct {
+        int socket;
+        std::string imax, imaxs, message;
+    } currents[] = {
+        {0, "6.5", "10", ""},
+        {0, "63", "16", ""},
+        {0, " +6", "6", ""},
+        {0, " 63\x01trailing", "6", ""}, // a number, then anything: the number counts
+        {0, "5", "10", "Error on socket 1: I max M3. Please set a value between 6 and 63."},
+        {0, "64", "10", "Error on socket 1: I max M3. Please set a value between 6 and 63."},
+        {0, "", "10", "Error on socket 1: I max M3. Please set a value between 6 and 63."},
+        {0, "\xEF\xBC\x91\xEF\xBC\x96", "10",
+         "Error on socket 1: I max M3. Please set a value between 6 and 63."},
+        {0, "99999999999999", "10",
+         "Error on socket 1: I max M3. Please set a value between 6 and 63."},
+        {0, "16", "5", "Error on socket 1: I max M3-S. Please set a value between 6 and 16."},
+        {0, "16", "17", "Error on socket 1: I max M3-S. Please set a value between 6 and 16."},
+        {1, "x16", "10", "Error on socket 2: I max M3. Please set a value between 6 and 63."},
+        {1, "16", "", "Error on socket 2: I max M3-S. Please set a value between 6 and 16."},
+    };
+    for (const auto& k : currents) {
+        station_config c = valid();
+        c.sockets[k.socket].imax_m3 = k.imax;
+        c.sockets[k.socket].imax_m3s = k.imaxs;
+        EXPECT_EQ(failure_of(c), k.message) << k.socket << " " << k.imax << " " << k.imaxs;
+    }
+    station_config c = valid();
+    c.sockets[0].contactor_control = CONTACTOR_MIRROR;
+    c.sockets[0].meter_type = METER_CT;
+    EXPECT_EQ(failure_of(c), "");
+    c.sockets[0].meter_type = METER_PULSE;
+    int caption = -1;
+    EXPECT_EQ(failure_of(c, &caption), mirror);
+    EXPECT_EQ(caption, VT_CAPTION_WARNING);
+    // The first failing rule wins: date/time, locking, currents, mirror.
+    c.time = "24:00:00";
+    c.sockets[0].socket_type = TYPE_1;
+    c.sockets[0].locking_type = LOCK_ONE;
+    c.sockets[0].imax_m3 = "";
+    EXPECT_EQ(failure_of(c), datetime);
+    c.time = "";
+    EXPECT_EQ(failure_of(c), locking);
+    c.sockets[0].socket_type = TYPE_2;
+    EXPECT_EQ(failure_of(c), "Error on socket 1: I max M3. Please set a value between 6 and 63.");
+    c.sockets[0].imax_m3 = "20";
+    EXPECT_EQ(failure_of(c), mirror);
+}
+
+// A one-socket Write sends nothing of socket 2: what its disabled lists hold
+// refuses nothing, while socket 1 is still held to every rule.
+TEST_F(Rules, SocketTwoSwitchedOffIsNotChecked) {
+    station_config c = valid();
+    c.sockets[1] = socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_MIRROR, METER_PULSE, "", "");
+    EXPECT_EQ(failure_of(c), locking) << "switched on, socket 2 is checked";
+    c.two_sockets = false;
+    EXPECT_EQ(failure_of(c), "");
+    c.sockets[1].socket_type = TYPE_2;
+    c.sockets[1].imax_m3 = "16";
+    c.sockets[1].imax_m3s = "10";
+    c.two_sockets = true;
+    EXPECT_EQ(failure_of(c), mirror) << "switched on, socket 2 is checked";
+    c.two_sockets = false;
+    EXPECT_EQ(failure_of(c), "");
+    c.sockets[0].socket_type = TYPE_1;
+    c.sockets[0].locking_type = LOCK_ONE;
+    EXPECT_EQ(failure_of(c), locking) << "socket 1 still counts";
+}
+
+TEST_F(Rules, MessagesInEveryLanguage) {
+    station_config c = valid();
+    c.sockets[1].imax_m3s = "";
+    const char* current[] = {
+        "Errore su presa 2: I max M3-S. Inserire un valore compreso tra 6 e 16.",
+        "Error on socket 2: I max M3-S. Please set a value between 6 and 16.",
+        "Error en la toma 2: I max M3-S. Introducir un valor entre 6 y 16.",
+        "Erreur sur la prise 2: I max M3-S. Entrez une valeur comprise entre 6 et 16.",
+    };
+    for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
+        lang_set(lang);
+        EXPECT_EQ(failure_of(c), current[lang]);
+    }
+    lang_set(LANGUAGE_SPANISH);
+    c = valid();
+    c.date = "x";
+    EXPECT_EQ(failure_of(c),
+              "Fecha/ora no válidas: por  favor, verificar el formato dd/mm/aaaa y hh:mm:ss");
+    EXPECT_STREQ(vtext_in(VT_CAPTION_WARNING, LANGUAGE_SPANISH), "Atenciòn");
+    EXPECT_STREQ(vtext_in(VT_LABEL_READ, 4), "") << "no fifth language";
+}
+
+// The three operations, started as the form's buttons start them.
+class Station : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fake::reset();
+        fake::reset_form();
+        fake::reset_store();
+        fake::control_names() = {{VC_WRITE, "Write"},      {VC_READ, "Read"},
+                                 {VC_REBOOT, "Reboot"},    {VC_PROGRESS, "progress"},
+                                 {VC_SOCKET2, "socket 2"}, {VC_STATION_LANGUAGE, "language"},
+                                 {VC_MODE, "mode"}};
+        profile_set(&k_velmor_profile);
+        lang_set(LANGUAGE_ENGLISH);
+        settings_set_port(1);
+        form_start_values(); // COM1 chosen
+        form()[VC_DATE].text = "";
+        form()[VC_TIME].text = "";
+        form()[VC_PROGRESS].shown = false;
+        fake::events().clear();
+    }
+    void TearDown() override {
+        fake::control_names().clear();
+        lang_set(LANGUAGE_ITALIAN);
+        profile_set(nullptr);
+    }
+    // The Write example: 20/12/2013 16:17:54, French, one socket, Type 2,
+    // no lock, no contactor, no meter, 16 and 10.
+    void example_form() {
+        form()[VC_DATE].text = "20/12/2013";
+        form()[VC_TIME].text = "16:17:54";
+        form()[VC_STATION_LANGUAGE].list_index = 3;
+        form()[VC_SOCKET2].checked = false;
+        form()[VC_TYPE_1].list_index = TYPE_2;
+        form()[VC_IMAX_1].text = "16";
+        form()[VC_IMAXS_1].text = "10";
+    }
+    static void answers(const strings& texts) {
+        for (const auto& t : texts)
+            fake::script_read(of(t));
+    }
+    bool idle() {
+        return form()[VC_WRITE].enabled && form()[VC_READ].enabled && form()[VC_REBOOT].enabled &&
+               !form()[VC_PROGRESS].shown && !dev().is_open;
+    }
+    const strings busy = {"disable Write", "disable Read", "disable Reboot", "progress 0",
+                          "show progress"};
+    const strings done = {"enable Write", "enable Read", "enable Reboot", "hide progress"};
+};
+
+TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
+    example_form();
+    velmor_command(VC_WRITE);
+    strings want = busy;
+    for (const char* e : {"open COM1",
+                          "sleep 200",
+                          "write 44 13 12 20 0D",
+                          "progress 1",
+                          "sleep 250",
+                          "write 4F 16 17 54 0D",
+                          "progress 2",
+                          "sleep 250",
+                          "write 4C 46 52 0D",
+                          "progress 3",
+                          "sleep 250",
+                          "write 4E 31 0D",
+                          "progress 4",
+                          "sleep 250",
+                          "write 50 31 32 30 30 53 53 4E 31 36 31 30 0D",
+                          "progress 5",
+                          "sleep 300",
+                          "progress 6",
+                          "sleep 250",
+                          "write 41 30 30 30 30 30 30 30 30 0D",
+                          "progress 7"})
+        want.push_back(e);
+    want.insert(want.end(), done.begin(), done.end());
+    want.push_back("sleep 200");
+    want.push_back("close");
+    EXPECT_EQ(fake::events(), want);
+    EXPECT_TRUE(idle());
+
+    // Two sockets; no date or time; the year 2100 goes out as 00.
+    SetUp();
+    example_form();
+    form()[VC_DATE].text = "01/01/2100";
+    form()[VC_TIME].text = "";
+    form()[VC_SOCKET2].checked = true;
+    form()[VC_MODE].list_index = MODE_ALTERNATE;
+    form()[VC_TYPE_2].list_index = TYPE_3A;
+    form()[VC_CONTACTOR_2].list_index = CONTACTOR_MIRROR;
+    form()[VC_IMAX_2].text = "6";
+    form()[VC_IMAXS_2].text = "6";
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("write"),
+              (strings{"44 00 01 01 0D", "4C 46 52 0D", "4E 32 41 0D",
+                       "50 31 32 30 30 53 53 4E 31 36 31 30 0D",
+                       "50 32 33 30 32 53 4E 4E 30 36 30 36 0D", "41 30 30 30 30 30 30 30 30 0D"}));
+    EXPECT_EQ(events_of("progress"), (strings{"0", "1", "3", "4", "5", "6", "7"}));
+}
+
+TEST_F(Station, RefusedWritesAndPortsThatFail) {
+    example_form();
+    form()[VC_TYPE_1].list_index = TYPE_1;
+    form()[VC_LOCK_1].list_index = LOCK_ONE;
+    form()[VC_COM_PORT].list_index = 4;
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(fake::events(),
+              strings{"box Warning|Locking type not allowed for the selected socket type"});
+    EXPECT_TRUE(dev().opened.empty());
+    EXPECT_EQ(settings_port(), 1) << "a refused Write stores no port";
+
+    SetUp();
+    example_form();
+    dev().open_succeeds = false;
+    form()[VC_COM_PORT].list_index = 4;
+    velmor_command(VC_READ);
+    strings want = busy;
+    want.push_back("open COM5");
+    want.push_back("box Error|Error opening COM port!");
+    want.insert(want.end(), done.begin(), done.end());
+    EXPECT_EQ(fake::events(), want);
+    EXPECT_EQ(settings_port(), 5) << "the port tried is stored";
+    fake::events().clear();
+    lang_set(LANGUAGE_ITALIAN);
+    form()[VC_COM_PORT].list_index = -1;
+    velmor_command(VC_REBOOT);
+    EXPECT_EQ(fake::events(),
+              strings{"box Errore|Errore durante l'apertura della porta COM selezionata!"});
+    EXPECT_EQ(settings_port(), 0) << "no port chosen";
+
+    SetUp();
+    form()[VC_COM_PORT].list_index = 2;
+    velmor_command(VC_REBOOT);
+    EXPECT_EQ(fake::events(),
+              (strings{"open COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
+}
+
+// The adapter pulled out in the middle: the operation ends at the command the
+// port did not take, the form comes back and the technician is told.
+TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
+    const strings box = {"Error|Communication error with the station"};
+    const char* const reached[] = {"0", "1", "2", "3", "4", "6"};
+    for (int taken = 0; taken < 6; ++taken) {
+        SetUp();
+        example_form();
+        dev().writes_before_failing = taken;
+        velmor_command(VC_WRITE);
+        EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
+        EXPECT_EQ(events_of("box"), box) << taken;
+        EXPECT_TRUE(idle()) << taken;
+        EXPECT_EQ(events_of("progress").back(), reached[taken]) << "no progress past it";
+    }
+    for (int taken = 0; taken < 4; ++taken) {
+        SetUp();
+        answers({"L=IT\r", "N=2C\r", "P1x200SSN1610\r", "P2x200SSN1610\r"});
+        dev().writes_before_failing = taken;
+        velmor_command(VC_READ);
+        EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
+        EXPECT_EQ(events_of("box"), box) << taken;
+        EXPECT_TRUE(idle()) << taken;
+    }
+    SetUp();
+    dev().write_fails = true;
+    velmor_command(VC_REBOOT);
+    lang_set(LANGUAGE_FRENCH);
+    velmor_command(VC_REBOOT);
+    EXPECT_EQ(events_of("box"), (strings{box[0], "Erreur|Erreur de communication avec la borne"}));
+    EXPECT_FALSE(dev().is_open);
+}
+
+TEST_F(Station, ReadsFillTheForm) {
+    answers({"L=SP\r", "N=2A\r", "P1x411SST3210\r", "P2y302SNN0606\r"});
+    velmor_command(VC_READ);
+    EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
+    EXPECT_EQ(events_of("progress"), (strings{"0", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(dev().sleeps, (std::vector<int>{250, 200}));
+    EXPECT_TRUE(dev().messages.empty());
+    EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 2);
+    EXPECT_EQ(form()[VC_MODE].list_index, MODE_ALTERNATE);
+    EXPECT_EQ(form_values().sockets[0].imax_m3 + form_values().sockets[0].imax_m3s, "3210");
+    EXPECT_EQ(encode_socket_block(form_values().sockets[0]), "411SST3210");
+    EXPECT_EQ(encode_socket_block(form_values().sockets[1]), "302SNN0606");
+    EXPECT_TRUE(events_of("text 901").empty()) << "the date is not touched";
+    EXPECT_TRUE(idle());
+
+    struct {
+        strings answers;
+        strings boxes;
+        std::size_t writes;
+        int language;
+        const char* imax_1; // 20 before: kept unless socket 1 was read
+    } cases[] = {
+        {{"FR\r\n", "N=2C", "P1x200SSN1610", "P2x200SSN1610"},
+         {"Error|Debug: 46 52 0d 0a"},
+         4,
+         3,
+         "16"},
+        {{"L=IT", "N=2C", "X1x200SSN1610"}, {"Error|Debug: 58 31 78 32"}, 3, 0, "20"},
+        {{}, strings(3, "Error|Debug: 00 00 00 00"), 3, 0, "20"}, // silent
+        {{"L=IT", "N=2C", "P1x411SSTAB10", "P2x302SNN0606"},
+         {"Error|Debug: 54 41 42 31"},
+         4,
+         0,
+         "20"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        form()[VC_IMAX_1].text = "20";
+        answers(c.answers);
+        velmor_command(VC_READ);
+        EXPECT_EQ(events_of("box"), c.boxes);
+        EXPECT_EQ(events_of("write").size(), c.writes) << c.boxes[0];
+        EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, c.language) << c.boxes[0];
+        EXPECT_EQ(form()[VC_IMAX_1].text, c.imax_1) << c.boxes[0];
+        EXPECT_EQ(fake::events().back(), "hide progress");
+    }
+}
+
+TEST_F(Station, CountAnswersSetSocket2AndTheMode) {
+    struct {
+        const char* answer;
+        bool two;
+        int mode;
+        bool debug;
+    } cases[] = {
+        {"N=2a", true, MODE_ALTERNATE, false},    {"N=2C", true, MODE_SIMULTANEOUS, false},
+        {"N=1", false, MODE_SIMULTANEOUS, false}, {"N=0", false, MODE_SIMULTANEOUS, false},
+        {"", false, MODE_SIMULTANEOUS, true},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        form()[VC_SOCKET2].checked = !c.two; // the box as an earlier station left it
+        form_socket2_changed();
+        form()[VC_MODE].list_index = 1 - c.mode;
+        answers({"L=IT", c.answer, "P1x200SSN1610", "P2x302SNN0606"});
+        velmor_command(VC_READ);
+        EXPECT_EQ(form()[VC_SOCKET2].checked, c.two) << c.answer;
+        for (int k :
+             {VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2, VC_IMAX_2, VC_IMAXS_2, VC_MODE})
+            EXPECT_EQ(form()[k].enabled, c.two) << c.answer << " control " << k;
+        EXPECT_EQ(form()[VC_MODE].list_index, c.mode) << c.answer;
+        EXPECT_EQ(dev().messages.size(), c.debug ? 1u : 0u) << c.answer;
+        EXPECT_EQ(form()[VC_TYPE_2].list_index, TYPE_3A) << "socket 2 is read either way";
+    }
+}
+
+// A one-socket station read, then a two-socket one, then written: the second
+// keeps its two sockets; and a one-socket Write is not refused by socket 2's
+// hidden lists.
+TEST_F(Station, SecondStationReadAfterAFirst) {
+    answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
+    velmor_command(VC_READ);
+    answers({"L=IT\r", "N=2A\r", "P1x200SSN1610\r", "P2x302SNN0606\r"});
+    velmor_command(VC_READ);
+    EXPECT_TRUE(form()[VC_SOCKET2].checked && form()[VC_TYPE_2].enabled);
+    fake::events().clear();
+    velmor_command(VC_WRITE);
+    strings w = events_of("write");
+    ASSERT_EQ(w.size(), 5u) << "language, count, both sockets, the closing command";
+    EXPECT_EQ(w[1], "4E 32 41 0D") << "N2A";
+    EXPECT_EQ(w[3], "50 32 33 30 32 53 4E 4E 30 36 30 36 0D") << "P2 302SNN0606";
+
+    SetUp();
+    answers({"L=IT\r", "N=2C\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
+    velmor_command(VC_READ);
+    answers({"L=IT\r", "N=1\r", "P1x200SSN1610\r", "P2x520SSN1610\r"});
+    velmor_command(VC_READ);
+    ASSERT_EQ(form()[VC_LOCK_2].list_index, LOCK_TWO);
+    fake::events().clear();
+    velmor_command(VC_WRITE);
+    EXPECT_TRUE(events_of("box").empty());
+    EXPECT_EQ(events_of("write").size(), 4u);
+}
+
+class SetupForm : public Station {};
+
+TEST_F(SetupForm, StartValuesAndLanguages) {
+    EXPECT_EQ(k_form_control_count, 42);
+    std::set<int> ids;
+    for (int i = 0; i < k_form_control_count; ++i)
+        ids.insert(k_form_controls[i].control);
+    EXPECT_EQ(ids.size(), 42u) << "every control has an id of its own";
+
+    dev().local = {2014, 2, 3, 4, 5, 6};
+    settings_set_port(3);
+    lang_set(LANGUAGE_FRENCH);
+    form_start_values();
+    EXPECT_EQ(form()[VC_DATE].text + " " + form()[VC_TIME].text, "03/02/2014 04:05:06");
+    EXPECT_EQ(form()[VC_COM_PORT].entries.size(), 9u);
+    EXPECT_EQ(form()[VC_COM_PORT].list_index, 2);
+    EXPECT_EQ(form()[VC_UI_LANGUAGE].entries,
+              (strings{"Italiano", "English", "Español", "Français"}));
+    EXPECT_EQ(form()[VC_UI_LANGUAGE].list_index, 3);
+    for (int c : {VC_STATION_LANGUAGE, VC_MODE, VC_TYPE_1, VC_METER_2})
+        EXPECT_EQ(form()[c].list_index, 0) << c;
+    EXPECT_TRUE(form()[VC_SOCKET1].checked && form()[VC_SOCKET2].checked);
+    settings_set_port(12);
+    form_start_values();
+    EXPECT_EQ(form()[VC_COM_PORT].list_index, -1) << "above COM9: no choice";
+
+    form()[VC_TYPE_1].list_index = TYPE_3C;
+    form()[VC_METER_2].list_index = -1; // no entry, as a Read may leave it
+    form()[VC_COM_PORT].list_index = 4;
+    form()[VC_UI_LANGUAGE].list_index = LANGUAGE_ENGLISH;
+    velmor_command(VC_UI_LANGUAGE);
+    EXPECT_EQ(lang_get(), LANGUAGE_ENGLISH);
+    EXPECT_EQ(form()[VC_TYPE_1].list_index, TYPE_3C);
+    EXPECT_EQ(form()[VC_TYPE_1].entries[TYPE_3C], "Type 3C");
+    EXPECT_EQ(form()[VC_METER_2].list_index, -1) << "no entry stays so";
+    EXPECT_EQ(form()[VC_STATION_LANGUAGE].entries,
+              (strings{"Italian", "English", "Spanish", "French"}));
+    EXPECT_EQ(form()[VC_COM_PORT].list_index, 4);
+    EXPECT_EQ(form()[VC_UI_LANGUAGE].entries[0], "Italiano") << "never relabelled";
+    EXPECT_EQ(form()[VC_READ].text + "|" + form()[VC_LABEL_METER].text + "|" +
+                  form()[VC_SOCKET2].text,
+              "Read|Current measure:|Socket 2:");
+    form_relabel(LANGUAGE_SPANISH);
+    EXPECT_EQ(form()[VC_LABEL_MODE].text, "Funcionamento");
+    EXPECT_EQ(form()[VC_METER_1].entries[METER_PULSE], "Contador de pulsos");
+    form_relabel(LANGUAGE_FRENCH);
+    EXPECT_EQ(form()[VC_WRITE].text, "Écrire");
+}
+
+TEST_F(SetupForm, ControlsFollowEachOther) {
+    form()[VC_SOCKET2].checked = false;
+    velmor_command(VC_SOCKET2);
+    for (int k : {VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2, VC_IMAX_2, VC_IMAXS_2, VC_MODE})
+        EXPECT_FALSE(form()[k].enabled) << k;
+    form()[VC_METER_1].list_index = METER_DIGITAL;
+    velmor_command(VC_METER_1);
+    EXPECT_EQ(form()[VC_METER_2].list_index, 0) << "Simultaneous: no copy";
+    form()[VC_MODE].list_index = MODE_ALTERNATE;
+    velmor_command(VC_METER_1);
+    EXPECT_EQ(form()[VC_METER_2].list_index, METER_DIGITAL);
+    form()[VC_METER_2].list_index = METER_CT;
+    velmor_command(VC_METER_2);
+    EXPECT_EQ(form()[VC_METER_1].list_index, METER_CT);
+    form()[VC_METER_1].list_index = METER_PULSE;
+    velmor_command(VC_MODE);
+    EXPECT_EQ(form()[VC_METER_2].list_index, METER_PULSE) << "the mode list copies 1 to 2";
+    fake::events().clear();
+    velmor_command(600);
+    velmor_command(VC_DATE);
+    EXPECT_TRUE(fake::events().empty()) << "other ids do nothing";
+}
+
+// The tool left open: a Write sends the moment of the Write, unless the
+// technician typed the date or time; an emptied field is still skipped.
+TEST_F(SetupForm, WriteSendsTheMomentOfTheWriteUnlessTyped) {
+    dev().local = {2020, 12, 31, 23, 59, 58};
+    form_start_values();
+    form()[VC_SOCKET2].checked = false;
+    form()[VC_IMAX_1].text = "16";
+    form()[VC_IMAXS_1].text = "10";
+    auto first_two_writes = [] {
+        dev().writes.clear();
+        velmor_command(VC_WRITE);
+        strings w;
+        for (std::size_t i = 0; i < 2 && i < dev().writes.size(); ++i)
+            w.push_back(fake::hex(dev().writes[i]));
+        return w;
+    };
+    dev().local = {2021, 1, 1, 0, 59, 30}; // an hour and a day later
+    EXPECT_EQ(first_two_writes(), (strings{"44 21 01 01 0D", "4F 00 59 30 0D"}));
+    EXPECT_EQ(form()[VC_DATE].text + " " + form()[VC_TIME].text, "01/01/2021 00:59:30");
+    dev().local = {2021, 1, 2, 8, 0, 0};
+    form()[VC_TIME].text = "07:30:00"; // typed: sent as typed, the date follows the clock
+    EXPECT_EQ(first_two_writes(), (strings{"44 21 01 02 0D", "4F 07 30 00 0D"}));
+    dev().local = {2021, 1, 2, 9, 0, 0};
+    EXPECT_EQ(first_two_writes()[1], "4F 07 30 00 0D") << "still as typed";
+    form()[VC_DATE].text = "15/06/2020";
+    EXPECT_EQ(first_two_writes()[0], "44 20 06 15 0D");
+    velmor_command(VC_CLOCK); // the fields are the program's again
+    dev().local = {2021, 1, 2, 10, 11, 12};
+    EXPECT_EQ(first_two_writes(), (strings{"44 21 01 02 0D", "4F 10 11 12 0D"}));
+    form()[VC_DATE].text = "";
+    form()[VC_TIME].text = "";
+    EXPECT_EQ(first_two_writes()[0].substr(0, 2), "4C") << "emptied fields are skipped";
+    EXPECT_EQ(form()[VC_DATE].text, "");
+}
+} // namespace
