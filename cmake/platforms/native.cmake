@@ -50,8 +50,8 @@ function(vm_unit_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-vm_unit_test(reader_sim_test tests/unit/reader_sim_test.cpp)
-target_link_libraries(reader_sim_test PRIVATE reader_sim_core)
+vm_unit_test(simulators_test tests/unit/simulators_test.cpp)
+target_link_libraries(simulators_test PRIVATE reader_sim_core station_sim_core)
 
 # No include cycle, no program reaching into another's folder.
 add_test(NAME structure COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/check-structure
@@ -61,8 +61,6 @@ add_test(NAME clang_format
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-format ${CMAKE_SOURCE_DIR})
 
 vm_unit_test(card_layouts_test tests/unit/card_layouts_test.cpp)
-vm_unit_test(station_sim_test tests/unit/station_sim_test.cpp)
-target_link_libraries(station_sim_test PRIVATE station_sim_core)
 vm_unit_test(card_writers_test tests/unit/card_writers_test.cpp)
 vm_unit_test(velmor_test tests/unit/velmor_test.cpp)
 vm_unit_test(reader_link_test tests/unit/reader_link_test.cpp)

@@ -31,8 +31,6 @@ struct program {
     ~program();
 
     HWND child(int id) const;
-    // The child of class cls whose client position is (x, y).
-    HWND child_at(const wchar_t* cls, int x, int y) const;
 
     // A click on a button, or a menu command: posted, so that a message box
     // it opens does not block the caller.

@@ -62,25 +62,6 @@ BOOL CALLBACK find_boxes_proc(HWND w, LPARAM lp) {
     return TRUE;
 }
 
-struct find_child {
-    const wchar_t* cls;
-    POINT at;
-    HWND found;
-};
-
-BOOL CALLBACK find_child_proc(HWND w, LPARAM lp) {
-    auto* f = reinterpret_cast<find_child*>(lp);
-    wchar_t cls[64];
-    RECT r;
-    GetWindowRect(w, &r);
-    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-    if (GetClassNameW(w, cls, 64) && lstrcmpiW(cls, f->cls) == 0 && r.left == f->at.x &&
-        r.top == f->at.y) {
-        f->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
 } // namespace
 
 bool program::start(const std::wstring& exe, const wchar_t* cls) {
@@ -125,12 +106,6 @@ program::~program() {
 
 HWND program::child(int id) const {
     return GetDlgItem(main, id);
-}
-
-HWND program::child_at(const wchar_t* cls, int x, int y) const {
-    find_child f{cls, {x, y}, nullptr};
-    EnumChildWindows(main, find_child_proc, reinterpret_cast<LPARAM>(&f));
-    return f.found;
 }
 
 void program::command(int id) const {

@@ -32,11 +32,16 @@ class Velmor : public ::testing::Test {
   protected:
     void SetUp() override {
         sim_command("fault none");
+        sim_command("plug");
         sim_command("set language=IT count=2C socket1=200SSN1610 socket2=200SSN1610");
         sim_command("clear-log");
         reg_delete_key(k_key);
     }
-    void TearDown() override { app.close(); }
+    void TearDown() override {
+        for (const box& b : open_boxes(app.pi.dwProcessId))
+            answer_box(b);
+        app.close();
+    }
 
     void start(bool with_port, const char* lang = "1") {
         if (with_port)
@@ -75,6 +80,21 @@ class Velmor : public ::testing::Test {
         SendMessageTimeoutW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, SMTO_NORMAL,
                             5000, nullptr);
         app.click(box);
+    }
+    // Answers the boxes of the operation just started until it has ended.
+    strings boxes_until_idle() {
+        strings texts;
+        wait_for([&] { return !idle() || !open_boxes(app.pi.dwProcessId).empty(); }, 3000);
+        wait_for(
+            [&] {
+                for (const box& b : open_boxes(app.pi.dwProcessId)) {
+                    texts.push_back(b.text);
+                    answer_box(b);
+                }
+                return idle() && open_boxes(app.pi.dwProcessId).empty();
+            },
+            20000);
+        return texts;
     }
     bool idle() {
         return enabled(app.child(WRITE)) && enabled(app.child(READ)) &&
@@ -154,6 +174,18 @@ TEST_F(Velmor, StoredSpanishAndALanguageSwitchKeepingTheChoices) {
 TEST_F(Velmor, WriteExampleReachesTheStation) {
     start(true);
     example_form();
+    // A refused Write shows its box and sends nothing.
+    choose(app.child(TYPE_1), 0);
+    choose(lock_1(), 1);
+    app.click(app.child(WRITE));
+    box b = expect_box(app);
+    EXPECT_EQ(b.caption, "Warning");
+    EXPECT_EQ(b.text, "Locking type not allowed for the selected socket type");
+    Sleep(300);
+    EXPECT_TRUE(sim_log_of("RX").empty());
+    EXPECT_TRUE(idle());
+    choose(app.child(TYPE_1), 1);
+    choose(lock_1(), 0);
     app.click(app.child(WRITE));
     ASSERT_TRUE(wait_for([&] { return visible(progress()); })) << "shown during the Write";
     EXPECT_FALSE(enabled(app.child(READ)));
@@ -170,53 +202,13 @@ TEST_F(Velmor, WriteExampleReachesTheStation) {
     EXPECT_FALSE(enabled(imax_2())) << "socket 2 switched off";
 }
 
-TEST_F(Velmor, RefusedWritesSendNothing) {
-    start(true);
-    example_form();
-    struct {
-        const char* what;
-        const char* caption;
-        const char* text;
-    } cases[] = {
-        {"time", "Error", "Invalid date/time: please check the format dd/mm/yyyy and hh:mm:ss"},
-        {"lock", "Warning", "Locking type not allowed for the selected socket type"},
-        {"current", "Error", "Error on socket 1: I max M3. Please set a value between 6 and 63."},
-        {"mirror", "Warning", "The mirror Contact is not available if the pulse meter is used"},
-    };
-    for (const auto& c : cases) {
-        example_form();
-        std::string what = c.what;
-        if (what == "time")
-            type_into(time(), "24:00:00");
-        if (what == "lock") {
-            choose(app.child(TYPE_1), 0);
-            choose(lock_1(), 1);
-        }
-        if (what == "current")
-            type_into(imax_1(), "64");
-        if (what == "mirror") {
-            choose(contactor_1(), 2);
-            choose(app.child(METER_1), 2);
-        }
-        app.click(app.child(WRITE));
-        box b = expect_box(app);
-        EXPECT_EQ(b.caption, c.caption) << what;
-        EXPECT_EQ(b.text, c.text) << what;
-        EXPECT_TRUE(idle()) << what;
-        choose(lock_1(), 0);
-        choose(contactor_1(), 0);
-        choose(app.child(METER_1), 0);
-    }
-    Sleep(300);
-    EXPECT_TRUE(sim_log_of("RX").empty());
-}
-
 TEST_F(Velmor, ReadsAndReboot) {
     sim_command("set language=SP count=2A socket1=411SST3210 socket2=302SNN0606");
     start(true);
     app.click(app.child(READ));
     ASSERT_TRUE(wait_for([&] { return !visible(progress()) && sim_log_of("RX").size() == 4; }));
     ASSERT_TRUE(wait_for([&] { return idle(); }));
+    EXPECT_EQ(sim_command("line"), strings{"speed 9600 bits 8 parity none stop 1"});
     EXPECT_EQ(text_of(station_language()), "Spanish");
     EXPECT_EQ(text_of(app.child(MODE)), "Alternate");
     EXPECT_EQ(text_of(app.child(TYPE_1)), "Type 3C");
@@ -306,5 +298,33 @@ TEST_F(Velmor, TabMovesThroughTheFormInOrder) {
         PostMessageW(focus(), WM_KEYDOWN, VK_TAB, 0);
         EXPECT_TRUE(wait_for([&] { return focus() == expected[i]; }, 5000)) << "step " << i;
     }
+}
+TEST_F(Velmor, SilentOrUnpluggedStation) {
+    sim_command("set language=IT count=2C socket1=411SST3210 socket2=302SNN0606");
+    start(true);
+    sim_command("fault silence");
+    const double t0 = clock_ms();
+    app.click(app.child(READ));
+    EXPECT_EQ(boxes_until_idle().size(), 3u) << "language, count, socket 1";
+    EXPECT_LT(clock_ms() - t0, 20000.0) << "a silent station is given up";
+    EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
+    sim_command("fault none");
+
+    for (HWND field : {imax_1(), imax_2()})
+        type_into(field, "16");
+    for (HWND field : {imaxs_1(), app.child(VC_IMAXS_2)})
+        type_into(field, "10");
+    app.click(app.child(WRITE));
+    ASSERT_TRUE(wait_for([&] { return !idle(); }));
+    Sleep(600);
+    sim_command("unplug");
+    EXPECT_EQ(boxes_until_idle(), strings{"Communication error with the station"})
+        << "a write the port did not take ends the Write and says so";
+    EXPECT_TRUE(idle());
+    sim_command("plug");
+    sim_command("clear-log");
+    app.click(app.child(READ));
+    EXPECT_TRUE(boxes_until_idle().empty()) << "the next operation opens the port anew";
+    EXPECT_EQ(sim_log_of("RX").size(), 4u);
 }
 } // namespace

@@ -131,7 +131,10 @@ TEST_F(Tandor, PaintingOfTheCardForms) {
               "Personal@100,100,300,160/14;Free@250,100,300,160/14;Delete DB@100,160,300,280/14;"
               "Datetime@100,220,300,280/14;dd/mm/yyyy hh:mm:ss@100,240,300,280/9;"
               "Code: 0A1B2C3D@50,24,550,80/20R;Master Card@50,24,1050,80/20;");
-    EXPECT_EQ(font_of(paint_window(tandor_state()).back().font).points, 24) << "the prompt";
+    const std::vector<paint_step> prompt = paint_window(tandor_state());
+    ASSERT_EQ(prompt.size(), 2u);
+    EXPECT_EQ(prompt[0].kind, paint_step::BACKGROUND) << "the skin first";
+    EXPECT_EQ(font_of(prompt[1].font).points, 24) << "the prompt";
 }
 
 TEST_F(Tandor, InvalidCardsAndFailures) {

@@ -30,6 +30,7 @@ TEST_F(Settings, LoadedAndSavedByEachProgram) {
     EXPECT_TRUE(dev().opened.empty());
     settings_save();
     EXPECT_EQ(key(), (std::map<std::string, std::string>{{"Port", "COM0"}, {"Lang", "0"}}));
+    EXPECT_TRUE(fake::events_of("close").empty()) << "no port to close";
 
     key() = {{"Port", "COM1"}, {"Lang", "1"}};
     settings_load();

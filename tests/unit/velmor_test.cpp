@@ -171,9 +171,11 @@ TEST_F(Rules, DatesAndTimes) {
         c.time = bad;
         EXPECT_EQ(failure_of(c), datetime) << bad;
     }
-    station_config c = valid();
-    c.time = "23:59:59";
-    EXPECT_EQ(failure_of(c), "");
+    for (const char* good : {"23:59:59", "00:00:00"}) {
+        station_config c = valid();
+        c.time = good;
+        EXPECT_EQ(failure_of(c), "") << good;
+    }
 }
 
 TEST_F(Rules, SocketRulesInTheirOrder) {
