@@ -28,7 +28,8 @@ vm_e2e_test(velmor_e2e_test velmor_e2e_test velmor station)
 vm_e2e_test(classic_e2e_test classic_e2e_test tandor-classic reader --com 12)
 # What both card writers share, once for each.
 vm_e2e_test(tandor_shared_e2e_test card_writer_e2e_test tandor reader)
-vm_e2e_test(classic_shared_e2e_test card_writer_e2e_test tandor-classic reader --com 12)
+vm_e2e_test(classic_shared_e2e_test card_writer_e2e_test tandor-classic reader --com 12
+            --line-speed) # bytes at the real line speed: the 50 ms gap checked as on a line
 target_compile_definitions(classic_shared_e2e_test PRIVATE VM_CLASSIC)
 
 # The README's run command, headless, in its shortest form: the same script,
@@ -49,3 +50,4 @@ endfunction()
 vm_driver(bench-driver bench_driver)
 vm_driver(soak-driver soak_driver)
 vm_driver(reader-smoke reader_smoke tandor_core)
+vm_driver(screens-driver screens_driver)

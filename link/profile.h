@@ -15,6 +15,7 @@ struct string_table {
 };
 
 struct program_profile {
+    const char* name;             // the program, as its trace lines name it
     unsigned speed;               // bit/s, 8-N-1
     const char* port_name_prefix; // the port number follows in decimal
     int open_wait_ms;             // wait before and after opening the port (0: none)

@@ -18,3 +18,7 @@ struct local_time {
 
 // The local date and time now.
 local_time sys_local_time();
+
+// One line for a debug-output viewer (OutputDebugStringA on Windows): it
+// goes nowhere, at no cost, when nobody listens.
+void sys_debug_output(const char* line);

@@ -20,6 +20,10 @@ std::int64_t sys_now_ms() {
                                      now.QuadPart % frequency * 1000 / frequency);
 }
 
+void sys_debug_output(const char* line) {
+    OutputDebugStringA(line);
+}
+
 local_time sys_local_time() {
     SYSTEMTIME t;
     GetLocalTime(&t);

@@ -49,17 +49,19 @@ bool common_control(sim_common& s, const std::vector<std::string>& w, std::vecto
             s.log->clear();
         return true;
     }
+    if (cmd == "unplug" && w.size() == 2 && w[1].rfind("on=", 0) == 0) {
+        s.unplug_on = w[1].substr(3);
+        return true;
+    }
     if (cmd == "unplug" || cmd == "plug") {
         if (!s.pty) {
             *error = "no device";
         } else if (cmd == "unplug") {
-            s.pty->unplug();
+            unplug_device(s);
         } else if (s.pty->master_fd() < 0) {
             std::string link = s.unplugged_link;
             *error = s.pty->open(link);
         }
-        if (cmd == "unplug" && s.pty)
-            s.unplugged_link = s.link;
         return true;
     }
     if (cmd == "quit") {
@@ -67,4 +69,12 @@ bool common_control(sim_common& s, const std::vector<std::string>& w, std::vecto
         return true;
     }
     return false;
+}
+
+void unplug_device(sim_common& s) {
+    if (!s.pty)
+        return;
+    s.pty->unplug();
+    s.unplugged_link = s.link;
+    s.unplug_on.clear();
 }

@@ -19,7 +19,11 @@ struct sim_common {
     bool quit = false;
     std::string link;           // where the device is linked
     std::string unplugged_link; // where to plug it in again
+    std::string unplug_on;      // "unplug on=CMD": pulled out once CMD has come
 };
+
+// Pulls the device out, as the "unplug" command does.
+void unplug_device(sim_common& s);
 
 // Logs the command; true when it was one of the common ones (then *error
 // holds its error text, empty on success).

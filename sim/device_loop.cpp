@@ -26,6 +26,7 @@ using clock_type = std::chrono::steady_clock;
 struct pending_piece {
     clock_type::time_point due;
     bytes data;
+    bytes logged; // what the log shows when this piece goes (a whole reply piece)
 };
 } // namespace
 
@@ -54,6 +55,8 @@ bool parse_sim_options(int argc, char** argv, sim_options* out, std::string* err
         } else if (a == "--log") {
             if (!value(&out->log))
                 return false;
+        } else if (a == "--line-speed") {
+            out->line_speed = true;
         } else {
             out->extra.push_back(a);
         }
@@ -87,19 +90,36 @@ std::string start_sim(const sim_options& opt, pty_device& pty, control_server& c
 }
 
 int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
-                    const device_hooks& hooks) {
+                    const device_hooks& hooks, bool line_speed) {
     std::signal(SIGTERM, on_signal);
     std::signal(SIGINT, on_signal);
     std::signal(SIGPIPE, SIG_IGN);
 
+    // On a real line a byte takes 10 bit times (start, 8 data, stop) at the
+    // speed the program set; a pseudo-terminal moves it at once.
+    auto byte_time = [&]() {
+        termios t;
+        const long speed = line_speed && pty.line_settings(&t) ? ::line_speed(t) : 0;
+        return std::chrono::microseconds(speed > 0 ? 10000000 / speed : 0);
+    };
     std::deque<pending_piece> outgoing;
     auto schedule = [&](const std::vector<reply_chunk>& chunks) {
         clock_type::time_point t = outgoing.empty() ? clock_type::now() : outgoing.back().due;
+        const auto per_byte = byte_time();
         for (const auto& c : chunks) {
             t += std::chrono::milliseconds(c.delay_ms);
-            outgoing.push_back({t, c.data});
+            if (per_byte.count() == 0) {
+                outgoing.push_back({t, c.data, c.data});
+                continue;
+            }
+            for (std::size_t i = 0; i < c.data.size(); ++i) { // each after the one before
+                t += per_byte;
+                outgoing.push_back({t, bytes{c.data[i]}, i == 0 ? c.data : bytes{}});
+            }
         }
     };
+    // Bytes received, handed on once they would have come over the line.
+    std::deque<pending_piece> incoming;
 
     while (!g_stop && !hooks.should_quit()) {
         // Send what is due.
@@ -108,7 +128,9 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
             const bytes& d = outgoing.front().data;
             if (!d.empty() && pty.master_fd() >= 0) {
                 ssize_t w = ::write(pty.master_fd(), d.data(), d.size());
-                log.write("TX", to_hex(d) + (w < 0 ? " (write failed)" : ""));
+                if (!outgoing.front().logged.empty() || w < 0)
+                    log.write("TX",
+                              to_hex(outgoing.front().logged) + (w < 0 ? " (write failed)" : ""));
             }
             outgoing.pop_front();
         }
@@ -118,12 +140,21 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
         fds.push_back({pty.master_fd(), static_cast<short>(pty.master_fd() < 0 ? 0 : POLLIN), 0});
         for (int fd : control.fds())
             fds.push_back({fd, POLLIN, 0});
+        // Received bytes whose time has come.
+        while (!incoming.empty() && incoming.front().due <= clock_type::now()) {
+            const bytes d = incoming.front().data;
+            incoming.pop_front();
+            schedule(hooks.on_input(d.data(), d.size()));
+        }
         int timeout = 200;
-        if (!outgoing.empty()) {
-            auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(outgoing.front().due -
+        for (const auto* q : {&outgoing, &incoming}) {
+            if (q->empty())
+                continue;
+            auto us = std::chrono::duration_cast<std::chrono::microseconds>(q->front().due -
                                                                             clock_type::now())
                           .count();
-            timeout = static_cast<int>(std::max<long long>(0, std::min<long long>(ms, 200)));
+            timeout =
+                std::min(timeout, static_cast<int>(std::max<long long>(0, (us + 999) / 1000)));
         }
         int r = ::poll(fds.data(), fds.size(), timeout);
         if (r < 0) {
@@ -135,8 +166,17 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
         if (pty.master_fd() >= 0 && (fds[0].revents & POLLIN)) {
             std::uint8_t buf[512];
             ssize_t n = ::read(pty.master_fd(), buf, sizeof buf);
-            if (n > 0)
+            const auto per_byte = byte_time();
+            if (n > 0 && per_byte.count() == 0) {
                 schedule(hooks.on_input(buf, static_cast<std::size_t>(n)));
+            } else if (n > 0) {
+                clock_type::time_point t = std::max(
+                    clock_type::now(), incoming.empty() ? clock_type::now() : incoming.back().due);
+                for (ssize_t i = 0; i < n; ++i) {
+                    t += per_byte;
+                    incoming.push_back({t, bytes{buf[i]}, {}});
+                }
+            }
         }
         for (std::size_t i = 1; i < fds.size(); ++i)
             if (fds[i].revents & (POLLIN | POLLHUP | POLLERR))

@@ -31,18 +31,22 @@ struct device_hooks {
 // Runs until should_quit() or a termination signal. Every piece sent is
 // logged as "TX <hex>". Returns the exit code.
 int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
-                    const device_hooks& hooks);
+                    const device_hooks& hooks, bool line_speed = false);
 
 // Common command line of the simulators:
 //   --link PATH         symlink to the device (e.g. $WINEPREFIX/dosdevices/com5)
 //   --control-port N    TCP port of the control channel on 127.0.0.1 (0: any free one)
 //   --port-file PATH    where the chosen control port is written once listening
 //   --log PATH          the log file
+//   --line-speed        bytes move at the speed the program set, as on a real
+//                       line: each byte sent leaves 10 bit times after the one
+//                       before, and bytes received are taken no faster
 struct sim_options {
     std::string link;
     int control_port = 0;
     std::string port_file;
     std::string log;
+    bool line_speed = false;
     std::vector<std::string> extra; // the simulator's own words
 };
 

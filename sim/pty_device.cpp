@@ -100,7 +100,10 @@ std::string describe_line(const termios& t) {
         break;
     }
     const char* parity = !(t.c_cflag & PARENB) ? "none" : (t.c_cflag & PARODD) ? "odd" : "even";
-    return "speed " + std::to_string(speed_value(cfgetospeed(&t))) + " bits " +
-           std::to_string(bits) + " parity " + parity + " stop " +
-           ((t.c_cflag & CSTOPB) ? "2" : "1");
+    return "speed " + std::to_string(line_speed(t)) + " bits " + std::to_string(bits) + " parity " +
+           parity + " stop " + ((t.c_cflag & CSTOPB) ? "2" : "1");
+}
+
+long line_speed(const termios& t) {
+    return speed_value(cfgetospeed(&t));
 }

@@ -39,3 +39,6 @@ class pty_device {
 
 // "speed 19200 bits 8 parity none stop 1"
 std::string describe_line(const termios& t);
+
+// The speed of the line in bit/s (0 when unknown).
+long line_speed(const termios& t);

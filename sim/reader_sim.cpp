@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         return reader_control(state, w, out);
     };
     hooks.should_quit = [&] { return state.quit; };
-    int rc = run_device_loop(pty, control, log, hooks);
+    int rc = run_device_loop(pty, control, log, hooks, opt.line_speed);
     log.write("STOP", "");
     return rc;
 }

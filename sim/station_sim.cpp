@@ -53,17 +53,21 @@ int main(int argc, char** argv) {
         if (now - last_input > std::chrono::seconds(1))
             state.station.reset_partial();
         last_input = now;
-        return state.station.feed(data, n, [&](const bytes& command) {
+        auto replies = state.station.feed(data, n, [&](const bytes& command) {
             bytes with_cr = command;
             with_cr.push_back(0x0D);
             log.write("RX", to_hex(with_cr));
+            if (!state.unplug_on.empty() &&
+                std::string(command.begin(), command.end()).rfind(state.unplug_on, 0) == 0)
+                unplug_device(state);
         });
+        return replies;
     };
     hooks.on_control = [&](const std::vector<std::string>& w, std::vector<std::string>* out) {
         return station_control(state, w, out);
     };
     hooks.should_quit = [&] { return state.quit; };
-    int rc = run_device_loop(pty, control, log, hooks);
+    int rc = run_device_loop(pty, control, log, hooks, opt.line_speed);
     log.write("STOP", "");
     return rc;
 }

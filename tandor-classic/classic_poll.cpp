@@ -7,6 +7,7 @@
 #include "menu_commands.h"
 #include "message_box.h"
 #include "port.h"
+#include "reader_presence.h"
 
 #include <cstring>
 #include <string>
@@ -43,12 +44,13 @@ classic_state& classic() {
 }
 
 void classic_poll(classic_state& s) {
-    if (!port_open_flag() || message_box_open())
+    if (message_box_open() || (!port_open_flag() && !reader_try_back()))
         return;
     const classic_state before = s;
     int status = 0;
-    if (card_detect(&s.reader, &status) != exchange::done) {
+    if (const exchange r = card_detect(&s.reader, &status); r != exchange::done) {
         s = before;
+        reader_check_gone(r);
         return;
     }
     if (status == READER_NO_CARD) {
@@ -86,8 +88,10 @@ void classic_poll(classic_state& s) {
 
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status) != exchange::done) {
+    if (const exchange r = block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status);
+        r != exchange::done) {
         s = before;
+        reader_check_gone(r);
         return;
     }
     if (read_status != 0) {
@@ -101,8 +105,10 @@ void classic_poll(classic_state& s) {
     form_set_text(TC_CODE, data.card_code);
     form_set_text(TC_EXPIRY, data.expiry);
 
-    if (block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status) != exchange::done) {
+    if (const exchange r = block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status);
+        r != exchange::done) {
         s = before;
+        reader_check_gone(r);
         return;
     }
     if (read_status != 0) {

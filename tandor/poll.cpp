@@ -5,6 +5,7 @@
 #include "form.h"
 #include "message_box.h"
 #include "port.h"
+#include "reader_presence.h"
 
 #include <cstdio>
 #include <cstring>
@@ -123,14 +124,15 @@ void forget_card(tandor_state& s) {
 } // namespace
 
 void poll_tick(tandor_state& s) {
-    if (!port_open_flag() || message_box_open())
+    if (message_box_open() || (!port_open_flag() && !reader_try_back()))
         return;
     const tandor_state before = s;
     int previous = s.card_state;
 
     int status = 0;
-    if (card_detect(&s.reader, &status) != exchange::done) {
+    if (const exchange r = card_detect(&s.reader, &status); r != exchange::done) {
         s = before;
+        reader_check_gone(r);
         return;
     }
     const bool last_tick_error = s.read_error;
@@ -157,8 +159,9 @@ void poll_tick(tandor_state& s) {
     s.card_present = true;
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (block_read(&s.reader, 4, block, &read_status) != exchange::done) {
+    if (const exchange r = block_read(&s.reader, 4, block, &read_status); r != exchange::done) {
         s = before;
+        reader_check_gone(r);
         return;
     }
     // Another card laid between two ticks is a new card, exactly as if the

@@ -3,5 +3,5 @@
 // 9600 bit/s and plain "COMn" names; the station's texts live in velmor's own
 // tables, not in the card writers' string table.
 const program_profile k_velmor_profile = {
-    9600, "COM", 0, "Software\\Velmor", 0, nullptr, 0,
+    "velmor", 9600, "COM", 0, "Software\\Velmor", 0, nullptr, 0,
 };

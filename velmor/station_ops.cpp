@@ -6,6 +6,7 @@
 #include "settings.h"
 #include "station_config.h"
 #include "system.h"
+#include "trace.h"
 #include "velmor_texts.h"
 
 #include <cstdio>
@@ -23,7 +24,9 @@ bool send(std::uint8_t* buffer, const std::string& command) {
     // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(buffer, command.data(), n);
     buffer[n] = CR;
-    return port_write(buffer, n + 1);
+    const bool written = port_write(buffer, n + 1);
+    trace_bytes("TX", buffer, n + 1, written ? "sent" : "write failed");
+    return written;
 }
 
 // One answer into the command buffer. Bytes past what came are cleared, so
@@ -33,6 +36,7 @@ std::size_t receive(std::uint8_t* buffer) {
     std::size_t got = 0;
     if (!port_read(buffer, &got))
         got = 0;
+    trace_bytes("RX", buffer, got, got ? "reply" : "no reply");
     return got;
 }
 

@@ -2,6 +2,7 @@
 
 #include "card_writer_texts.h"
 #include "port.h"
+#include "reader_presence.h"
 #include "settings.h"
 
 #include <cstdio>
@@ -20,6 +21,7 @@ int com_dialog_selection() {
 }
 
 void com_dialog_ok(int selected) {
+    reader_stop_retrying();
     settings_set_port(selected < 0 ? 0 : selected + 1);
     if (port_open_flag() && port_close())
         set_port_open_flag(false);

@@ -1,10 +1,10 @@
 #include "reader_frame.h"
 
 #include "card_writer_texts.h"
-#include "message_box.h"
 #include "port.h"
 #include "serial.h"
 #include "system.h"
+#include "trace.h"
 
 #include <cstring>
 
@@ -45,8 +45,7 @@ exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload
         return exchange::write_failed;
 
     const bool written = port_write(frame, length);
-    if (!written)
-        message_box("Error", "Error writing");
+    trace_bytes("TX", frame, length, written ? "sent" : "write failed");
 
     // Only the last read counts: a read of fewer than 4 bytes is dropped and
     // read again from the start of the buffer, within the wait bound.
@@ -58,14 +57,19 @@ exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload
         if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
             break;
     }
-    if (got == 0)
+    if (got == 0) {
+        trace_bytes("RX", frame, 0, "no reply");
         return written ? exchange::no_reply : exchange::write_failed;
-    if (got <= 4)
+    }
+    if (got <= 4) {
+        trace_bytes("RX", frame, got, "short reply");
         return exchange::short_reply;
-
+    }
     reply[0] = static_cast<std::uint8_t>(got & 0xFF);
     std::memcpy(reply + 1, frame, got);
-    return reply[4] == LINK_NAK ? exchange::nak : exchange::done;
+    const bool nak = reply[4] == LINK_NAK;
+    trace_bytes("RX", frame, got, nak ? "NAK" : "reply");
+    return nak ? exchange::nak : exchange::done;
 }
 
 exchange link_command(std::uint8_t* reply, const char* cmd, const char* payload) {

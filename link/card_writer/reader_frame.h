@@ -49,8 +49,10 @@ enum class exchange {
 
 // Sends one frame and waits for its reply. The reply buffer is filled when 5
 // bytes or more came (a NAK included), and left untouched otherwise. A frame
-// the port did not take is reported with "Error writing", and the reply is
-// still waited for.
+// the port did not take ends in exchange::write_failed (the reply is still
+// waited for); no box is shown here, so that the device error of
+// link_command is the one box the user sees for it. Every frame and reply
+// goes to the trace (trace.h).
 [[nodiscard]] exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload);
 
 // link_transact, showing the device error message when it did not end in

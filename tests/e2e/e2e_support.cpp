@@ -52,6 +52,19 @@ std::vector<std::string> frames_of(const std::string& cmd) {
     return out;
 }
 
+void expect_trace_matches_sim_log(const std::vector<std::string>& trace) {
+    auto traced = [&](const std::string& direction, const std::string& hex) {
+        for (const std::string& l : trace)
+            if (l.find(" " + direction + " " + hex + " |") != std::string::npos)
+                return true;
+        return false;
+    };
+    for (const std::string& hex : sim_log_of("RX"))
+        EXPECT_TRUE(traced("TX", hex)) << "not in the trace as sent: " << hex;
+    for (const std::string& hex : sim_log_of("TX"))
+        EXPECT_TRUE(traced("RX", hex)) << "not in the trace as received: " << hex;
+}
+
 double clock_ms() {
     static LARGE_INTEGER f = [] {
         LARGE_INTEGER x;

@@ -19,6 +19,10 @@ bool shot(HWND main, const std::string& name, const std::string& what);
 // command is `cmd`, as their payload text.
 std::vector<std::string> frames_of(const std::string& cmd);
 
+// Every frame the simulator received since its log was cleared is in the trace
+// as sent (TX), every one it sent as received (RX), with the same bytes.
+void expect_trace_matches_sim_log(const std::vector<std::string>& trace);
+
 // Samples how long the window takes to answer a message, every 100 ms for
 // `ms` milliseconds; returns the longest answer in milliseconds.
 double longest_answer(HWND main, int ms);

@@ -72,6 +72,7 @@ TEST(TandorResources, MenusOfTheFourLanguages) {
 
 TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     place(std::string(32, '0'));
+    debug_output_listener viewer;
     start(true);
     ASSERT_TRUE(wait_for([&] { return visible(app.child(USER_CARD)); }));
     EXPECT_TRUE(enabled(app.child(USER_CARD)));
@@ -98,6 +99,13 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     const std::string payload = "0A1B2C3D00FFFFFFFFFFFF04C0FFEE42FFFFFFFFA524280231A504D2";
     ASSERT_TRUE(wait_for([&] { return !frames_of("1A").empty(); }));
     EXPECT_EQ(frames_of("1A"), strings{payload});
+    Sleep(500);
+    // The trace of the write is the simulator's log, byte for byte.
+    const std::vector<std::string> trace = viewer.lines_of(app.pi.dwProcessId);
+    ASSERT_FALSE(trace.empty()) << "no trace";
+    EXPECT_EQ(trace.front().rfind("tandor ", 0), 0u) << trace.front();
+    expect_trace_matches_sim_log(trace);
+
     EXPECT_EQ(payload.size(), 56u);
     EXPECT_EQ(sim_command("block 4"), strings{payload.substr(24)});
 

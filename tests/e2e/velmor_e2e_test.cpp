@@ -172,6 +172,7 @@ TEST_F(Velmor, StoredSpanishAndALanguageSwitchKeepingTheChoices) {
 }
 
 TEST_F(Velmor, WriteExampleReachesTheStation) {
+    debug_output_listener viewer;
     start(true);
     example_form();
     // A refused Write shows its box and sends nothing.
@@ -198,6 +199,10 @@ TEST_F(Velmor, WriteExampleReachesTheStation) {
                                     "50 31 32 30 30 53 53 4E 31 36 31 30 0D",
                                     "41 30 30 30 30 30 30 30 30 0D",
                                 }));
+    const std::vector<std::string> trace = viewer.lines_of(app.pi.dwProcessId);
+    ASSERT_EQ(trace.size(), 6u) << "the six commands, each traced";
+    EXPECT_EQ(trace[2].substr(trace[2].find(" TX")), " TX 4C 46 52 0D |LFR.| sent\n");
+    expect_trace_matches_sim_log(trace);
     EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
     EXPECT_FALSE(enabled(imax_2())) << "socket 2 switched off";
 }
@@ -314,13 +319,14 @@ TEST_F(Velmor, SilentOrUnpluggedStation) {
         type_into(field, "16");
     for (HWND field : {imaxs_1(), app.child(VC_IMAXS_2)})
         type_into(field, "10");
+    sim_command("clear-log");
+    sim_command("unplug on=L"); // pulled out once the language command has come
     app.click(app.child(WRITE));
-    ASSERT_TRUE(wait_for([&] { return !idle(); }));
-    Sleep(600);
-    sim_command("unplug");
     EXPECT_EQ(boxes_until_idle(), strings{"Communication error with the station"})
         << "a write the port did not take ends the Write and says so";
     EXPECT_TRUE(idle());
+    EXPECT_EQ(sim_log_of("RX").back().substr(0, 3), "4C ")
+        << "nothing after it reached the station";
     sim_command("plug");
     sim_command("clear-log");
     app.click(app.child(READ));

@@ -115,6 +115,10 @@ void sys_message_box(const char* caption, const char* text) {
     }
 }
 
+void sys_debug_output(const char* line) {
+    dev().debug_lines.emplace_back(line);
+}
+
 local_time sys_local_time() {
     const fake::local_time_value& t = dev().local;
     return {t.year, t.month, t.day, t.hour, t.minute, t.second};

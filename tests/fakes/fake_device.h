@@ -53,6 +53,8 @@ struct device {
     std::vector<message> messages;
     // run while a message box is "open" (as the timer would in its loop)
     std::function<void()> on_message;
+    // the lines sent to a debug-output viewer
+    std::vector<std::string> debug_lines;
     // the local time the clock gives
     local_time_value local{2019, 3, 5, 14, 7, 9};
 };

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         char uid[READER_UID_CHARS + 1];
         reader_uid(reply, uid);
         char text[READER_BLOCK_CHARS + 1];
-        if (reader_block_text(reply, text) == 0 && std::strlen(text) != READER_BLOCK_CHARS)
+        if (reader_block_text(reply, text) && std::strlen(text) != READER_BLOCK_CHARS)
             __builtin_trap();
     }
 

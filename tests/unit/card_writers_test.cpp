@@ -1,10 +1,12 @@
 // Both card writers on a fake reader: the polling tick, the commands, the
 // painting, and the sequences a technician goes through.
 #include "classic_poll.h"
+#include "com_dialog.h"
 #include "commands.h"
 #include "paint.h"
 #include "poll.h"
 #include "profile_classic.h"
+#include "reader_presence.h"
 #include "tandor_test_support.h"
 
 #include <cstring>
@@ -275,6 +277,43 @@ TEST_F(Tandor, FormButtonsAndMenu) {
     tandor_command(s, CMD_LANGUAGE_LAST + 1);
     tandor_command(s, TC_CODE);
     EXPECT_TRUE(fake::events().empty()) << "other ids do nothing";
+}
+
+// The reader's adapter pulled out: one box, quiet retries once a second, and
+// polling going on by itself once it is back.
+TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
+    settings_set_port(1);
+    tick(k_user);
+    fake::dev().write_fails = true; // the device is gone
+    poll_tick(s);
+    EXPECT_EQ(fake::events_of("box"), strings{"Attention|General error of the device"});
+    EXPECT_FALSE(port_open_flag());
+    EXPECT_FALSE(fake::dev().is_open) << "the dead port is closed";
+    EXPECT_EQ(s.card_state, CARD_USER) << "the form as it was";
+    fake::dev().write_fails = false;
+    fake::dev().open_succeeds = false;
+    fake::events().clear();
+    for (int i = 0; i < 10; ++i) { // four seconds of ticks while it is away
+        poll_tick(s);
+        fake::dev().now += 400;
+    }
+    EXPECT_EQ(fake::events_of("open").size(), 3u) << "at most once a second";
+    EXPECT_TRUE(fake::events_of("box").empty()) << "quietly";
+    EXPECT_TRUE(fake::events_of("sleep").empty()) << "no waits while it is away";
+    fake::dev().open_succeeds = true;
+    fake::events().clear();
+    fake::dev().now += 1000;
+    reply_no_card();
+    poll_tick(s);
+    EXPECT_EQ(fake::events_of("open"), (strings{"COM1", "COM1"})) << "found, then opened";
+    EXPECT_EQ(fake::events_of("sleep"), (strings{"2000", "2000"})) << "with tandor's waits";
+    EXPECT_TRUE(port_open_flag());
+    EXPECT_EQ(sent().back(), "18") << "and the tick goes on";
+    fake::dev().write_fails = true;
+    poll_tick(s);
+    settings_set_port(1);
+    com_dialog_ok(0); // a port chosen in the dialog ends the retrying
+    EXPECT_FALSE(reader_away());
 }
 
 // The card lifted at the wrong moment, and cards swapped between two ticks.

@@ -144,14 +144,33 @@ TEST_F(Exchange, SilentOrBrokenReaderIsGivenUpWithinTheBound) {
     EXPECT_TRUE(dev().writes.empty());
 }
 
-TEST_F(Exchange, FailedWriteIsReportedAndTheReplyStillWaitedFor) {
+TEST_F(Exchange, FailedWriteShowsOneBoxAndTheReplyIsStillWaitedFor) {
     dev().write_fails = true;
     fake::script_read(reader_reply("18", "01"));
     EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::write_failed);
-    ASSERT_EQ(dev().messages.size(), 2u);
-    EXPECT_EQ(dev().messages[0].caption, "Error");
-    EXPECT_EQ(dev().messages[0].text, "Error writing");
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::write_failed);
+    EXPECT_EQ(fake::events_of("box"), strings{"Attention|General error of the device"});
+}
+
+TEST_F(Exchange, EveryFrameAndReplyIsTraced) {
+    dev().now = 1234;
+    fake::script_read(reader_reply("18", "01"), 0);
+    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
+    fake::script_read({1, 'F'}, 0);
+    ASSERT_EQ(link_transact(reply, "18", ""), exchange::no_reply) << "the short read is dropped";
+    dev().write_fails = true;
+    dev().reads = {{{1, 'F', 'F', 0x15, '1', '8'}, 0}};
+    ASSERT_EQ(link_transact(reply, "18", ""), exchange::nak);
+    const std::string tx = "tandor 1234 TX 01 46 46 02 31 38 03 09 0D |.FF.18...| ";
+    EXPECT_EQ(dev().debug_lines[0], tx + "sent\n");
+    ASSERT_EQ(dev().debug_lines.size(), 6u);
+    EXPECT_EQ(dev().debug_lines[1].rfind("tandor 1234 RX 01 46 46 06 31 38 30 31 03 ", 0), 0u);
+    EXPECT_EQ(dev().debug_lines[1].substr(dev().debug_lines[1].size() - 7), " reply\n");
+    EXPECT_EQ(dev().debug_lines[3].substr(dev().debug_lines[3].size() - 10), " no reply\n");
+    EXPECT_EQ(dev().debug_lines[4].substr(dev().debug_lines[4].find(" TX")),
+              tx.substr(tx.find(" TX")) + "write failed\n");
+    EXPECT_EQ(dev().debug_lines[5],
+              "tandor " + std::to_string(dev().now) + " RX 01 46 46 15 31 38 |.FF.18| NAK\n");
 }
 
 TEST_F(Exchange, CommandShowsTheDeviceErrorInTheLanguage) {

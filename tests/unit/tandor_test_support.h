@@ -10,6 +10,7 @@
 #include "port.h"
 #include "profile_tandor.h"
 #include "reader_frame.h"
+#include "reader_presence.h"
 #include "settings.h"
 #include "tandor_state.h"
 
@@ -62,7 +63,8 @@ class CardWriter : public ::testing::Test {
         lang_set(LANGUAGE_ENGLISH);
         s = tandor_state();
         fake::dev().is_open = true;
-        set_port_open_flag(1);
+        set_port_open_flag(true);
+        reader_stop_retrying();
         // The controls as created: all hidden.
         for (int c = TC_WRITE; c <= TC_DATETIME; ++c)
             fake::form()[c].shown = false;

@@ -421,9 +421,11 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
 
     SetUp();
     form()[VC_COM_PORT].list_index = 2;
+    dev().now = 5000;
     velmor_command(VC_REBOOT);
     EXPECT_EQ(fake::events(),
               (strings{"open COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
+    EXPECT_EQ(dev().debug_lines, strings{"velmor 5200 TX 52 0D |R.| sent\n"}) << "the trace";
 }
 
 // The adapter pulled out in the middle: the operation ends at the command the
@@ -464,6 +466,9 @@ TEST_F(Station, ReadsFillTheForm) {
     velmor_command(VC_READ);
     EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
     EXPECT_EQ(events_of("progress"), (strings{"0", "3", "4", "5", "6", "7"}));
+    ASSERT_EQ(dev().debug_lines.size(), 8u) << "each query and answer traced";
+    EXPECT_EQ(dev().debug_lines[1].substr(dev().debug_lines[1].find(" RX")),
+              " RX 4C 3D 53 50 0D |L=SP.| reply\n");
     EXPECT_EQ(dev().sleeps, (std::vector<int>{250, 200}));
     EXPECT_TRUE(dev().messages.empty());
     EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 2);

@@ -1,0 +1,22 @@
+#pragma once
+// A trace of every exchange with the device, one line each, for a debug-output
+// viewer (on Windows any viewer of OutputDebugString; under Wine,
+// WINEDEBUG=+debugstr):
+//
+//   <program> <ms> <TX|RX> <bytes as hex> |<bytes as text>| <outcome>
+//
+// e.g. "tandor 1234567 TX 01 46 46 02 31 38 03 09 0D |.FF.18...| sent". The
+// milliseconds are the monotonic clock's; the text shows printable ASCII as
+// it is and every other byte as '.'. Outcomes: sent, write failed (TX);
+// reply, NAK, short reply, no reply (RX).
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+void trace_bytes(const char* direction, const std::uint8_t* bytes, std::size_t count,
+                 const char* outcome);
+
+// The line trace_bytes sends, for the tests.
+std::string trace_line(const char* direction, const std::uint8_t* bytes, std::size_t count,
+                       const char* outcome);
