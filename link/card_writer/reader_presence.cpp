@@ -28,14 +28,13 @@ bool device_there(int port) {
 }
 } // namespace
 
-bool reader_check_gone(exchange result) {
+void reader_check_gone(exchange result) {
     if (result != exchange::write_failed || !port_open_flag())
-        return false;
+        return;
     port_close();
     set_port_open_flag(false);
     g_presence.away = true;
     g_presence.last_try_ms = sys_now_ms();
-    return true;
 }
 
 bool reader_try_back() {

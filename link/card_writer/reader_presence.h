@@ -9,8 +9,8 @@
 #include "reader_frame.h"
 
 // After a tick's exchange: when it ended in exchange::write_failed, the
-// device is taken as gone. True when it was.
-bool reader_check_gone(exchange result);
+// device is taken as gone.
+void reader_check_gone(exchange result);
 
 // At the start of a tick while the port is not open: true when the reader
 // is back (the port open again and its flag set), so that the tick can go on.

@@ -115,6 +115,9 @@ TEST(CardBlock, ClassifiedAndDecoded) {
     u = true;
     classify_block(std::string(32, '0').c_str(), &u, &m);
     EXPECT_TRUE(u && m) << "a blank block clears no flag";
+    u = m = false;
+    classify_block(("1" + std::string(31, '0')).c_str(), &u, &m);
+    EXPECT_TRUE(u && !m) << "one character not 0 is enough";
 
     struct {
         std::string code, expiry, accesses;

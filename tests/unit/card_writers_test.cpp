@@ -150,6 +150,10 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     reply_block_status("03");
     poll_tick(s);
     EXPECT_EQ(s.prompt_index, PROMPT_INVALID);
+    SetUp();
+    tick("00FFFFFFFFFFFFFFFFFF4D4153544552"); // a Master block with no mode
+    EXPECT_EQ(s.card_state, CARD_INVALID);
+    EXPECT_FALSE(shown(TC_PERSONAL) || shown(TC_WRITE));
 
     SetUp();
     tick(k_user);
@@ -398,6 +402,7 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     reply_no_card();
     classic_poll(c);
     EXPECT_EQ(texts(classic_paint(c)), strings{"Place the card on the reader"});
+    EXPECT_EQ(classic_paint(c)[0].kind, paint_step::BACKGROUND);
     laid();
     EXPECT_EQ(sent(),
               (strings{"18", "18", "190A1B2C3D00FFFFFFFFFFFF04", "190A1B2C3D00FFFFFFFFFFFF05"}));
