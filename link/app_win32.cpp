@@ -5,7 +5,23 @@
 
 #include <commctrl.h>
 
+namespace {
+const app_spec* g_spec = nullptr; // the one application of the process
+
+// What every program's window does alike: at its end the settings are saved
+// and the loop ends; everything else is the program's.
+LRESULT CALLBACK app_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DESTROY) {
+        settings_save();
+        PostQuitMessage(0);
+        return 0;
+    }
+    return g_spec->window_proc(hwnd, msg, wp, lp);
+}
+} // namespace
+
 int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state) {
+    g_spec = &spec;
     profile_set(spec.profile);
 
     INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFF};
@@ -14,7 +30,7 @@ int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = spec.class_style;
-    wc.lpfnWndProc = spec.window_proc;
+    wc.lpfnWndProc = app_window_proc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(spec.icon));
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));

@@ -19,7 +19,8 @@ struct app_spec {
     UINT class_style;
     // Tab and the arrow keys move between the controls (IsDialogMessageW).
     bool dialog_navigation;
-    WNDPROC window_proc;
+    WNDPROC window_proc; // everything but WM_DESTROY, which saves the settings and ends
+                         // the loop
     // Called once the main window exists and the settings are loaded, before
     // it is shown: the controls, their start values, timers.
     void (*start)(HWND main, HINSTANCE instance);

@@ -8,7 +8,6 @@
 #include "language.h"
 #include "paint_win32.h"
 #include "profile_velmor.h"
-#include "settings.h"
 #include "station_ops.h"
 
 #include <commctrl.h>
@@ -72,10 +71,6 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!w)
         return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_DESTROY:
-        settings_save();
-        PostQuitMessage(0);
-        return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);

@@ -7,7 +7,6 @@
 #include "form_win32.h"
 #include "language.h"
 #include "paint_win32.h"
-#include "settings.h"
 #include "wide.h"
 
 namespace {
@@ -94,10 +93,6 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!w)
         return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
-    case WM_DESTROY:
-        settings_save();
-        PostQuitMessage(0);
-        return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);
