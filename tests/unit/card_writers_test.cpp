@@ -84,6 +84,7 @@ TEST_F(Tandor, WhatEachCardShows) {
     tick(k_user);
     EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY) + "|" + text(TC_ACCESSES),
               "0A1B2C3D|05/03/2019 14|15");
+    EXPECT_EQ(paint_window(s)[1].kind, paint_step::OVERLAY);
     EXPECT_EQ(texts(paint_window(s)), (strings{"Card code:", "Number of accesses:", "Expiry date:",
                                                "dd/mm/yyyy hh", "Code: 0A1B2C3D", "User Card"}));
     fake::form()[TC_ACCESSES].text = "99";
@@ -413,6 +414,7 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     EXPECT_EQ(texts(classic_paint(c)),
               (strings{"Codice carta:", "Numero accessi:", "Scadenza:", "Codice: 0A1B2C3D"}));
     lang_set(LANGUAGE_ENGLISH);
+    EXPECT_EQ(classic_paint(c)[1].kind, paint_step::OVERLAY);
     EXPECT_EQ(layout(classic_paint(c)),
               "Card code:@100,100,300,160/14;Number of accesses:@100,160,300,220/14;"
               "Expiry date:@100,220,300,280/14;Code: 0A1B2C3D@50,24,550,80/20R;");

@@ -26,6 +26,7 @@ class Settings : public CardWriter {
 
 TEST_F(Settings, LoadedAndSavedByEachProgram) {
     settings_load(); // first run: nothing stored
+    EXPECT_EQ(fake::events().back(), "store-close");
     EXPECT_EQ(settings_port(), 0);
     EXPECT_TRUE(dev().opened.empty());
     settings_save();

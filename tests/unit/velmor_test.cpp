@@ -12,6 +12,7 @@
 #include "language.h"
 #include "profile_velmor.h"
 #include "settings.h"
+#include "trace.h"
 #include "velmor_texts.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,7 @@ TEST(StationWire, Answers) {
         {"P1x411SST3210\r", SOCKET_REPLY_OK, "411SST3210"},
         {"P1 793SSX1616", SOCKET_REPLY_OK, "200SNN1616"}, // 7 and 9 are no entries
         {"P1 632SSD1616", SOCKET_REPLY_OK, "202SND1616"}, // nor are 6 and 3
+        {"P1x100SSN1616", SOCKET_REPLY_OK, "100SSN1616"},
         {"P1 0/0SSI1616", SOCKET_REPLY_OK, "520SNI1616"}, // 0 and below leave the lists
         {"P1x200SSNAB06", SOCKET_REPLY_BAD_CURRENTS, "200SSN3210"},
         {"P2x100SSN0606", SOCKET_REPLY_REFUSED, "520SNI3210"},
@@ -426,6 +428,9 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     EXPECT_EQ(fake::events(),
               (strings{"open COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
     EXPECT_EQ(dev().debug_lines, strings{"velmor 5200 TX 52 0D |R.| sent\n"}) << "the trace";
+    const std::string line = trace_line("TX", of("D\x13\x12 \r").data(), 5, "sent");
+    EXPECT_EQ(line.substr(line.find(" TX")), " TX 44 13 12 20 0D |D.. .| sent\n")
+        << "printable bytes as they are, a blank too";
 }
 
 // The adapter pulled out in the middle: the operation ends at the command the
@@ -612,6 +617,7 @@ TEST_F(SetupForm, StartValuesAndLanguages) {
               "Read|Current measure:|Socket 2:");
     form_relabel(LANGUAGE_SPANISH);
     EXPECT_EQ(form()[VC_LABEL_MODE].text, "Funcionamento");
+    EXPECT_EQ(form()[VC_TITLE_SETTINGS].text, "Ajuste:");
     EXPECT_EQ(form()[VC_METER_1].entries[METER_PULSE], "Contador de pulsos");
     form_relabel(LANGUAGE_FRENCH);
     EXPECT_EQ(form()[VC_WRITE].text, "Écrire");
