@@ -16,7 +16,6 @@ const char k_key[] = "Software\\Tandor";
 const char k_uid[] = "0A1B2C3D";
 const std::string k_data = "01234567890315121400000000000000";
 const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
-enum { WRITE = TC_WRITE };
 
 class Classic : public ::testing::Test {
   protected:
@@ -55,7 +54,7 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     EXPECT_EQ(text_of(code()), "0123456789");
     EXPECT_EQ(text_of(accesses()), "15");
     EXPECT_EQ(text_of(expiry()), "14/12/2015");
-    EXPECT_TRUE(visible(app.child(WRITE)));
+    EXPECT_TRUE(visible(app.child(TC_WRITE)));
     ASSERT_TRUE(wait_for([&] { return overlay_painted(app.main); }));
     sim_command("clear-log");
     Sleep(1000);
@@ -65,13 +64,13 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
 
     // The worked example, typed into the form.
     fill("0123456789", "15", "14/12/2015");
-    app.click(app.child(WRITE));
+    app.click(app.child(TC_WRITE));
     ASSERT_TRUE(wait_for([&] { return frames_of("1A").size() == 2; }));
     EXPECT_EQ(frames_of("1A"),
               (strings{"0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000",
                        "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));
     // The next tick reads the card again: fields from the card, no button, red text once.
-    ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
+    ASSERT_TRUE(wait_for([&] { return !visible(app.child(TC_WRITE)); }));
     EXPECT_EQ(text_of(code()), "0123456789");
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
     shot(app.main, "classic-written-card", "a card written from the form: \"Written card\"");
@@ -105,7 +104,7 @@ TEST_F(Classic, EmptyAccessesAndExpiryAndTheRefusals) {
     for (const auto& r : refused) {
         fill(r.code, r.accesses, r.expiry);
         std::size_t reads = frames_of("19").size();
-        app.click(app.child(WRITE));
+        app.click(app.child(TC_WRITE));
         box b = expect_box(app);
         EXPECT_EQ(b.caption, "Attention");
         EXPECT_EQ(b.text, r.message);
@@ -119,11 +118,11 @@ TEST_F(Classic, EmptyAccessesAndExpiryAndTheRefusals) {
     EXPECT_TRUE(frames_of("1A").empty());
 
     fill("0123456789", "", "");
-    app.click(app.child(WRITE));
+    app.click(app.child(TC_WRITE));
     ASSERT_TRUE(wait_for([&] { return frames_of("1A").size() == 2; }));
     EXPECT_EQ(sim_command("block 4"), strings{"01234567890000000000000000000000"});
     EXPECT_EQ(sim_command("block 5"), strings{"00000000FFFFFFFF0000000001FE01FE"});
-    ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
+    ASSERT_TRUE(wait_for([&] { return !visible(app.child(TC_WRITE)); }));
     EXPECT_EQ(text_of(accesses()), "");
     EXPECT_EQ(text_of(expiry()), "");
 }
@@ -150,12 +149,12 @@ TEST_F(Classic, UnreadableBlocksAndNoCard) {
 
     sim_command("fault status 01 on=1A");
     sim_command("clear-log");
-    app.click(app.child(WRITE));
+    app.click(app.child(TC_WRITE));
     EXPECT_EQ(expect_box(app).text, "No card detected");
     Sleep(1000);
     EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty()) << "block 5 is not sent after block 4";
     EXPECT_EQ(frames_of("1A").size(), 1u);
-    EXPECT_TRUE(visible(app.child(WRITE))) << "not marked written";
+    EXPECT_TRUE(visible(app.child(TC_WRITE))) << "not marked written";
     sim_command("fault none");
 }
 

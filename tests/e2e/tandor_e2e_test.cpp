@@ -16,16 +16,6 @@ const char k_uid[] = "0A1B2C3D";
 const std::string k_user_block = "0A1B2C3DFFFFFFFFA514050319A5000F";
 const std::string k_master_block = "507007305923013112184D4153544552";
 
-enum {
-    WRITE = TC_WRITE,
-    USER_CARD = TC_USER_CARD,
-    MASTER_CARD = TC_MASTER_CARD,
-    PERSONAL = TC_PERSONAL,
-    FREE = TC_FREE,
-    DELETE_DB = TC_DELETE_DB,
-    UID = TC_UID,
-};
-
 class Tandor : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -74,28 +64,28 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     place(std::string(32, '0'));
     debug_output_listener viewer;
     start(true);
-    ASSERT_TRUE(wait_for([&] { return visible(app.child(USER_CARD)); }));
-    EXPECT_TRUE(enabled(app.child(USER_CARD)));
-    EXPECT_TRUE(visible(app.child(MASTER_CARD)));
-    EXPECT_FALSE(enabled(app.child(MASTER_CARD)));
-    EXPECT_FALSE(visible(app.child(WRITE)));
+    ASSERT_TRUE(wait_for([&] { return visible(app.child(TC_USER_CARD)); }));
+    EXPECT_TRUE(enabled(app.child(TC_USER_CARD)));
+    EXPECT_TRUE(visible(app.child(TC_MASTER_CARD)));
+    EXPECT_FALSE(enabled(app.child(TC_MASTER_CARD)));
+    EXPECT_FALSE(visible(app.child(TC_WRITE)));
     EXPECT_FALSE(overlay_painted(app.main)) << "\"Select type card\" is a prompt";
     shot(app.main, "tandor-blank-card", "a blank card: choose USER CARD or MASTER CARD");
 
-    app.click(app.child(USER_CARD));
+    app.click(app.child(TC_USER_CARD));
     ASSERT_TRUE(wait_for([&] { return visible(code()); }));
     EXPECT_EQ(text_of(code()), "");
     EXPECT_EQ(text_of(accesses()), "");
     EXPECT_EQ(text_of(expiry()), "");
-    EXPECT_TRUE(visible(app.child(WRITE)));
-    EXPECT_EQ(text_of(app.child(WRITE)), "Write card");
+    EXPECT_TRUE(visible(app.child(TC_WRITE)));
+    EXPECT_EQ(text_of(app.child(TC_WRITE)), "Write card");
     ASSERT_TRUE(wait_for([&] { return overlay_painted(app.main); }));
 
     type_into(code(), "c0ffee42");
     type_into(expiry(), "28/02/2031 24");
     type_into(accesses(), "1234");
     sim_command("clear-log");
-    app.click(app.child(WRITE));
+    app.click(app.child(TC_WRITE));
     const std::string payload = "0A1B2C3D00FFFFFFFFFFFF04C0FFEE42FFFFFFFFA524280231A504D2";
     ASSERT_TRUE(wait_for([&] { return !frames_of("1A").empty(); }));
     EXPECT_EQ(frames_of("1A"), strings{payload});
@@ -111,7 +101,7 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
 
     // The next tick reads the card again, hides the button, and the painting
     // shows "Written card" once.
-    ASSERT_TRUE(wait_for([&] { return !visible(app.child(WRITE)); }));
+    ASSERT_TRUE(wait_for([&] { return !visible(app.child(TC_WRITE)); }));
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; }));
     EXPECT_EQ(text_of(code()), "C0FFEE42");
     shot(app.main, "tandor-written-card", "the blank card written as a User card");
@@ -128,7 +118,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
     EXPECT_EQ(text_of(code()), "0A1B2C3D");
     EXPECT_EQ(text_of(expiry()), "05/03/2019 14");
     EXPECT_EQ(text_of(accesses()), "15");
-    EXPECT_TRUE(visible(app.child(UID)));
+    EXPECT_TRUE(visible(app.child(TC_UID)));
     shot(app.main, "tandor-user-card", "a User card read into the form");
 
     type_into(accesses(), "77");
@@ -138,15 +128,15 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
 
     sim_command("remove");
     ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
-    EXPECT_FALSE(visible(app.child(WRITE)));
-    EXPECT_FALSE(visible(app.child(UID)));
+    EXPECT_FALSE(visible(app.child(TC_WRITE)));
+    EXPECT_FALSE(visible(app.child(TC_UID)));
     ASSERT_TRUE(wait_for([&] { return !overlay_painted(app.main); }));
 
     place(k_master_block);
     ASSERT_TRUE(wait_for([&] { return visible(datetime()); }));
-    EXPECT_EQ(checked(app.child(PERSONAL)), 1);
-    EXPECT_EQ(checked(app.child(FREE)), 0);
-    EXPECT_EQ(checked(app.child(DELETE_DB)), 0);
+    EXPECT_EQ(checked(app.child(TC_PERSONAL)), 1);
+    EXPECT_EQ(checked(app.child(TC_FREE)), 0);
+    EXPECT_EQ(checked(app.child(TC_DELETE_DB)), 0);
     EXPECT_EQ(text_of(datetime()), "31/12/2018 23:59:30");
     EXPECT_FALSE(visible(code()));
     shot(app.main, "tandor-master-card", "a Master card read into the form");
@@ -155,7 +145,7 @@ TEST_F(Tandor, CardsAreDecodedIntoTheFormWhichHoldsWhileTheCardStays) {
     ASSERT_TRUE(wait_for([&] { return !visible(datetime()); }));
     place("0000000000000000000000000000000F"); // expiry marker 00: no layout
     Sleep(1000);
-    for (int id : {WRITE, USER_CARD, MASTER_CARD, UID, PERSONAL})
+    for (int id : {TC_WRITE, TC_USER_CARD, TC_MASTER_CARD, TC_UID, TC_PERSONAL})
         EXPECT_FALSE(visible(app.child(id))) << id;
     EXPECT_FALSE(visible(code()));
     EXPECT_FALSE(overlay_painted(app.main)) << "\"Invalid card\" is a prompt";
@@ -170,7 +160,7 @@ TEST_F(Tandor, CardLiftedDuringABoxOrRightAfterAWrite) {
     start(true);
     ASSERT_TRUE(wait_for([&] { return visible(code()); }));
     type_into(code(), "123");
-    app.click(app.child(WRITE));
+    app.click(app.child(TC_WRITE));
     box b = wait_box(app.pi.dwProcessId);
     ASSERT_NE(b.hwnd, nullptr);
     EXPECT_EQ(b.caption, "Attention");
@@ -180,9 +170,9 @@ TEST_F(Tandor, CardLiftedDuringABoxOrRightAfterAWrite) {
     sim_command("clear-log");
     answer_box(b);
     ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
-    EXPECT_FALSE(visible(app.child(WRITE)));
+    EXPECT_FALSE(visible(app.child(TC_WRITE)));
     EXPECT_FALSE(overlay_painted(app.main));
-    app.click(app.child(WRITE)); // a click that still reaches the hidden button
+    app.click(app.child(TC_WRITE)); // a click that still reaches the hidden button
     Sleep(1000);
     EXPECT_TRUE(frames_of("1A").empty()) << "nothing written, Master least of all";
     EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
@@ -192,14 +182,14 @@ TEST_F(Tandor, CardLiftedDuringABoxOrRightAfterAWrite) {
     type_into(code(), "");
     sim_command("clear-log");
     sim_command("fault trickle 30 on=1A"); // the write's reply comes slowly
-    app.click(app.child(WRITE));
+    app.click(app.child(TC_WRITE));
     ASSERT_TRUE(wait_for([&] { return !frames_of("1A").empty(); }));
     sim_command("remove"); // lifted before the tick that reads it again
     ASSERT_TRUE(wait_for([&] { return !visible(code()); }));
     sim_command("fault none");
     place(k_user_block);
     ASSERT_TRUE(wait_for([&] { return visible(code()); }));
-    EXPECT_TRUE(visible(app.child(WRITE))) << "the next card can be written";
+    EXPECT_TRUE(visible(app.child(TC_WRITE))) << "the next card can be written";
     Sleep(500);
     EXPECT_EQ(red_pixels(app.main, 340, 306, 580, 380), 0) << "no \"Written card\"";
 }
@@ -213,9 +203,9 @@ TEST_F(Tandor, FailedWritesAreToldAndLeaveTheButton) {
                                {"fault silence on=1A", "General error of the device"}};
     for (auto f : faults) {
         sim_command(f[0]);
-        app.click(app.child(WRITE));
+        app.click(app.child(TC_WRITE));
         EXPECT_EQ(expect_box(app).text, f[1]);
-        EXPECT_TRUE(visible(app.child(WRITE))) << f[0] << ": not written, the button stays";
+        EXPECT_TRUE(visible(app.child(TC_WRITE))) << f[0] << ": not written, the button stays";
     }
     sim_command("fault none");
     Sleep(500);

@@ -14,20 +14,6 @@ using strings = std::vector<std::string>;
 
 const char k_key[] = "Software\\Velmor";
 
-enum {
-    WRITE = VC_WRITE,
-    REBOOT = VC_REBOOT,
-    SOCKET2 = VC_SOCKET2,
-    READ = VC_READ,
-    UI_LANGUAGE = VC_UI_LANGUAGE,
-    TYPE_1 = VC_TYPE_1,
-    TYPE_2 = VC_TYPE_2,
-    MODE = VC_MODE,
-    METER_1 = VC_METER_1,
-    METER_2 = VC_METER_2,
-    CLOCK = VC_CLOCK,
-};
-
 class Velmor : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -97,8 +83,8 @@ class Velmor : public ::testing::Test {
         return texts;
     }
     bool idle() {
-        return enabled(app.child(WRITE)) && enabled(app.child(READ)) &&
-               enabled(app.child(REBOOT)) && !visible(progress());
+        return enabled(app.child(VC_WRITE)) && enabled(app.child(VC_READ)) &&
+               enabled(app.child(VC_REBOOT)) && !visible(progress());
     }
 
     // The Write example: 20/12/2013 16:17:54, French, one socket, Type 2,
@@ -107,8 +93,8 @@ class Velmor : public ::testing::Test {
         type_into(date(), "20/12/2013");
         type_into(time(), "16:17:54");
         choose(station_language(), 3);
-        set_check(app.child(SOCKET2), 0);
-        choose(app.child(TYPE_1), 1);
+        set_check(app.child(VC_SOCKET2), 0);
+        choose(app.child(VC_TYPE_1), 1);
         type_into(imax_1(), "16");
         type_into(imaxs_1(), "10");
     }
@@ -118,14 +104,14 @@ class Velmor : public ::testing::Test {
 
 TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
     ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
-    EXPECT_EQ(text_of(app.child(READ)), "Leggi");
-    EXPECT_EQ(text_of(app.child(WRITE)), "Scrivi");
-    EXPECT_EQ(text_of(app.child(REBOOT)), "Riavvia");
+    EXPECT_EQ(text_of(app.child(VC_READ)), "Leggi");
+    EXPECT_EQ(text_of(app.child(VC_WRITE)), "Scrivi");
+    EXPECT_EQ(text_of(app.child(VC_REBOOT)), "Riavvia");
     EXPECT_EQ(selection(com_port()), -1);
     EXPECT_EQ(text_of(station_language()), "Italiano");
     EXPECT_FALSE(visible(progress()));
     shot(app.main, "velmor-first-start", "first start: Italian, no COM port chosen");
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     box b = expect_box(app);
     EXPECT_EQ(b.caption, "Errore");
     EXPECT_EQ(b.text, "Errore durante l'apertura della porta COM selezionata!");
@@ -140,24 +126,24 @@ TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
 
 TEST_F(Velmor, StoredSpanishAndALanguageSwitchKeepingTheChoices) {
     start(false, "2");
-    EXPECT_EQ(text_of(app.child(READ)), "Leer");
-    EXPECT_EQ(text_of(app.child(UI_LANGUAGE)), "Español");
-    choose(app.child(TYPE_1), 3);
+    EXPECT_EQ(text_of(app.child(VC_READ)), "Leer");
+    EXPECT_EQ(text_of(app.child(VC_UI_LANGUAGE)), "Español");
+    choose(app.child(VC_TYPE_1), 3);
     choose(com_port(), 6);
     type_into(date(), "typed");
-    pick(app.child(UI_LANGUAGE), 0);
-    ASSERT_TRUE(wait_for([&] { return text_of(app.child(READ)) == "Leggi"; }));
-    EXPECT_EQ(selection(app.child(TYPE_1)), 3);
-    EXPECT_EQ(text_of(app.child(TYPE_1)), "Tipo 3C");
+    pick(app.child(VC_UI_LANGUAGE), 0);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(VC_READ)) == "Leggi"; }));
+    EXPECT_EQ(selection(app.child(VC_TYPE_1)), 3);
+    EXPECT_EQ(text_of(app.child(VC_TYPE_1)), "Tipo 3C");
     EXPECT_EQ(text_of(station_language()), "Italiano");
     EXPECT_EQ(text_of(com_port()), "COM7") << "the COM port list is not relabelled";
     EXPECT_EQ(text_of(date()), "typed");
-    pick(app.child(UI_LANGUAGE), 1);
-    ASSERT_TRUE(wait_for([&] { return text_of(app.child(READ)) == "Read"; }));
-    EXPECT_EQ(text_of(app.child(TYPE_1)), "Type 3C");
+    pick(app.child(VC_UI_LANGUAGE), 1);
+    ASSERT_TRUE(wait_for([&] { return text_of(app.child(VC_READ)) == "Read"; }));
+    EXPECT_EQ(text_of(app.child(VC_TYPE_1)), "Type 3C");
     EXPECT_EQ(text_of(station_language()), "Italian");
 
-    app.click(app.child(CLOCK));
+    app.click(app.child(VC_CLOCK));
     ASSERT_TRUE(wait_for([&] { return text_of(date()) != "typed"; }));
     std::string d = text_of(date());
     EXPECT_EQ(d.size(), 10u);
@@ -176,20 +162,20 @@ TEST_F(Velmor, WriteExampleReachesTheStation) {
     start(true);
     example_form();
     // A refused Write shows its box and sends nothing.
-    choose(app.child(TYPE_1), 0);
+    choose(app.child(VC_TYPE_1), 0);
     choose(lock_1(), 1);
-    app.click(app.child(WRITE));
+    app.click(app.child(VC_WRITE));
     box b = expect_box(app);
     EXPECT_EQ(b.caption, "Warning");
     EXPECT_EQ(b.text, "Locking type not allowed for the selected socket type");
     Sleep(300);
     EXPECT_TRUE(sim_log_of("RX").empty());
     EXPECT_TRUE(idle());
-    choose(app.child(TYPE_1), 1);
+    choose(app.child(VC_TYPE_1), 1);
     choose(lock_1(), 0);
-    app.click(app.child(WRITE));
+    app.click(app.child(VC_WRITE));
     ASSERT_TRUE(wait_for([&] { return visible(progress()); })) << "shown during the Write";
-    EXPECT_FALSE(enabled(app.child(READ)));
+    EXPECT_FALSE(enabled(app.child(VC_READ)));
     ASSERT_TRUE(wait_for([&] { return idle(); }));
     EXPECT_EQ(sim_log_of("RX"), (strings{
                                     "44 13 12 20 0D",
@@ -210,30 +196,30 @@ TEST_F(Velmor, WriteExampleReachesTheStation) {
 TEST_F(Velmor, ReadsAndReboot) {
     sim_command("set language=SP count=2A socket1=411SST3210 socket2=302SNN0606");
     start(true);
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     ASSERT_TRUE(wait_for([&] { return !visible(progress()) && sim_log_of("RX").size() == 4; }));
     ASSERT_TRUE(wait_for([&] { return idle(); }));
     EXPECT_EQ(sim_command("line"), strings{"speed 9600 bits 8 parity none stop 1"});
     EXPECT_EQ(text_of(station_language()), "Spanish");
-    EXPECT_EQ(text_of(app.child(MODE)), "Alternate");
-    EXPECT_EQ(text_of(app.child(TYPE_1)), "Type 3C");
+    EXPECT_EQ(text_of(app.child(VC_MODE)), "Alternate");
+    EXPECT_EQ(text_of(app.child(VC_TYPE_1)), "Type 3C");
     EXPECT_EQ(text_of(imax_1()), "32");
-    EXPECT_EQ(text_of(app.child(TYPE_2)), "Type 3A");
+    EXPECT_EQ(text_of(app.child(VC_TYPE_2)), "Type 3A");
     EXPECT_EQ(text_of(imax_2()), "6");
-    EXPECT_EQ(checked(app.child(SOCKET2)), 1);
+    EXPECT_EQ(checked(app.child(VC_SOCKET2)), 1);
     shot(app.main, "velmor-read", "after a Read of a two-socket station");
 
     sim_command("set count=1");
     sim_command("clear-log");
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
-    EXPECT_EQ(checked(app.child(SOCKET2)), 0);
-    EXPECT_FALSE(enabled(app.child(TYPE_2)));
-    EXPECT_FALSE(enabled(app.child(MODE)));
+    EXPECT_EQ(checked(app.child(VC_SOCKET2)), 0);
+    EXPECT_FALSE(enabled(app.child(VC_TYPE_2)));
+    EXPECT_FALSE(enabled(app.child(VC_MODE)));
 
     sim_command("fault answer P1 X1x200SSN1610 x1");
     sim_command("clear-log");
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     box b = expect_box(app);
     EXPECT_EQ(b.caption, "Error");
     EXPECT_EQ(b.text, "Debug: 58 31 78 32");
@@ -241,7 +227,7 @@ TEST_F(Velmor, ReadsAndReboot) {
     EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
 
     sim_command("clear-log");
-    app.click(app.child(REBOOT));
+    app.click(app.child(VC_REBOOT));
     ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); }));
     EXPECT_EQ(sim_log_of("RX"), strings{"52 0D"});
     ASSERT_TRUE(app.close());
@@ -249,7 +235,7 @@ TEST_F(Velmor, ReadsAndReboot) {
 
     ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
     EXPECT_EQ(selection(com_port()), sim_com() - 1) << "the port restored";
-    EXPECT_EQ(text_of(app.child(READ)), "Read");
+    EXPECT_EQ(text_of(app.child(VC_READ)), "Read");
 }
 
 // A one-socket station read, then a two-socket one, then written: the second
@@ -257,18 +243,18 @@ TEST_F(Velmor, ReadsAndReboot) {
 TEST_F(Velmor, SecondStationReadAndWrittenKeepsItsTwoSockets) {
     sim_command("set language=IT count=1 socket1=200SSN1610 socket2=200SSN1610");
     start(true);
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
-    ASSERT_EQ(checked(app.child(SOCKET2)), 0);
+    ASSERT_EQ(checked(app.child(VC_SOCKET2)), 0);
     sim_command("set count=2C socket2=302SNN0606");
     sim_command("clear-log");
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
-    EXPECT_EQ(checked(app.child(SOCKET2)), 1);
-    EXPECT_TRUE(enabled(app.child(TYPE_2)));
-    EXPECT_TRUE(enabled(app.child(MODE)));
+    EXPECT_EQ(checked(app.child(VC_SOCKET2)), 1);
+    EXPECT_TRUE(enabled(app.child(VC_TYPE_2)));
+    EXPECT_TRUE(enabled(app.child(VC_MODE)));
     sim_command("clear-log");
-    app.click(app.child(WRITE));
+    app.click(app.child(VC_WRITE));
     ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 7 && idle(); }));
     strings config = sim_command("config");
     EXPECT_EQ(config.at(1), "count 2C");
@@ -287,14 +273,14 @@ TEST_F(Velmor, TabMovesThroughTheFormInOrder) {
     std::vector<HWND> expected = {date(),
                                   time(),
                                   station_language(),
-                                  app.child(TYPE_1),
+                                  app.child(VC_TYPE_1),
                                   lock_1(),
                                   contactor_1(),
-                                  app.child(METER_1),
+                                  app.child(VC_METER_1),
                                   imax_1(),
                                   imaxs_1(),
-                                  app.child(SOCKET2),
-                                  app.child(TYPE_2)};
+                                  app.child(VC_SOCKET2),
+                                  app.child(VC_TYPE_2)};
     // A click into the date field, then Tab after Tab.
     PostMessageW(date(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageW(date(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -309,7 +295,7 @@ TEST_F(Velmor, SilentOrUnpluggedStation) {
     start(true);
     sim_command("fault silence");
     const double t0 = clock_ms();
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     EXPECT_EQ(boxes_until_idle().size(), 3u) << "language, count, socket 1";
     EXPECT_LT(clock_ms() - t0, 20000.0) << "a silent station is given up";
     EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
@@ -321,7 +307,7 @@ TEST_F(Velmor, SilentOrUnpluggedStation) {
         type_into(field, "10");
     sim_command("clear-log");
     sim_command("unplug on=L"); // pulled out once the language command has come
-    app.click(app.child(WRITE));
+    app.click(app.child(VC_WRITE));
     EXPECT_EQ(boxes_until_idle(), strings{"Communication error with the station"})
         << "a write the port did not take ends the Write and says so";
     EXPECT_TRUE(idle());
@@ -329,7 +315,7 @@ TEST_F(Velmor, SilentOrUnpluggedStation) {
         << "nothing after it reached the station";
     sim_command("plug");
     sim_command("clear-log");
-    app.click(app.child(READ));
+    app.click(app.child(VC_READ));
     EXPECT_TRUE(boxes_until_idle().empty()) << "the next operation opens the port anew";
     EXPECT_EQ(sim_log_of("RX").size(), 4u);
 }
