@@ -23,8 +23,11 @@ std::string field(int control) {
 // (the device error has been shown), "Failed operation" for a status.
 bool write_block(const classic_state& s, int block, const char* payload) {
     int status = 0;
-    if (block_write(&s.reader, block, payload + READER_HEAD_CHARS, &status) != exchange::done)
+    if (const exchange r = block_write(&s.reader, block, payload + READER_HEAD_CHARS, &status);
+        r != exchange::done) {
+        reader_check_gone(r); // the adapter pulled out: retried quietly
         return false;
+    }
     if (status == 0)
         return true;
     localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);

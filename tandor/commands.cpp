@@ -4,6 +4,7 @@
 #include "card_writer_texts.h"
 #include "form.h"
 #include "menu_commands.h"
+#include "reader_presence.h"
 #include "system.h"
 
 #include <cstdio>
@@ -73,16 +74,21 @@ void write_card(tandor_state& s) {
         return;
     }
     int status = 0;
-    if (block_write(&s.reader, 4, block, &status) != exchange::done)
+    if (const exchange r = block_write(&s.reader, 4, block, &status); r != exchange::done) {
+        reader_check_gone(r); // the adapter pulled out: retried quietly
         return;
+    }
     if (judge_write(status))
         s.written = true;
 }
 
 void reset_card(tandor_state& s) {
     int status = 0;
-    if (block_write(&s.reader, 4, "00000000000000000000000000000000", &status) != exchange::done)
+    if (const exchange r = block_write(&s.reader, 4, "00000000000000000000000000000000", &status);
+        r != exchange::done) {
+        reader_check_gone(r); // the adapter pulled out: retried quietly
         return;
+    }
     if (judge_write(status)) {
         s.user_card = false;
         s.master_card = false;

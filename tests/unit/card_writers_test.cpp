@@ -314,8 +314,10 @@ TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
     EXPECT_EQ(fake::events_of("sleep"), (strings{"2000", "2000"})) << "with tandor's waits";
     EXPECT_TRUE(port_open_flag());
     EXPECT_EQ(sent().back(), "18") << "and the tick goes on";
+    s.user_card = true;
     fake::dev().write_fails = true;
-    poll_tick(s);
+    type_and_write("", "", "", nullptr);
+    EXPECT_TRUE(reader_away()) << "a write that cannot go out starts the retrying too";
     settings_set_port(1);
     com_dialog_ok(0); // a port chosen in the dialog ends the retrying
     EXPECT_FALSE(reader_away());
