@@ -11,6 +11,10 @@ const app_spec* g_spec = nullptr; // the one application of the process
 // What every program's window does alike: at its end the settings are saved
 // and the loop ends; everything else is the program's.
 LRESULT CALLBACK app_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Before the window has its record (while it is being made) it is left
+    // to the system.
+    if (!GetWindowLongPtrW(hwnd, GWLP_USERDATA))
+        return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_DESTROY) {
         settings_save();
         PostQuitMessage(0);

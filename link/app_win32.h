@@ -19,8 +19,9 @@ struct app_spec {
     UINT class_style;
     // Tab and the arrow keys move between the controls (IsDialogMessageW).
     bool dialog_navigation;
-    WNDPROC window_proc; // everything but WM_DESTROY, which saves the settings and ends
-                         // the loop
+    // Everything but WM_DESTROY (which saves the settings and ends the loop),
+    // and only once the window has its record.
+    WNDPROC window_proc;
     // Called once the main window exists and the settings are loaded, before
     // it is shown: the controls, their start values, timers.
     void (*start)(HWND main, HINSTANCE instance);

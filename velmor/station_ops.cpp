@@ -54,12 +54,11 @@ void port_box() {
 // A command the port did not take (the adapter pulled out, the line gone)
 // ends the operation there: nothing more is sent, the form comes back and the
 // technician is told, rather than the operation ending as if it had worked.
-station_result communication_failed(station_observer* observer) {
+void communication_failed(station_observer* observer) {
     port_close();
     if (observer)
         observer->busy(false);
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
-    return station_result::write_failed;
 }
 
 // Stores the port number as the setting and opens it.
@@ -98,17 +97,19 @@ std::string bytes3(char letter, int a, int b, int c) {
 }
 } // namespace
 
-station_result station_read(int port, const station_config& shown, station_observer& observer) {
+void station_read(int port, const station_config& shown, station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     observer.busy(true);
     if (!open_port(port)) {
         port_box();
         observer.busy(false);
-        return station_result::no_port;
+        return;
     }
 
-    if (!send(buffer, "L"))
-        return communication_failed(&observer);
+    if (!send(buffer, "L")) {
+        communication_failed(&observer);
+        return;
+    }
     std::size_t got = receive(buffer);
     int language = 0;
     if (!read_language_answer(buffer, got, &language)) {
@@ -119,8 +120,10 @@ station_result station_read(int port, const station_config& shown, station_obser
     observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
-    if (!send(buffer, "N"))
-        return communication_failed(&observer);
+    if (!send(buffer, "N")) {
+        communication_failed(&observer);
+        return;
+    }
     got = receive(buffer);
     unsigned long count = 0;
     if (!read_count_answer(buffer, got, &count)) {
@@ -136,12 +139,14 @@ station_result station_read(int port, const station_config& shown, station_obser
 
     for (int n = 0; n < 2; ++n) {
         socket_read r = read_socket(buffer, n, shown.sockets[n], observer);
-        if (r == SOCKET_SEND_FAILED)
-            return communication_failed(&observer);
+        if (r == SOCKET_SEND_FAILED) {
+            communication_failed(&observer);
+            return;
+        }
         if (r != SOCKET_READ) {
             port_close();
             observer.busy(false);
-            return station_result::answer_refused;
+            return;
         }
         observer.progress(5 + n);
     }
@@ -149,15 +154,14 @@ station_result station_read(int port, const station_config& shown, station_obser
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
     observer.busy(false);
-    return station_result::done;
 }
 
-station_result station_write(int port, const station_config& c, station_observer& observer) {
+void station_write(int port, const station_config& c, station_observer& observer) {
     checked_datetime dt;
     check_failure failure;
     if (!config_check(c, &dt, &failure)) {
         message_box(vtext(failure.caption_row), failure.text.c_str());
-        return station_result::refused;
+        return;
     }
 
     std::uint8_t buffer[PORT_READ_SIZE] = {};
@@ -165,7 +169,7 @@ station_result station_write(int port, const station_config& c, station_observer
     if (!open_port(port)) {
         port_box();
         observer.busy(false);
-        return station_result::no_port;
+        return;
     }
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
     // Each step: its command (none when empty), the progress it reaches (the
@@ -190,31 +194,35 @@ station_result station_write(int port, const station_config& c, station_observer
         {c.two_sockets ? "P2" + encode_socket_block(c.sockets[1]) : "", 6, true, PAUSE_BETWEEN_MS},
     };
     for (const auto& step : steps) {
-        if (!step.command.empty() && !send(buffer, step.command))
-            return communication_failed(&observer);
+        if (!step.command.empty() && !send(buffer, step.command)) {
+            communication_failed(&observer);
+            return;
+        }
         if (!step.command.empty() || step.progress_when_skipped)
             observer.progress(step.progress);
         sys_sleep_ms(step.pause_ms);
     }
-    if (!send(buffer, "A00000000"))
-        return communication_failed(&observer);
+    if (!send(buffer, "A00000000")) {
+        communication_failed(&observer);
+        return;
+    }
     observer.progress(PROGRESS_STEPS);
     observer.busy(false);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
-    return station_result::done;
 }
 
-station_result station_reboot(int port) {
+void station_reboot(int port) {
     if (!open_port(port)) {
         port_box();
-        return station_result::no_port;
+        return;
     }
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    if (!send(buffer, "R"))
-        return communication_failed(nullptr);
+    if (!send(buffer, "R")) {
+        communication_failed(nullptr);
+        return;
+    }
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
-    return station_result::done;
 }

@@ -30,23 +30,15 @@ class station_observer {
     virtual void socket_read(int n, const socket_config& socket) = 0;
 };
 
-// How an operation ended.
-enum class station_result {
-    done,
-    refused,        // Write: the configuration broke a rule (its message was shown)
-    no_port,        // the port did not open (its message was shown)
-    write_failed,   // a command the port did not take ended it (its message was shown)
-    answer_refused, // Read: a socket answer of the wrong form ended it (Debug box shown)
-};
-
 // Reads the language, the socket count and both sockets. `shown` is what the
 // form holds: a socket answer whose currents do not read keeps its currents.
-station_result station_read(int port, const station_config& shown, station_observer& observer);
+void station_read(int port, const station_config& shown, station_observer& observer);
 
-// Checks the configuration, then writes it: date and time (when given),
+// Checks the configuration (a refusal shows its message and sends nothing),
+// then writes it: date and time (when given),
 // language, socket count, socket 1, socket 2 (when switched on), the closing
 // command.
-station_result station_write(int port, const station_config& config, station_observer& observer);
+void station_write(int port, const station_config& config, station_observer& observer);
 
 // Sends the reboot command.
-station_result station_reboot(int port);
+void station_reboot(int port);

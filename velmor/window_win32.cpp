@@ -68,8 +68,6 @@ void create(const form_control_spec& c, HINSTANCE instance) {
 }
 LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     velmor_window* w = app_state<velmor_window>(hwnd);
-    if (!w)
-        return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
     case WM_PAINT: {
         PAINTSTRUCT ps;

@@ -2,10 +2,9 @@
 
 #include "app_win32.h"
 #include "card_writer_ids.h"
-#include "card_writer_texts.h"
 #include "form.h"
 #include "form_win32.h"
-#include "language.h"
+#include "menu_commands.h"
 #include "paint_win32.h"
 #include "wide.h"
 
@@ -90,8 +89,6 @@ void CALLBACK poll_timer(HWND hwnd, UINT, UINT_PTR, DWORD) {
 
 LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     card_window* w = app_state<card_window>(hwnd);
-    if (!w)
-        return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -118,8 +115,7 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void start(HWND main, HINSTANCE instance) {
     card_window& w = *app_state<card_window>(main);
     create_controls(w, instance);
-    form_set_menu(IDM_MENU_FIRST + lang_get());
-    form_set_text(TC_WRITE, localized(TXT_WRITE_CARD));
+    show_language();
     SetTimer(main, POLL_TIMER_ID, POLL_PERIOD_MS, poll_timer);
 }
 } // namespace

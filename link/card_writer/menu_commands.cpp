@@ -12,9 +12,13 @@ void menu_command(int id) {
         switch_language(id - CMD_LANGUAGE_FIRST);
 }
 
-void switch_language(int index) {
-    lang_set(index);
+void show_language() {
     form_set_menu(IDM_MENU_FIRST + lang_get());
     form_set_text(TC_WRITE, localized(TXT_WRITE_CARD));
+}
+
+void switch_language(int index) {
+    lang_set(index);
+    show_language();
     form_repaint_now();
 }

@@ -5,5 +5,8 @@
 // COM port 6002); any other id does nothing.
 void menu_command(int id);
 
-// Switches the interface language: menu, Write card button, a full repaint.
+// Shows the interface language: the menu and the Write card button's text.
+void show_language();
+
+// Switches the interface language: shows it, and paints the whole window again.
 void switch_language(int index);

@@ -47,8 +47,7 @@ class CardWriter : public ::testing::Test {
     }
     void TearDown() override {
         sim_command("fault none");
-        for (const box& b : open_boxes(app.pi.dwProcessId))
-            answer_box(b);
+        answer_open_boxes(app);
         app.close();
     }
     void start(bool with_port, const char* lang = "1") {
@@ -79,8 +78,7 @@ class CardWriter : public ::testing::Test {
     // Clears the fault and the boxes; polling goes on, the card as it was.
     void recover() {
         sim_command("fault none");
-        for (const box& b : open_boxes(app.pi.dwProcessId))
-            answer_box(b);
+        answer_open_boxes(app);
         sim_command("clear-log");
         ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "polling resumes";
         EXPECT_TRUE(wait_for([&] { return visible(code()); }));

@@ -78,15 +78,6 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     ASSERT_TRUE(wait_for([&] { return red_pixels(app.main, 340, 306, 580, 380) == 0; }));
 }
 
-TEST_F(Classic, NegativeAccessesReadBack) {
-    place("ABCDEF01230399123100000000000000", "F1FFFFFF0E000000F1FFFFFF01FE01FE");
-    start();
-    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
-    EXPECT_EQ(text_of(code()), "ABCDEF0123");
-    EXPECT_EQ(text_of(accesses()), "-15");
-    EXPECT_EQ(text_of(expiry()), "31/12/2099");
-}
-
 TEST_F(Classic, EmptyAccessesAndExpiryAndTheRefusals) {
     place();
     start();

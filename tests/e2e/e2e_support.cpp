@@ -101,3 +101,8 @@ box expect_box(const program& app) {
     answer_box(b);
     return b;
 }
+
+void answer_open_boxes(const program& app) {
+    for (const box& b : open_boxes(app.pi.dwProcessId))
+        answer_box(b);
+}

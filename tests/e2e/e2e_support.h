@@ -38,6 +38,9 @@ constexpr double k_answer_bound_ms = 2500 + 2610 + 500;
 // skin would be.
 bool overlay_painted(HWND main);
 
+// Presses OK on every box the program has open now.
+void answer_open_boxes(const program& app);
+
 // Waits for a message box of the program and presses OK; fails the test when
 // none comes. Returns the box as it was.
 box expect_box(const program& app);

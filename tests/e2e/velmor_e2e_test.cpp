@@ -24,8 +24,7 @@ class Velmor : public ::testing::Test {
         reg_delete_key(k_key);
     }
     void TearDown() override {
-        for (const box& b : open_boxes(app.pi.dwProcessId))
-            answer_box(b);
+        answer_open_boxes(app);
         app.close();
     }
 
@@ -236,29 +235,6 @@ TEST_F(Velmor, ReadsAndReboot) {
     ASSERT_TRUE(app.start(program_path(), L"VelmorClass"));
     EXPECT_EQ(selection(com_port()), sim_com() - 1) << "the port restored";
     EXPECT_EQ(text_of(app.child(VC_READ)), "Read");
-}
-
-// A one-socket station read, then a two-socket one, then written: the second
-// station keeps its two sockets.
-TEST_F(Velmor, SecondStationReadAndWrittenKeepsItsTwoSockets) {
-    sim_command("set language=IT count=1 socket1=200SSN1610 socket2=200SSN1610");
-    start(true);
-    app.click(app.child(VC_READ));
-    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
-    ASSERT_EQ(checked(app.child(VC_SOCKET2)), 0);
-    sim_command("set count=2C socket2=302SNN0606");
-    sim_command("clear-log");
-    app.click(app.child(VC_READ));
-    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 4 && idle(); }));
-    EXPECT_EQ(checked(app.child(VC_SOCKET2)), 1);
-    EXPECT_TRUE(enabled(app.child(VC_TYPE_2)));
-    EXPECT_TRUE(enabled(app.child(VC_MODE)));
-    sim_command("clear-log");
-    app.click(app.child(VC_WRITE));
-    ASSERT_TRUE(wait_for([&] { return sim_log_of("RX").size() == 7 && idle(); }));
-    strings config = sim_command("config");
-    EXPECT_EQ(config.at(1), "count 2C");
-    EXPECT_EQ(config.at(3), "socket2 302SNN0606");
 }
 
 TEST_F(Velmor, TabMovesThroughTheFormInOrder) {
