@@ -266,7 +266,7 @@ TEST_F(Velmor, TabMovesThroughTheFormInOrder) {
         EXPECT_TRUE(wait_for([&] { return focus() == expected[i]; }, 5000)) << "step " << i;
     }
 }
-TEST_F(Velmor, SilentOrUnpluggedStation) {
+TEST_F(Velmor, SilentStationIsGivenUp) {
     sim_command("set language=IT count=2C socket1=411SST3210 socket2=302SNN0606");
     start(true);
     sim_command("fault silence");
@@ -276,23 +276,9 @@ TEST_F(Velmor, SilentOrUnpluggedStation) {
     EXPECT_LT(clock_ms() - t0, 20000.0) << "a silent station is given up";
     EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
     sim_command("fault none");
-
-    for (HWND field : {imax_1(), imax_2()})
-        type_into(field, "16");
-    for (HWND field : {imaxs_1(), app.child(VC_IMAXS_2)})
-        type_into(field, "10");
-    sim_command("clear-log");
-    sim_command("unplug on=L"); // pulled out once the language command has come
-    app.click(app.child(VC_WRITE));
-    EXPECT_EQ(boxes_until_idle(), strings{"Communication error with the station"})
-        << "a write the port did not take ends the Write and says so";
-    EXPECT_TRUE(idle());
-    EXPECT_EQ(sim_log_of("RX").back().substr(0, 3), "4C ")
-        << "nothing after it reached the station";
-    sim_command("plug");
     sim_command("clear-log");
     app.click(app.child(VC_READ));
-    EXPECT_TRUE(boxes_until_idle().empty()) << "the next operation opens the port anew";
+    EXPECT_TRUE(boxes_until_idle().empty()) << "the next Read works";
     EXPECT_EQ(sim_log_of("RX").size(), 4u);
 }
 } // namespace

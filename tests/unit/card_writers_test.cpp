@@ -84,9 +84,7 @@ TEST_F(Tandor, WhatEachCardShows) {
     tick(k_user);
     EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY) + "|" + text(TC_ACCESSES),
               "0A1B2C3D|05/03/2019 14|15");
-    EXPECT_EQ(paint_window(s)[1].kind, paint_step::OVERLAY);
-    EXPECT_EQ(texts(paint_window(s)), (strings{"Card code:", "Number of accesses:", "Expiry date:",
-                                               "dd/mm/yyyy hh", "Code: 0A1B2C3D", "User Card"}));
+    EXPECT_EQ(paint_window(s)[1].kind, paint_step::OVERLAY) << "the card form is painted";
     fake::form()[TC_ACCESSES].text = "99";
     tick(k_user);
     EXPECT_EQ(text(TC_ACCESSES), "99") << "the form holds while the card stays";
