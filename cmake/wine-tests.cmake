@@ -22,15 +22,13 @@ function(vm_e2e_test name source program sim) # further arguments go to the simu
 endfunction()
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
-vm_e2e_test(tandor_e2e_test tandor_e2e_test tandor reader)
 vm_e2e_test(velmor_e2e_test velmor_e2e_test velmor station)
-# The classic writer reaches ports above COM9 through the device-namespace name.
-vm_e2e_test(classic_e2e_test classic_e2e_test tandor-classic reader --com 12)
-# What both card writers share, once for each.
-vm_e2e_test(tandor_shared_e2e_test card_writer_e2e_test tandor reader)
-vm_e2e_test(classic_shared_e2e_test card_writer_e2e_test tandor-classic reader --com 12
-            --line-speed) # bytes at the real line speed: the 50 ms gap checked as on a line
-target_compile_definitions(classic_shared_e2e_test PRIVATE VM_CLASSIC)
+# The card writers, one source built for each; the classic writer reaches
+# ports above COM9 through the device-namespace name, and its simulator sends
+# at the real line speed (the 50 ms gap checked as on a line).
+vm_e2e_test(tandor_e2e_test card_writer_e2e_test tandor reader)
+vm_e2e_test(classic_e2e_test card_writer_e2e_test tandor-classic reader --com 12 --line-speed)
+target_compile_definitions(classic_e2e_test PRIVATE VM_CLASSIC)
 
 # The README's run command, headless, in its shortest form: the same script,
 # programs and ports a newcomer gets.

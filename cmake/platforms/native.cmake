@@ -50,8 +50,6 @@ function(vm_unit_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-vm_unit_test(simulators_test tests/unit/simulators_test.cpp)
-target_link_libraries(simulators_test PRIVATE reader_sim_core station_sim_core)
 
 # No include cycle, no program reaching into another's folder.
 add_test(NAME structure COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/check-structure

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 // Waits for cond() with a generous bound; true when it came.
@@ -82,26 +81,6 @@ COLORREF pixel(HWND main, int x, int y);
 int red_pixels(HWND main, int left, int top, int right, int bottom);
 // Saves the client area as a 24-bit BMP file.
 bool screenshot(HWND main, const std::string& path);
-
-// Listens to the debug output of every process, as a debug-output viewer
-// does, from its construction on.
-class debug_output_listener {
-  public:
-    debug_output_listener();
-    ~debug_output_listener();
-    debug_output_listener(const debug_output_listener&) = delete;
-    debug_output_listener& operator=(const debug_output_listener&) = delete;
-    // The texts process pid sent, in order.
-    std::vector<std::string> lines_of(DWORD pid);
-
-  private:
-    static DWORD WINAPI run(void* self);
-    HANDLE mutex_, mapping_, buffer_ready_, data_ready_, thread_;
-    void* view_;
-    CRITICAL_SECTION lock_;
-    volatile bool stop_ = false;
-    std::vector<std::pair<DWORD, std::string>> lines_;
-};
 
 // The environment variable, or "".
 std::string env(const char* name);

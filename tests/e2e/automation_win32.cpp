@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 std::wstring wide(const std::string& s) {
@@ -321,52 +320,4 @@ bool screenshot(HWND main, const std::string& path) {
 std::string env(const char* name) {
     const char* v = std::getenv(name);
     return v ? v : "";
-}
-
-// The debug-output monitor protocol of Windows (and Wine): a shared buffer
-// of 4096 bytes, the writer's process id then the text, guarded by two events.
-debug_output_listener::debug_output_listener() {
-    mutex_ = CreateMutexW(nullptr, FALSE, L"DBWinMutex");
-    mapping_ =
-        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, L"DBWIN_BUFFER");
-    buffer_ready_ = CreateEventW(nullptr, FALSE, TRUE, L"DBWIN_BUFFER_READY");
-    data_ready_ = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
-    view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 4096);
-    InitializeCriticalSection(&lock_);
-    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
-}
-
-debug_output_listener::~debug_output_listener() {
-    stop_ = true;
-    SetEvent(data_ready_);
-    WaitForSingleObject(thread_, 5000);
-    for (HANDLE h : {thread_, data_ready_, buffer_ready_, mapping_, mutex_})
-        CloseHandle(h);
-    UnmapViewOfFile(view_);
-    DeleteCriticalSection(&lock_);
-}
-
-DWORD WINAPI debug_output_listener::run(void* self) {
-    auto* l = static_cast<debug_output_listener*>(self);
-    while (WaitForSingleObject(l->data_ready_, INFINITE) == WAIT_OBJECT_0 && !l->stop_) {
-        const auto* p = static_cast<const char*>(l->view_);
-        DWORD pid = 0;
-        std::memcpy(&pid, p, sizeof pid);
-        std::string text(p + sizeof pid, strnlen(p + sizeof pid, 4096 - sizeof pid));
-        EnterCriticalSection(&l->lock_);
-        l->lines_.push_back({pid, text});
-        LeaveCriticalSection(&l->lock_);
-        SetEvent(l->buffer_ready_);
-    }
-    return 0;
-}
-
-std::vector<std::string> debug_output_listener::lines_of(DWORD pid) {
-    std::vector<std::string> out;
-    EnterCriticalSection(&lock_);
-    for (const auto& l : lines_)
-        if (l.first == pid)
-            out.push_back(l.second);
-    LeaveCriticalSection(&lock_);
-    return out;
 }

@@ -1,7 +1,5 @@
 #include "e2e_support.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 
 namespace {
@@ -52,19 +50,6 @@ std::vector<std::string> frames_of(const std::string& cmd) {
     return out;
 }
 
-void expect_trace_matches_sim_log(const std::vector<std::string>& trace) {
-    auto traced = [&](const std::string& direction, const std::string& hex) {
-        for (const std::string& l : trace)
-            if (l.find(" " + direction + " " + hex + " |") != std::string::npos)
-                return true;
-        return false;
-    };
-    for (const std::string& hex : sim_log_of("RX"))
-        EXPECT_TRUE(traced("TX", hex)) << "not in the trace as sent: " << hex;
-    for (const std::string& hex : sim_log_of("TX"))
-        EXPECT_TRUE(traced("RX", hex)) << "not in the trace as received: " << hex;
-}
-
 double clock_ms() {
     static LARGE_INTEGER f = [] {
         LARGE_INTEGER x;
@@ -105,4 +90,28 @@ box expect_box(const program& app) {
 void answer_open_boxes(const program& app) {
     for (const box& b : open_boxes(app.pi.dwProcessId))
         answer_box(b);
+}
+
+void program_test::SetUp() {
+    sim_command("fault none");
+    sim_command("plug");
+    sim_command("clear-log");
+    reg_delete_key(key);
+}
+
+void program_test::TearDown() {
+    sim_command("fault none");
+    answer_open_boxes(app);
+    app.close();
+}
+
+void program_test::start(bool with_port, const char* lang) {
+    if (with_port)
+        reg_write(key, "Port", ("COM" + std::to_string(sim_com())).c_str());
+    reg_write(key, "Lang", lang);
+    start();
+}
+
+void program_test::start() {
+    ASSERT_TRUE(app.start(program_path(), cls));
 }

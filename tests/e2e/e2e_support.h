@@ -4,6 +4,8 @@
 #include "automation.h"
 #include "sim_client.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 // The Windows path of the program under test (VM_PROGRAM, a Unix path).
@@ -18,10 +20,6 @@ bool shot(HWND main, const std::string& name, const std::string& what);
 // The frames the simulator received since its log was last cleared whose
 // command is `cmd`, as their payload text.
 std::vector<std::string> frames_of(const std::string& cmd);
-
-// Every frame the simulator received since its log was cleared is in the trace
-// as sent (TX), every one it sent as received (RX), with the same bytes.
-void expect_trace_matches_sim_log(const std::vector<std::string>& trace);
 
 // Samples how long the window takes to answer a message, every 100 ms for
 // `ms` milliseconds; returns the longest answer in milliseconds.
@@ -44,3 +42,22 @@ void answer_open_boxes(const program& app);
 // Waits for a message box of the program and presses OK; fails the test when
 // none comes. Returns the box as it was.
 box expect_box(const program& app);
+
+// A test of one program: the simulator reset (no fault, plugged in, its log
+// cleared) and the program's settings key deleted before; its boxes answered
+// and the program closed after.
+class program_test : public ::testing::Test {
+  protected:
+    program_test(const char* settings_key, const wchar_t* window_class)
+        : key(settings_key), cls(window_class) {}
+    void SetUp() override;
+    void TearDown() override;
+    // Stores the simulator's port (when with_port) and the language, then
+    // starts the program; start() alone starts it on what is stored.
+    void start(bool with_port, const char* lang);
+    void start();
+
+    const char* key;
+    const wchar_t* cls;
+    program app;
+};

@@ -17,4 +17,11 @@ std::vector<std::string> events_of(const std::string& kind) {
     return out;
 }
 
+std::string log_text() {
+    std::string out;
+    for (const std::string& e : events())
+        out += (out.empty() ? "" : "; ") + e;
+    return out;
+}
+
 } // namespace fake

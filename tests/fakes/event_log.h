@@ -12,4 +12,7 @@ std::vector<std::string>& events();
 // The events of one kind ("write", "sleep", ...), without the kind.
 std::vector<std::string> events_of(const std::string& kind);
 
+// The whole log as one text, the events separated by "; ".
+std::string log_text();
+
 } // namespace fake

@@ -37,7 +37,6 @@ enum { SILENT_READ_MS = 50 + 10 * 256 };
 struct device {
     // serial
     bool open_succeeds = true;
-    bool close_succeeds = true;
     bool is_open = false;
     bool write_fails = false;
     int writes_before_failing = -1;  // when >= 0, writes past this many fail
@@ -65,9 +64,6 @@ void reset();
 
 void script_read(const bytes& data, int ms = 10);
 void script_read_fail(int ms = 0);
-
-// A reply as the reader sends it: the given received bytes.
-bytes from_text(const std::string& ascii);
 
 // "4C 46 52 0D"
 std::string hex(const bytes& data);
