@@ -509,6 +509,9 @@ TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
     EXPECT_EQ(sent().size(), 2u);
     EXPECT_EQ(fake::dev().messages.back().text, "No card detected");
     EXPECT_FALSE(c.card_written) << "block 5 failed";
+    fake::dev().write_fails = true; // the adapter pulled out during the write
+    classic_command(c, TC_WRITE);
+    EXPECT_TRUE(reader_away()) << "retried quietly from then on";
 }
 
 TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {

@@ -145,6 +145,9 @@ TEST_F(Exchange, SilentOrBrokenReaderIsGivenUpWithinTheBound) {
 }
 
 TEST_F(Exchange, FailedWriteShowsOneBoxAndTheReplyIsStillWaitedFor) {
+    const std::string too_long(LINK_MAX_PAYLOAD + 1, 'A');
+    EXPECT_EQ(link_transact(reply, "1A", too_long.c_str()), exchange::write_failed);
+    EXPECT_TRUE(dev().writes.empty()) << "a frame that cannot be made is not sent";
     dev().write_fails = true;
     fake::script_read(reader_reply("18", "01"));
     EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);

@@ -54,6 +54,9 @@ TEST(StationWire, CommandsAndBlocks) {
         {socket(TYPE_1, LOCK_NONE, CONTACTOR_NONE, METER_DIGITAL, " 63", "16A"), "100SSD6316"},
         {socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "6.5", "+7"), "520SNI0607"},
         {socket(LIST_UNSET, LIST_UNSET, LIST_UNSET, LIST_UNSET, "16", "10"), "200SNN1610"},
+        {socket(k_socket_types.count, k_locking_types.count, k_contactor_controls.count,
+                k_meter_types.count, "16", "10"),
+         "200SNN1610"}, // past the end of each list: none chosen
     };
     for (const auto& b : blocks)
         EXPECT_EQ(encode_socket_block(b.s), b.block);
@@ -477,6 +480,11 @@ TEST_F(Station, ReadsFillTheForm) {
         EXPECT_EQ(form()[VC_IMAX_1].text, c.imax_1) << c.boxes[0];
         EXPECT_EQ(fake::events().back(), "hide progress");
     }
+    SetUp();
+    fake::script_read_fail();
+    velmor_command(VC_READ);
+    EXPECT_EQ(dev().debug_lines.at(1).substr(dev().debug_lines[1].find(" RX")), " RX || no reply\n")
+        << "a read that failed brought nothing";
 }
 
 TEST_F(Station, CountAnswersSetSocket2AndTheMode) {
