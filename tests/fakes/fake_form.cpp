@@ -93,9 +93,9 @@ void form_repaint_now() {
 }
 
 void form_set_menu(int menu_id) {
-    log("menu " + std::to_string(menu_id));
+    log("menu " + name(menu_id));
 }
 
 void form_com_port_dialog(int dialog_id) {
-    log("dialog " + std::to_string(dialog_id));
+    log("dialog " + name(dialog_id));
 }

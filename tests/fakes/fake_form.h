@@ -1,9 +1,10 @@
 #pragma once
 // A recorded form: the state of every control by its id, and an event in the
-// fake device's log for each change, naming the control by the name a test
-// gave it in control_names() ("enable Write", "hide progress", "progress 3",
-// "list 903 2", "check socket 2 0", "text Write Scrivi", "entries 903 4",
-// "invalidate 0", "repaint", "menu 2002", "dialog 1003").
+// fake device's log for each change, naming the control (or menu, or dialog)
+// by the name a test gave it in control_names(), else by its id ("enable
+// Write", "hide progress", "progress 3", "list language 2", "check socket 2 0",
+// "text Write Scrivi", "entries 903 4", "invalidate 0", "repaint", "menu
+// French", "dialog French").
 
 #include <map>
 #include <string>

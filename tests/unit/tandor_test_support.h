@@ -2,6 +2,7 @@
 // A card writer on a fake reader: replies made like the reader's, and the
 // state of the window after each tick.
 
+#include "card_writer_ids.h"
 #include "event_log.h"
 #include "fake_device.h"
 #include "fake_form.h"
@@ -59,6 +60,23 @@ class CardWriter : public ::testing::Test {
         fake::reset();
         fake::reset_form();
         fake::reset_store();
+        fake::control_names() = {{TC_WRITE, "Write"},
+                                 {TC_USER_CARD, "USER"},
+                                 {TC_MASTER_CARD, "MASTER"},
+                                 {TC_UID, "uid"},
+                                 {TC_CODE, "code"},
+                                 {TC_ACCESSES, "accesses"},
+                                 {TC_EXPIRY, "expiry"},
+                                 {TC_EXPIRY_NOW, "now"},
+                                 {TC_PERSONAL, "personal"},
+                                 {TC_FREE, "free"},
+                                 {TC_DELETE_DB, "delete"},
+                                 {TC_DATETIME, "datetime"},
+                                 {TC_DATETIME_NOW, "now2"},
+                                 {TC_RESET, "reset"},
+                                 {IDM_MENU_ENGLISH, "English"},
+                                 {IDM_MENU_FRENCH, "French"},
+                                 {IDD_COM_PORT_FRENCH, "French"}};
         profile_set(&k_tandor_profile);
         lang_set(LANGUAGE_ENGLISH);
         s = tandor_state();
@@ -70,11 +88,20 @@ class CardWriter : public ::testing::Test {
             fake::form()[c].shown = false;
     }
     void TearDown() override {
+        fake::control_names().clear();
         set_port_open_flag(0);
         lang_set(LANGUAGE_ITALIAN);
         profile_set(nullptr);
     }
     bool shown(int c) { return fake::form()[c].shown; }
+    // The names of the controls shown, in the order of their ids.
+    std::string showing() {
+        std::string out;
+        for (int c = TC_WRITE; c <= TC_DATETIME; ++c)
+            if (shown(c))
+                out += (out.empty() ? "" : " ") + fake::control_names()[c];
+        return out;
+    }
     void type_fields(const char* code, const char* accesses, const char* expiry) {
         fake::form()[TC_CODE].text = code;
         fake::form()[TC_ACCESSES].text = accesses;
