@@ -48,40 +48,24 @@ TEST(UserCard, EncodedFromTheFormTexts) {
 }
 
 TEST(UserCard, RefusedTextsWriteNothing) {
-    struct {
-        std::string code, expiry, accesses;
-        int message;
-    } cases[] = {
-        {"1234567", "", "", TXT_BAD_CARD_CODE},
-        {"123456789", "", "", TXT_BAD_CARD_CODE},
-        {"1234567G", "", "", TXT_BAD_CARD_CODE},
-        {"0A1B2C3\xC3\xA9", "", "", TXT_BAD_CARD_CODE},
-        {"\t0A1B2C3", "", "", TXT_BAD_CARD_CODE},
-        {k_long, "", "", TXT_BAD_CARD_CODE},
-        {"", "1/02/2019 10", "", TXT_BAD_EXPIRY},
-        {"", "ab/cd/efgh ij", "", TXT_BAD_EXPIRY},
-        {"", "01/01/2012 10", "", TXT_BAD_EXPIRY},
-        {"", "01/01/2100 10", "", TXT_BAD_EXPIRY},
-        {"", "00/01/2020 10", "", TXT_BAD_EXPIRY},
-        {"", "32/01/2020 10", "", TXT_BAD_EXPIRY},
-        {"", "01/00/2020 10", "", TXT_BAD_EXPIRY},
-        {"", "01/13/2020 10", "", TXT_BAD_EXPIRY},
-        {"", "01/01/2020 25", "", TXT_BAD_EXPIRY},
-        {"", "01/01/2020-10", "", TXT_BAD_EXPIRY},
-        {"", "05/03/2019\t14", "", TXT_BAD_EXPIRY},
-        {"", k_long, "", TXT_BAD_EXPIRY},
-        {"", "", "65536", TXT_BAD_ACCESSES},
-        {"", "", "-1", TXT_BAD_ACCESSES},
-        {"", "", "99999999999999999999999", TXT_BAD_ACCESSES},
-        // The card code is checked first, then the expiry, then the accesses.
-        {"xyz", "bad", "-1", TXT_BAD_CARD_CODE},
-        {"", "bad", "-1", TXT_BAD_EXPIRY},
-    };
-    for (const auto& c : cases) {
-        encoded e = user(c.code, c.expiry, c.accesses);
-        EXPECT_EQ(e.refused, c.message) << c.code << "|" << c.expiry << "|" << c.accesses;
+    auto refused = [](const std::string& code, const std::string& expiry,
+                      const std::string& accesses, int message) {
+        encoded e = user(code, expiry, accesses);
+        EXPECT_EQ(e.refused, message) << code << "|" << expiry << "|" << accesses;
         EXPECT_EQ(e.block, "untouched");
-    }
+    };
+    for (const char* code :
+         {"1234567", "123456789", "1234567G", "0A1B2C3\xC3\xA9", "\t0A1B2C3", k_long.c_str()})
+        refused(code, "", "", TXT_BAD_CARD_CODE);
+    for (const char* expiry : {"1/02/2019 10", "ab/cd/efgh ij", "01/01/2012 10", "01/01/2100 10",
+                               "00/01/2020 10", "32/01/2020 10", "01/00/2020 10", "01/13/2020 10",
+                               "01/01/2020 25", "01/01/2020-10", "05/03/2019\t14", k_long.c_str()})
+        refused("", expiry, "", TXT_BAD_EXPIRY);
+    for (const char* accesses : {"65536", "-1", "99999999999999999999999"})
+        refused("", "", accesses, TXT_BAD_ACCESSES);
+    // The card code is checked first, then the expiry, then the accesses.
+    refused("xyz", "bad", "-1", TXT_BAD_CARD_CODE);
+    refused("", "bad", "-1", TXT_BAD_EXPIRY);
 }
 
 TEST(MasterCard, EncodedOrRefused) {
@@ -216,33 +200,20 @@ TEST(ClassicCard, EncodedFromTheFormTexts) {
 }
 
 TEST(ClassicCard, RefusedTextsWriteNothing) {
-    struct {
-        std::string code, accesses, expiry;
-        int message;
-    } cases[] = {
-        {"", "", "", TXT_CLASSIC_BAD_CARD_CODE},
-        {"012345678", "", "", TXT_CLASSIC_BAD_CARD_CODE},
-        {"01234567890", "", "", TXT_CLASSIC_BAD_CARD_CODE},
-        {"01234567\xC3\xA9", "", "", TXT_CLASSIC_BAD_CARD_CODE},
-        {"0123456789", "2147483648", "", TXT_CLASSIC_BAD_ACCESSES},
-        {"0123456789", "-2147483649", "", TXT_CLASSIC_BAD_ACCESSES},
-        {"0123456789", k_long, "", TXT_CLASSIC_BAD_ACCESSES},
-        {"0123456789", "", "14/12/2012", TXT_BAD_DATE},
-        {"0123456789", "", "01/01/2100", TXT_BAD_DATE},
-        {"0123456789", "", "1/1/2015", TXT_BAD_DATE},
-        {"0123456789", "", "01-01-2015", TXT_BAD_DATE},
-        {"0123456789", "", "00/01/2015", TXT_BAD_DATE},
-        {"0123456789", "", "32/01/2015", TXT_BAD_DATE},
-        {"0123456789", "", "01/00/2015", TXT_BAD_DATE},
-        {"0123456789", "", "01/13/2015", TXT_BAD_DATE},
-        {"0123456789", "", "aa/bb/cccc", TXT_BAD_DATE},
-        {"0123456789", "", "14/12/2015\n", TXT_BAD_DATE},
-    };
-    for (const auto& c : cases) {
-        encoded e = classic_data_payload(c.code, c.accesses, c.expiry);
-        EXPECT_EQ(e.refused, c.message) << c.code << "|" << c.accesses << "|" << c.expiry;
+    auto refused = [](const std::string& code, const std::string& accesses,
+                      const std::string& expiry, int message) {
+        encoded e = classic_data_payload(code, accesses, expiry);
+        EXPECT_EQ(e.refused, message) << code << "|" << accesses << "|" << expiry;
         EXPECT_EQ(e.block, "untouched");
-    }
+    };
+    for (const char* code : {"", "012345678", "01234567890", "01234567\xC3\xA9"})
+        refused(code, "", "", TXT_CLASSIC_BAD_CARD_CODE);
+    for (const char* accesses : {"2147483648", "-2147483649", k_long.c_str()})
+        refused("0123456789", accesses, "", TXT_CLASSIC_BAD_ACCESSES);
+    for (const char* expiry :
+         {"14/12/2012", "01/01/2100", "1/1/2015", "01-01-2015", "00/01/2015", "32/01/2015",
+          "01/00/2015", "01/13/2015", "aa/bb/cccc", "14/12/2015\n"})
+        refused("0123456789", "", expiry, TXT_BAD_DATE);
     EXPECT_EQ(classic_counter_payload("4294967296").refused, TXT_CLASSIC_BAD_ACCESSES);
 }
 
