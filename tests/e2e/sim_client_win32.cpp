@@ -4,6 +4,7 @@
 #include <winsock2.h>
 
 #include <cstdlib>
+#include <sstream>
 
 namespace {
 struct winsock {
@@ -38,33 +39,20 @@ std::vector<std::string> sim_command(const std::string& line) {
     }
     std::string out = line + "\n";
     send(s, out.data(), static_cast<int>(out.size()), 0);
+    shutdown(s, SD_SEND); // the simulator answers, then closes when it reads the end
     std::string got;
     char buf[4096];
-    for (;;) {
-        int n = recv(s, buf, sizeof buf, 0);
-        if (n <= 0)
-            break;
+    for (int n; (n = recv(s, buf, sizeof buf, 0)) > 0;)
         got.append(buf, static_cast<std::size_t>(n));
-        std::size_t nl;
-        bool done = false;
-        while ((nl = got.find('\n')) != std::string::npos) {
-            std::string l = got.substr(0, nl);
-            got.erase(0, nl + 1);
-            if (l == "ok") {
-                done = true;
-                break;
-            }
-            if (l.rfind("error: ", 0) == 0) {
-                ADD_FAILURE() << "simulator: " << line << ": " << l;
-                done = true;
-                break;
-            }
-            lines.push_back(l);
-        }
-        if (done)
-            break;
-    }
     closesocket(s);
+    std::istringstream in(got);
+    for (std::string l; std::getline(in, l) && l != "ok";) {
+        if (l.rfind("error: ", 0) == 0) {
+            ADD_FAILURE() << "simulator: " << line << ": " << l;
+            break;
+        }
+        lines.push_back(l);
+    }
     return lines;
 }
 

@@ -568,9 +568,9 @@ TEST_F(SetupForm, StartValuesAndLanguages) {
               (strings{"Italian", "English", "Spanish", "French"}));
     EXPECT_EQ(form()[VC_COM_PORT].list_index, 4);
     EXPECT_EQ(form()[VC_UI_LANGUAGE].entries[0], "Italiano") << "never relabelled";
-    EXPECT_EQ(form()[VC_READ].text + "|" + form()[VC_LABEL_METER].text + "|" +
-                  form()[VC_SOCKET2].text,
-              "Read|Current measure:|Socket 2:");
+    EXPECT_EQ(form()[VC_TITLE_SETTINGS].text + "|" + form()[VC_READ].text + "|" +
+                  form()[VC_LABEL_METER].text + "|" + form()[VC_SOCKET2].text,
+              "Settings:|Read|Current measure:|Socket 2:");
 }
 
 TEST_F(SetupForm, ControlsFollowEachOther) {
