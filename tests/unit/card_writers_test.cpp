@@ -147,6 +147,9 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     tick("00FFFFFFFFFFFFFFFFFF4D4153544552"); // a Master block with no mode
     EXPECT_EQ(s.card_state, CARD_INVALID);
     EXPECT_EQ(showing(), "");
+    fake::form()[TC_DATETIME].text = "kept";
+    tick("461234FFFFFFFFFFFFFF4D4153544552", "11111111"); // an order of no meaning
+    EXPECT_EQ(text(TC_DATETIME), "kept") << "the field as it was";
 
     SetUp();
     tick(k_user);
@@ -233,6 +236,7 @@ TEST_F(Tandor, WritingCards) {
 
 TEST_F(Tandor, FormButtonsAndMenu) {
     tick(k_master);
+    EXPECT_EQ(text(TC_DATETIME), "31/12/2018 23:59:30");
     tandor_command(s, TC_FREE);
     EXPECT_TRUE(fake::form()[TC_FREE].checked && !fake::form()[TC_PERSONAL].checked);
     fake::events().clear();
@@ -302,6 +306,10 @@ TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
     settings_set_port(1);
     com_dialog_ok(0); // a port chosen in the dialog ends the retrying
     EXPECT_FALSE(reader_away());
+    EXPECT_EQ(settings_port(), 1) << "the first entry is COM1";
+    fake::dev().write_fails = true;
+    tandor_command(s, TC_RESET);
+    EXPECT_TRUE(reader_away()) << "a Reset that cannot go out as well";
 }
 
 // The card lifted at the wrong moment, and cards swapped between two ticks.
@@ -403,8 +411,15 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     EXPECT_FALSE(written_shown());
 
     reply_detect_status("02");
+    int sent_meanwhile = -1;
+    fake::dev().on_message = [&] {
+        std::size_t writes = fake::dev().writes.size();
+        classic_poll(c);
+        sent_meanwhile = static_cast<int>(fake::dev().writes.size() - writes);
+    };
     classic_poll(c);
     EXPECT_EQ(events_of("box"), strings{"Attention|Failed operation"});
+    EXPECT_EQ(sent_meanwhile, 0) << "no tick while the box is open";
     reply_no_card();
     classic_poll(c);
     EXPECT_EQ(showing(), "");
