@@ -67,33 +67,7 @@ TEST(StationWire, CommandsAndBlocks) {
     EXPECT_STREQ(encode_socket_count(true, LIST_UNSET), "2A");
 }
 
-TEST(StationWire, Answers) {
-    struct {
-        const char* answer;
-        bool matches;
-        int index; // -5: untouched
-    } languages[] = {
-        {"L=SP\r", true, 2}, {"L=XX", true, 0}, {"L=F", false, -5}, {"FR\r\n", false, -5}};
-    for (const auto& l : languages) {
-        int index = -5;
-        fake::bytes a = of(l.answer);
-        EXPECT_EQ(read_language_answer(a.data(), a.size(), &index), l.matches) << l.answer;
-        EXPECT_EQ(index, l.index) << l.answer;
-    }
-    EXPECT_EQ(station_language_of('F', 'R'), 3);
-    EXPECT_EQ(station_language_of('I', 'N'), 1);
-    struct {
-        const char* answer;
-        bool matches;
-        unsigned long value;
-    } counts[] = {{"N=2a", true, 0x2A}, {"N=2C\r", true, 0x2C}, {"N=1", true, 1},
-                  {"N=", false, 0},     {"N=zz", false, 0},     {"M=2C", false, 0}};
-    for (const auto& c : counts) {
-        unsigned long v = 0;
-        fake::bytes a = of(c.answer);
-        EXPECT_EQ(read_count_answer(a.data(), a.size(), &v), c.matches) << c.answer;
-        EXPECT_EQ(v, c.value) << c.answer;
-    }
+TEST(StationWire, SocketAnswers) {
     struct {
         const char* answer;
         int result;
@@ -256,20 +230,6 @@ TEST_F(Rules, SocketTwoSwitchedOffIsNotChecked) {
     c.sockets[0].socket_type = TYPE_1;
     c.sockets[0].locking_type = LOCK_ONE;
     EXPECT_EQ(failure_of(c), locking) << "socket 1 still counts";
-}
-
-TEST_F(Rules, MessagesInEveryLanguage) {
-    station_config c = valid();
-    c.sockets[1].imax_m3s = "";
-    lang_set(LANGUAGE_FRENCH);
-    EXPECT_EQ(failure_of(c),
-              "Erreur sur la prise 2: I max M3-S. Entrez une valeur comprise entre 6 et 16.");
-    lang_set(LANGUAGE_SPANISH);
-    c = valid();
-    c.date = "x";
-    EXPECT_EQ(failure_of(c),
-              "Fecha/ora no válidas: por  favor, verificar el formato dd/mm/aaaa y hh:mm:ss");
-    EXPECT_STREQ(vtext_in(VT_LABEL_READ, 4), "") << "no fifth language";
 }
 
 // The three operations, started as the form's buttons start them.
