@@ -20,46 +20,37 @@ std::string utf8(const std::wstring& w) {
     return s;
 }
 
-struct find_main {
+struct search {
     DWORD pid;
     const wchar_t* cls;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK find_main_proc(HWND w, LPARAM lp) {
-    auto* f = reinterpret_cast<find_main*>(lp);
+BOOL CALLBACK search_proc(HWND w, LPARAM lp) {
+    auto* s = reinterpret_cast<search*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
     wchar_t cls[64];
-    if (pid == f->pid && GetClassNameW(w, cls, 64) && lstrcmpW(cls, f->cls) == 0 &&
-        IsWindowVisible(w)) {
-        f->found = w;
-        return FALSE;
-    }
+    if (pid == s->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 64) &&
+        lstrcmpW(cls, s->cls) == 0)
+        s->found.push_back(w);
     return TRUE;
 }
 
-struct find_boxes {
-    DWORD pid;
-    std::vector<box>* out;
-};
+// The visible top-level windows of class cls of process pid.
+std::vector<HWND> windows_of(DWORD pid, const wchar_t* cls) {
+    search s{pid, cls, {}};
+    EnumWindows(search_proc, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
 
-BOOL CALLBACK find_boxes_proc(HWND w, LPARAM lp) {
-    auto* f = reinterpret_cast<find_boxes*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    wchar_t cls[64];
-    if (pid == f->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 64) &&
-        lstrcmpW(cls, L"#32770") == 0) {
-        box b;
-        b.hwnd = w;
-        b.caption = text_of(w);
-        HWND message = GetDlgItem(w, 0xFFFF);
-        if (message)
-            b.text = text_of(message);
-        f->out->push_back(b);
-    }
-    return TRUE;
+void reg_set(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
+                        nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(k);
 }
 
 } // namespace
@@ -71,14 +62,9 @@ bool program::start(const std::wstring& exe, const wchar_t* cls) {
     if (!CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                         &pi))
         return false;
-    find_main f{pi.dwProcessId, cls, nullptr};
-    wait_for(
-        [&] {
-            EnumWindows(find_main_proc, reinterpret_cast<LPARAM>(&f));
-            return f.found != nullptr;
-        },
-        30000);
-    main = f.found;
+    wait_for([&] { return !windows_of(pi.dwProcessId, cls).empty(); }, 30000);
+    std::vector<HWND> found = windows_of(pi.dwProcessId, cls);
+    main = found.empty() ? nullptr : found.front();
     return main != nullptr;
 }
 
@@ -185,8 +171,10 @@ unsigned long long menu_bar_print(HWND main) {
 
 std::vector<box> open_boxes(DWORD pid) {
     std::vector<box> out;
-    find_boxes f{pid, &out};
-    EnumWindows(find_boxes_proc, reinterpret_cast<LPARAM>(&f));
+    for (HWND w : windows_of(pid, L"#32770")) {
+        HWND message = GetDlgItem(w, 0xFFFF);
+        out.push_back({w, text_of(w), message ? text_of(message) : ""});
+    }
     return out;
 }
 
@@ -224,22 +212,11 @@ std::string reg_read(const char* key, const char* name) {
 }
 
 void reg_write(const char* key, const char* name, const char* value) {
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
-                        nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(k, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
-                   static_cast<DWORD>(lstrlenA(value) + 1));
-    RegCloseKey(k);
+    reg_set(key, name, REG_EXPAND_SZ, value, static_cast<DWORD>(lstrlenA(value) + 1));
 }
 
 void reg_write_dword(const char* key, const char* name, DWORD value) {
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
-                        nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(k);
+    reg_set(key, name, REG_DWORD, &value, sizeof value);
 }
 
 void reg_delete_key(const char* key) {
