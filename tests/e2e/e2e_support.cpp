@@ -3,10 +3,11 @@
 #include <cstdio>
 
 namespace {
-std::wstring windows_path(const std::string& unix_path) {
-    std::wstring w = L"Z:";
+// A Unix path as Wine names it: Z:\tmp\x for /tmp/x.
+std::string windows_path(const std::string& unix_path) {
+    std::string w = "Z:";
     for (char c : unix_path)
-        w += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+        w += c == '/' ? '\\' : c;
     return w;
 }
 
@@ -16,22 +17,15 @@ int hex_value(char c) {
 } // namespace
 
 std::wstring program_path() {
-    return windows_path(env("VM_PROGRAM"));
+    const std::string path = windows_path(env("VM_PROGRAM"));
+    return std::wstring(path.begin(), path.end());
 }
 
 bool shot(HWND main, const std::string& name, const std::string& what) {
-    std::string dir = env("VM_SHOTS");
-    if (dir.empty())
+    const std::string dir = env("VM_SHOTS");
+    if (dir.empty() || !screenshot(main, windows_path(dir + "/" + name + ".bmp")))
         return false;
-    std::string path;
-    for (char c : "Z:" + dir + "/" + name + ".bmp")
-        path += c == '/' ? '\\' : c;
-    if (!screenshot(main, path))
-        return false;
-    std::string index;
-    for (char c : "Z:" + dir + "/index.txt")
-        index += c == '/' ? '\\' : c;
-    if (FILE* f = std::fopen(index.c_str(), "a")) {
+    if (FILE* f = std::fopen(windows_path(dir + "/index.txt").c_str(), "a")) {
         std::fprintf(f, "%s.bmp\t%s\n", name.c_str(), what.c_str());
         std::fclose(f);
     }
