@@ -133,6 +133,9 @@ TEST_F(Tandor, PaintingOfTheCardForms) {
 }
 
 TEST_F(Tandor, InvalidCardsAndFailures) {
+    tick("1" + std::string(31, '0')); // one character not 0: not blank
+    EXPECT_EQ(s.card_state, CARD_INVALID);
+    SetUp();
     tick("0000000000000000000000000000000F"); // expiry marker 00
     EXPECT_EQ(s.card_state, CARD_INVALID);
     EXPECT_EQ(texts(paint_window(s)), strings{"Invalid card"});
@@ -184,8 +187,8 @@ TEST_F(Tandor, WritingCards) {
     type_and_write("", "05/03/2019 14", "15");
     EXPECT_EQ(sent(), strings{"1A0A1B2C3D00FFFFFFFFFFFF0400000000FFFFFFFFA514050319A5000F"});
     EXPECT_TRUE(s.written);
-    tick("0A1B2C3DFFFFFFFFFF00000000A50063");
-    EXPECT_EQ(text(TC_ACCESSES), "99") << "read again after the write";
+    tick("0A1B2C3DFFFFFFFFFF00000000A5FFFF");
+    EXPECT_EQ(text(TC_ACCESSES), "65535") << "read again after the write";
     EXPECT_FALSE(shown(TC_WRITE));
     EXPECT_TRUE(written_shown());
     paint_finished(s);

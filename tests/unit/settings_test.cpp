@@ -109,6 +109,7 @@ TEST_F(Settings, StoreFailuresShowTheirBoxesInOrder) {
 }
 
 TEST_F(Settings, ComPortDialog) {
+    EXPECT_STREQ(com_dialog_entry(0), "COM1");
     EXPECT_STREQ(com_dialog_entry(31), "COM32");
     EXPECT_STREQ(com_dialog_entry(32), "");
     settings_set_port(33);

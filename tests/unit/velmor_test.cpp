@@ -413,6 +413,7 @@ TEST_F(Station, ReadsFillTheForm) {
     } cases[] = {
         {"FR\r\n|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 46 52 0d 0a", 1, 4, 3, "16"},
         {"L=IT|N=2C|X1x200SSN1610", "Debug: 58 31 78 32", 1, 3, 0, "20"},
+        {"L=F|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 4c 3d 46 00", 1, 4, 0, "16"},
         {"", "Debug: 00 00 00 00", 3, 3, 0, "20"}, // silent: language, count, socket 1
         {"L=IT|N=2C|P1x411SSTAB10|P2x302SNN0606", "Debug: 54 41 42 31", 1, 4, 0, "20"},
     };
