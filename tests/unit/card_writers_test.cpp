@@ -409,7 +409,8 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     EXPECT_TRUE(c.card_written) << "only a labelled painting shows and clears it";
     laid();
     EXPECT_FALSE(shown(TC_WRITE)) << "read again after the write";
-    EXPECT_TRUE(written_shown());
+    EXPECT_EQ(layout(classic_paint(c)).substr(layout(classic_paint(c)).find("Written")),
+              "Written card@340,306,580,380/20;");
     classic_paint_finished(c);
     EXPECT_FALSE(written_shown());
 

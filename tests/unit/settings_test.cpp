@@ -116,6 +116,8 @@ TEST_F(Settings, ComPortDialog) {
     EXPECT_EQ(com_dialog_selection(), -1) << "no entry for COM33";
     settings_set_port(32);
     EXPECT_EQ(com_dialog_selection(), 31);
+    settings_set_port(1);
+    EXPECT_EQ(com_dialog_selection(), 0);
     // OK closes the port in use and opens the chosen one.
     set_port_open_flag(true);
     dev().is_open = true;

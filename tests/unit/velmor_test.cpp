@@ -334,6 +334,8 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     velmor_command(VC_READ);
     EXPECT_EQ(fake::log_text(), busy + "open COM5; box Error|Error opening COM port!; " + done);
     EXPECT_EQ(settings_port(), 5) << "the port tried is stored";
+    velmor_command(VC_WRITE);
+    EXPECT_TRUE(idle()) << "a Write whose port does not open ends as well";
     fake::events().clear();
     lang_set(LANGUAGE_ITALIAN);
     form()[VC_COM_PORT].list_index = -1;
