@@ -19,6 +19,5 @@ function(vm_fuzz name)
                      ${CMAKE_BINARY_DIR}/corpus/${name} ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds/${name})
 endfunction()
 
-vm_fuzz(card_texts tandor_core classic_core fakes)
 vm_fuzz(reader_reply tandor_core fakes)
 vm_fuzz(station_answers velmor_core fakes)

@@ -44,15 +44,6 @@ bool visible(HWND w);
 bool enabled(HWND w);
 int checked(HWND button);
 
-// The texts of menu resource `id` of the program file exe: the drop-down,
-// its first item (the language submenu), the four languages and the COM
-// port item.
-std::vector<std::string> menu_resource_texts(const std::wstring& exe, int id);
-
-// A fingerprint of the pixels of the main window's menu bar, to tell which
-// menu it shows (menus of another process cannot be read through Wine).
-unsigned long long menu_bar_print(HWND main);
-
 // A dialog or message box of the process, other than the main window.
 struct box {
     HWND hwnd = nullptr;
@@ -70,7 +61,6 @@ bool answer_box(const box& b, int id = IDOK);
 // 32-bit programs keep their settings on 64-bit Windows (Wow6432Node).
 std::string reg_read(const char* key, const char* name);
 void reg_write(const char* key, const char* name, const char* value);
-void reg_write_dword(const char* key, const char* name, DWORD value);
 void reg_delete_key(const char* key);
 // Whether the key exists in the 64-bit view (where a 64-bit program's would be).
 bool reg_key_in_64bit_view(const char* key);

@@ -44,15 +44,6 @@ std::vector<HWND> windows_of(DWORD pid, const wchar_t* cls) {
     return s.found;
 }
 
-void reg_set(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
-                        nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(k, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(k);
-}
-
 } // namespace
 
 bool program::start(const std::wstring& exe, const wchar_t* cls) {
@@ -129,46 +120,6 @@ int checked(HWND button) {
     return result == BST_CHECKED;
 }
 
-std::vector<std::string> menu_resource_texts(const std::wstring& exe, int id) {
-    std::vector<std::string> out;
-    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HMENU bar = module ? LoadMenuW(module, MAKEINTRESOURCEW(id)) : nullptr;
-    wchar_t buffer[128];
-    if (bar && GetMenuStringW(bar, 0, buffer, 128, MF_BYPOSITION)) {
-        out.push_back(utf8(buffer));
-        HMENU drop = GetSubMenu(bar, 0);
-        for (int i = 0; i < GetMenuItemCount(drop); ++i) {
-            GetMenuStringW(drop, static_cast<UINT>(i), buffer, 128, MF_BYPOSITION);
-            out.push_back(utf8(buffer));
-            HMENU sub = GetSubMenu(drop, i);
-            for (int j = 0; sub && j < GetMenuItemCount(sub); ++j) {
-                GetMenuStringW(sub, static_cast<UINT>(j), buffer, 128, MF_BYPOSITION);
-                out.push_back(utf8(buffer));
-            }
-        }
-    }
-    if (bar)
-        DestroyMenu(bar);
-    if (module)
-        FreeLibrary(module);
-    return out;
-}
-
-unsigned long long menu_bar_print(HWND main) {
-    POINT origin = {0, 0};
-    ClientToScreen(main, &origin);
-    int height = GetSystemMetrics(SM_CYMENU);
-    unsigned long long print = 1469598103934665603ULL;
-    HDC screen = GetDC(nullptr);
-    for (int y = origin.y - height; y < origin.y; ++y)
-        for (int x = origin.x; x < origin.x + 200; ++x) {
-            print ^= GetPixel(screen, x, y);
-            print *= 1099511628211ULL;
-        }
-    ReleaseDC(nullptr, screen);
-    return print;
-}
-
 std::vector<box> open_boxes(DWORD pid) {
     std::vector<box> out;
     for (HWND w : windows_of(pid, L"#32770")) {
@@ -212,11 +163,13 @@ std::string reg_read(const char* key, const char* name) {
 }
 
 void reg_write(const char* key, const char* name, const char* value) {
-    reg_set(key, name, REG_EXPAND_SZ, value, static_cast<DWORD>(lstrlenA(value) + 1));
-}
-
-void reg_write_dword(const char* key, const char* name, DWORD value) {
-    reg_set(key, name, REG_DWORD, &value, sizeof value);
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
+                        nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>(lstrlenA(value) + 1));
+    RegCloseKey(k);
 }
 
 void reg_delete_key(const char* key) {

@@ -31,12 +31,6 @@ class Velmor : public program_test {
         SendMessageTimeoutW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000,
                             nullptr);
     }
-    // Chooses an entry as the user would: the list reports the change.
-    void pick(HWND list, int index) {
-        choose(list, index);
-        PostMessageW(app.main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-    }
     void set_check(HWND box, int on) {
         SendMessageTimeoutW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0, SMTO_NORMAL,
                             5000, nullptr);
@@ -93,31 +87,6 @@ TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
     EXPECT_EQ(reg_read(key, "Port"), "COM0");
     EXPECT_EQ(reg_read(key, "Lang"), "0");
     EXPECT_FALSE(reg_key_in_64bit_view(key)) << "kept in the 32-bit view (Wow6432Node)";
-}
-
-TEST_F(Velmor, StoredSpanishAndALanguageSwitchKeepingTheChoices) {
-    start(false, "2");
-    EXPECT_EQ(text_of(app.child(VC_READ)), "Leer");
-    EXPECT_EQ(text_of(app.child(VC_UI_LANGUAGE)), "Español");
-    choose(app.child(VC_TYPE_1), 3);
-    choose(com_port(), 6);
-    type_into(date(), "typed");
-    pick(app.child(VC_UI_LANGUAGE), 1);
-    ASSERT_TRUE(wait_for([&] { return text_of(app.child(VC_READ)) == "Read"; }));
-    EXPECT_EQ(selection(app.child(VC_TYPE_1)), 3);
-    EXPECT_EQ(text_of(app.child(VC_TYPE_1)), "Type 3C");
-    EXPECT_EQ(text_of(station_language()), "Italian");
-    EXPECT_EQ(text_of(com_port()), "COM7") << "the COM port list is not relabelled";
-    EXPECT_EQ(text_of(date()), "typed");
-
-    app.click(app.child(VC_CLOCK));
-    EXPECT_TRUE(
-        wait_for([&] { return text_of(date()).size() == 10 && text_of(time()).size() == 8; }));
-    shot(app.main, "velmor-english", "switched to English, the choices kept");
-
-    ASSERT_TRUE(app.close());
-    EXPECT_EQ(reg_read(key, "Lang"), "1");
-    EXPECT_EQ(reg_read(key, "Port"), "COM0") << "a COM port chosen without an operation";
 }
 
 TEST_F(Velmor, WriteExampleReachesTheStation) {

@@ -430,26 +430,6 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     EXPECT_EQ(events_of("invalidate").back(), "0");
 }
 
-TEST_F(Classic, UnreadableBlocks) {
-    reply_card();
-    reply_block_status("02");
-    classic_poll(c);
-    EXPECT_EQ(showing(), "") << "block 4 unreadable: no fields";
-    EXPECT_EQ(texts(classic_paint(c)), strings{"Invalid card"});
-    still_there();
-    EXPECT_EQ(sent().size(), 3u) << "not read again while the card stays";
-
-    SetUp();
-    fake::form()[TC_ACCESSES].text = "old";
-    reply_card();
-    reply_block(k_data);
-    reply_block_status("03");
-    classic_poll(c);
-    EXPECT_EQ(text(TC_CODE) + "|" + text(TC_ACCESSES), "0123456789|old");
-    EXPECT_EQ(showing(), k_classic_form) << "block 5 unreadable: fields and button shown";
-    EXPECT_EQ(texts(classic_paint(c)).back(), "Invalid card");
-}
-
 TEST_F(Classic, RefusedWritesKeepTheTyping) {
     struct {
         const char *code, *accesses, *expiry, *message;

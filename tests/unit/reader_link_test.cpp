@@ -62,9 +62,6 @@ TEST(Port, NameSpeedAndWaitsOfEachProgram) {
     dev().open_succeeds = false;
     EXPECT_FALSE(port_open(4));
     EXPECT_EQ(dev().sleeps, (std::vector<int>{2000, 2000})) << "the waits even on failure";
-    char small[5];
-    EXPECT_TRUE(port_device_name(9, small, sizeof small));
-    EXPECT_FALSE(port_device_name(10, small, sizeof small)) << "COM10 does not fit";
     profile_set(nullptr);
 }
 
@@ -155,27 +152,6 @@ TEST_F(Exchange, FailedWriteShowsOneBoxAndTheReplyIsStillWaitedFor) {
     EXPECT_EQ(fake::events_of("box"), strings{"Attention|General error of the device"});
 }
 
-TEST_F(Exchange, EveryFrameAndReplyIsTraced) {
-    dev().now = 1234;
-    fake::script_read(reader_reply("18", "01"), 0);
-    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
-    fake::script_read({1, 'F'}, 0);
-    ASSERT_EQ(link_transact(reply, "18", ""), exchange::no_reply) << "the short read is dropped";
-    dev().write_fails = true;
-    dev().reads = {{{1, 'F', 'F', 0x15, '1', '8'}, 0}};
-    ASSERT_EQ(link_transact(reply, "18", ""), exchange::nak);
-    const std::string tx = "tandor 1234 TX 01 46 46 02 31 38 03 09 0D |.FF.18...| ";
-    EXPECT_EQ(dev().debug_lines[0], tx + "sent\n");
-    ASSERT_EQ(dev().debug_lines.size(), 6u);
-    EXPECT_EQ(dev().debug_lines[1].rfind("tandor 1234 RX 01 46 46 06 31 38 30 31 03 ", 0), 0u);
-    EXPECT_EQ(dev().debug_lines[1].substr(dev().debug_lines[1].size() - 7), " reply\n");
-    EXPECT_EQ(dev().debug_lines[3].substr(dev().debug_lines[3].size() - 10), " no reply\n");
-    EXPECT_EQ(dev().debug_lines[4].substr(dev().debug_lines[4].find(" TX")),
-              tx.substr(tx.find(" TX")) + "write failed\n");
-    EXPECT_EQ(dev().debug_lines[5],
-              "tandor " + std::to_string(dev().now) + " RX 01 46 46 15 31 38 |.FF.18| NAK\n");
-}
-
 TEST_F(Exchange, CommandShowsTheDeviceErrorInTheLanguage) {
     lang_set(LANGUAGE_SPANISH);
     fake::script_read(reader_reply("18", "", 0x15));
@@ -213,24 +189,4 @@ TEST_F(Exchange, DetectTakesTheUidOrTheStatus) {
     EXPECT_EQ(status, 42) << "a failed exchange changes nothing";
 }
 
-TEST_F(Exchange, BlockReadAndWritePayloads) {
-    char text[33] = "untouched";
-    fake::script_read(reader_reply("19", "0000000000ffffffffa514050319a5000f"));
-    EXPECT_EQ(block_read(&reader, 5, text, &status), exchange::done);
-    EXPECT_EQ(sent().back(), "190A1B2C3D00FFFFFFFFFFFF05");
-    EXPECT_STREQ(text, "00000000FFFFFFFFA514050319A5000F") << "upper case";
-    for (const std::string& body : strings{"02", "00A5140503", "00" + std::string(31, '0') + "G"}) {
-        std::strcpy(text, "untouched");
-        fake::script_read(reader_reply("19", body));
-        EXPECT_EQ(block_read(&reader, 4, text, &status), exchange::done);
-        EXPECT_NE(status, 0) << body;
-        EXPECT_STREQ(text, "untouched") << body;
-    }
-    fake::script_read(reader_reply("1A", "03"));
-    EXPECT_EQ(block_write(&reader, 4, "00000000FFFFFFFFFF00000000A510000", &status),
-              exchange::done);
-    EXPECT_EQ(status, 3);
-    EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000FFFFFFFFFF00000000A51000")
-        << "56 characters";
-}
 } // namespace

@@ -1,7 +1,6 @@
 // The two settings: read at start-up, saved at exit, with the store's failures
 // shown as their fixed messages; and the card writers' COM port dialog.
 #include "com_dialog.h"
-#include "profile_classic.h"
 #include "profile_velmor.h"
 #include "tandor_test_support.h"
 
@@ -50,13 +49,6 @@ TEST_F(Settings, LoadedAndSavedByEachProgram) {
     EXPECT_TRUE(dev().messages.empty()) << "a port that does not open is silent";
     settings_save();
     EXPECT_EQ(key()["Port"], "COM7") << "and kept";
-
-    profile_set(&k_classic_profile); // the same key, its own device name
-    dev().open_succeeds = true;
-    key() = {{"Port", "COM14"}, {"Lang", "3"}};
-    settings_load();
-    EXPECT_EQ(dev().opened.back(), "\\\\.\\COM14");
-    EXPECT_EQ(lang_get(), LANGUAGE_FRENCH);
 
     profile_set(&k_velmor_profile);
     const int opened = static_cast<int>(dev().opened.size());

@@ -29,18 +29,6 @@ fake::bytes of(const std::string& s) {
     return fake::bytes(s.begin(), s.end());
 }
 
-socket_config socket(int type, int lock, int contactor, int meter, const char* imax,
-                     const char* imaxs) {
-    socket_config s;
-    s.socket_type = type;
-    s.locking_type = lock;
-    s.contactor_control = contactor;
-    s.meter_type = meter;
-    s.imax_m3 = imax;
-    s.imax_m3s = imaxs;
-    return s;
-}
-
 TEST(StationWire, CommandsAndBlocks) {
     EXPECT_EQ(bcd_byte(13), 0x13);
     EXPECT_EQ(bcd_byte(59), 0x59);
@@ -49,13 +37,15 @@ TEST(StationWire, CommandsAndBlocks) {
         socket_config s;
         const char* block;
     } blocks[] = {
-        {socket(TYPE_3C, LOCK_ONE, CONTACTOR_COIMP, METER_CT, "32", "10"), "411SST3210"},
-        {socket(TYPE_3A, LOCK_NONE, CONTACTOR_MIRROR, METER_NONE, "6", "6"), "302SNN0606"},
-        {socket(TYPE_1, LOCK_NONE, CONTACTOR_NONE, METER_DIGITAL, " 63", "16A"), "100SSD6316"},
-        {socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "6.5", "+7"), "520SNI0607"},
-        {socket(LIST_UNSET, LIST_UNSET, LIST_UNSET, LIST_UNSET, "16", "10"), "200SNN1610"},
-        {socket(k_socket_types.count, k_locking_types.count, k_contactor_controls.count,
-                k_meter_types.count, "16", "10"),
+        {socket_config{TYPE_3C, LOCK_ONE, CONTACTOR_COIMP, METER_CT, "32", "10"}, "411SST3210"},
+        {socket_config{TYPE_3A, LOCK_NONE, CONTACTOR_MIRROR, METER_NONE, "6", "6"}, "302SNN0606"},
+        {socket_config{TYPE_1, LOCK_NONE, CONTACTOR_NONE, METER_DIGITAL, " 63", "16A"},
+         "100SSD6316"},
+        {socket_config{TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "6.5", "+7"},
+         "520SNI0607"},
+        {socket_config{LIST_UNSET, LIST_UNSET, LIST_UNSET, LIST_UNSET, "16", "10"}, "200SNN1610"},
+        {socket_config{k_socket_types.count, k_locking_types.count, k_contactor_controls.count,
+                       k_meter_types.count, "16", "10"},
          "200SNN1610"}, // past the end of each list: none chosen
     };
     for (const auto& b : blocks)
@@ -84,7 +74,8 @@ TEST(StationWire, SocketAnswers) {
         {"", SOCKET_REPLY_REFUSED, "520SNI3210"},
     };
     for (const auto& r : sockets) {
-        socket_config s = socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "32", "10");
+        socket_config s =
+            socket_config{TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "32", "10"};
         fake::bytes a = of(r.answer);
         EXPECT_EQ(decode_socket_reply(a.data(), a.size(), '1', &s), r.result) << r.answer;
         EXPECT_EQ(encode_socket_block(s), r.block) << r.answer;
@@ -100,7 +91,7 @@ class Rules : public ::testing::Test {
         c.date = "20/12/2013";
         c.time = "16:17:54";
         for (socket_config& s : c.sockets)
-            s = socket(TYPE_2, LOCK_NONE, CONTACTOR_NONE, METER_NONE, "16", "10");
+            s = socket_config{TYPE_2, LOCK_NONE, CONTACTOR_NONE, METER_NONE, "16", "10"};
         return c;
     }
     // The failure text, or "" when the configuration passes.
@@ -216,7 +207,7 @@ TEST_F(Rules, SocketRulesInTheirOrder) {
 // refuses nothing, while socket 1 is still held to every rule.
 TEST_F(Rules, SocketTwoSwitchedOffIsNotChecked) {
     station_config c = valid();
-    c.sockets[1] = socket(TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_MIRROR, METER_PULSE, "", "");
+    c.sockets[1] = socket_config{TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_MIRROR, METER_PULSE, "", ""};
     EXPECT_EQ(failure_of(c), locking) << "switched on, socket 2 is checked";
     c.two_sockets = false;
     EXPECT_EQ(failure_of(c), "");
