@@ -3,7 +3,7 @@
 # into build/fuzz/corpus, never into the committed seeds.
 set(VM_FUZZ_SECONDS 15 CACHE STRING "Seconds each fuzz target runs under ctest")
 
-add_library(fakes OBJECT tests/fakes/event_log.cpp tests/fakes/fake_device.cpp
+add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
 target_include_directories(fakes PUBLIC tests/fakes)
 target_link_libraries(fakes PUBLIC link_core)

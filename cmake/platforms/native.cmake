@@ -36,7 +36,7 @@ vm_warnings(station-sim)
 add_executable(simctl sim/simctl.cpp)
 vm_warnings(simctl)
 
-add_library(fakes OBJECT tests/fakes/event_log.cpp tests/fakes/fake_device.cpp
+add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
 target_include_directories(fakes PUBLIC tests/fakes)
 target_link_libraries(fakes PUBLIC link_core)

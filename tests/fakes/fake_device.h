@@ -6,14 +6,20 @@
 // duration; once the script is used up the line is silent, each read taking
 // the port's full time-out with nothing.
 
-#include "event_log.h"
-
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace fake {
+
+// One log of what the fakes were asked to do, in order, shared by the fake
+// device, form and store so that tests can check how their calls interleave.
+std::vector<std::string>& events();
+// The events of one kind ("write", "sleep", ...), without the kind.
+std::vector<std::string> events_of(const std::string& kind);
+// The whole log as one text, the events separated by "; ".
+std::string log_text();
 
 using bytes = std::vector<std::uint8_t>;
 

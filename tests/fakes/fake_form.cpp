@@ -1,6 +1,6 @@
 #include "fake_form.h"
 
-#include "event_log.h"
+#include "fake_device.h"
 #include "form.h"
 
 namespace fake {

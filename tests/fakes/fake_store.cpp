@@ -1,6 +1,6 @@
 #include "fake_store.h"
 
-#include "event_log.h"
+#include "fake_device.h"
 #include "store.h"
 
 #include <cstring>

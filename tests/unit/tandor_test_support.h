@@ -3,7 +3,6 @@
 // state of the window after each tick.
 
 #include "card_writer_ids.h"
-#include "event_log.h"
 #include "fake_device.h"
 #include "fake_form.h"
 #include "fake_store.h"

@@ -2,7 +2,6 @@
 // forms of the station record, the configuration rules, the Read, Write and
 // Reboot sequences (bytes, pauses, progress, buttons, boxes) and the form.
 #include "config_check.h"
-#include "event_log.h"
 #include "fake_device.h"
 #include "fake_form.h"
 #include "fake_store.h"
