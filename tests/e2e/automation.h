@@ -61,6 +61,7 @@ bool answer_box(const box& b, int id = IDOK);
 // 32-bit programs keep their settings on 64-bit Windows (Wow6432Node).
 std::string reg_read(const char* key, const char* name);
 void reg_write(const char* key, const char* name, const char* value);
+void reg_write_dword(const char* key, const char* name, DWORD value);
 void reg_delete_key(const char* key);
 // Whether the key exists in the 64-bit view (where a 64-bit program's would be).
 bool reg_key_in_64bit_view(const char* key);

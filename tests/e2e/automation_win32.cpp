@@ -172,6 +172,15 @@ void reg_write(const char* key, const char* name, const char* value) {
     RegCloseKey(k);
 }
 
+void reg_write_dword(const char* key, const char* name, DWORD value) {
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
+                        nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(k);
+}
+
 void reg_delete_key(const char* key) {
     RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, KEY_WOW64_32KEY, 0);
 }

@@ -76,6 +76,12 @@ TEST_F(CardWriter, FirstStartIsSilentAndItalianAndStoresItsSettings) {
     EXPECT_EQ(reg_read(key, "Port"), "COM0");
     EXPECT_EQ(reg_read(key, "Lang"), "0");
     EXPECT_FALSE(reg_key_in_64bit_view(key)) << "kept in the 32-bit view (Wow6432Node)";
+
+    reg_write_dword(key, "Port", 5); // not text: no port, no box
+    start();
+    Sleep(800);
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "no port opened";
 }
 
 TEST_F(CardWriter, ComPortDialogLineAndLanguagesAreKept) {

@@ -427,34 +427,6 @@ TEST_F(Station, ReadsFillTheForm) {
         << "a read that failed brought nothing";
 }
 
-TEST_F(Station, CountAnswersSetSocket2AndTheMode) {
-    struct {
-        const char* answer;
-        bool two;
-        int mode;
-        bool debug;
-    } cases[] = {
-        {"N=2a", true, MODE_ALTERNATE, false},    {"N=2C", true, MODE_SIMULTANEOUS, false},
-        {"N=1", false, MODE_SIMULTANEOUS, false}, {"N=0", false, MODE_SIMULTANEOUS, false},
-        {"", false, MODE_SIMULTANEOUS, true},
-    };
-    for (const auto& c : cases) {
-        SetUp();
-        form()[VC_SOCKET2].checked = !c.two; // the box as an earlier station left it
-        form_socket2_changed();
-        form()[VC_MODE].list_index = 1 - c.mode;
-        answers(std::string("L=IT|") + c.answer + "|P1x200SSN1610|P2x302SNN0606");
-        velmor_command(VC_READ);
-        EXPECT_EQ(form()[VC_SOCKET2].checked, c.two) << c.answer;
-        for (int k :
-             {VC_TYPE_2, VC_LOCK_2, VC_CONTACTOR_2, VC_METER_2, VC_IMAX_2, VC_IMAXS_2, VC_MODE})
-            EXPECT_EQ(form()[k].enabled, c.two) << c.answer << " control " << k;
-        EXPECT_EQ(form()[VC_MODE].list_index, c.mode) << c.answer;
-        EXPECT_EQ(dev().messages.size(), c.debug ? 1u : 0u) << c.answer;
-        EXPECT_EQ(form()[VC_TYPE_2].list_index, TYPE_3A) << "socket 2 is read either way";
-    }
-}
-
 // A one-socket station read, then a two-socket one, then written: the second
 // keeps its two sockets; and a one-socket Write is not refused by socket 2's
 // hidden lists.
