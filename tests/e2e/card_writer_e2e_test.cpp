@@ -39,7 +39,17 @@ class CardWriter : public program_test {
         sim_command(k_card);
     }
     HWND code() { return app.child(TC_CODE); }
-    bool written_card_shown() { return red_pixels(app.main, 340, 306, 580, 380) > 30; }
+    // After a write the next tick reads the card again: the button goes and
+    // "Written card" is painted once (a screenshot of it for the tour), gone
+    // with the next painting.
+    void expect_written_card_once(const char* shot_name, const char* what) {
+        auto written = [&] { return red_pixels(app.main, 340, 306, 580, 380) > 30; };
+        ASSERT_TRUE(wait_for([&] { return !visible(app.child(TC_WRITE)); }));
+        ASSERT_TRUE(wait_for(written));
+        shot(app.main, shot_name, what);
+        InvalidateRect(app.main, nullptr, TRUE);
+        EXPECT_TRUE(wait_for([&] { return !written(); }));
+    }
 
     // Under a fault for `ms`: at most one box at a time and the window
     // answering within the bound. The texts of the boxes seen, in order.
@@ -207,12 +217,8 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     EXPECT_EQ(frames_of("1A"),
               (strings{"0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000",
                        "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));
-    // The next tick reads the card again: no button, "Written card" painted once.
-    ASSERT_TRUE(wait_for([&] { return !visible(app.child(TC_WRITE)); }));
-    ASSERT_TRUE(wait_for([&] { return written_card_shown(); }));
-    shot(app.main, "classic-written-card", "a card written from the form: \"Written card\"");
-    InvalidateRect(app.main, nullptr, TRUE);
-    EXPECT_TRUE(wait_for([&] { return !written_card_shown(); }));
+    expect_written_card_once("classic-written-card",
+                             "a card written from the form: \"Written card\"");
 }
 #else
 class Tandor : public CardWriter {
@@ -243,14 +249,8 @@ TEST_F(Tandor, BlankCardBecomesAWrittenUserCard) {
     EXPECT_EQ(frames_of("1A"), strings{payload});
     EXPECT_EQ(sim_command("block 4"), strings{payload.substr(24)});
 
-    // The next tick reads the card again, hides the button, and the painting
-    // shows "Written card" once.
-    ASSERT_TRUE(wait_for([&] { return !visible(app.child(TC_WRITE)); }));
-    ASSERT_TRUE(wait_for([&] { return written_card_shown(); }));
-    EXPECT_EQ(text_of(code()), "C0FFEE42");
-    shot(app.main, "tandor-written-card", "the blank card written as a User card");
-    InvalidateRect(app.main, nullptr, TRUE);
-    EXPECT_TRUE(wait_for([&] { return !written_card_shown(); }));
+    expect_written_card_once("tandor-written-card", "the blank card written as a User card");
+    EXPECT_EQ(text_of(code()), "C0FFEE42") << "read again";
     EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
 }
 

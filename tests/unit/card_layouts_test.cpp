@@ -31,6 +31,12 @@ encoded master(bool personal, bool delete_db, const std::string& datetime) {
     return {r, out};
 }
 
+// Refused with `message`, and nothing written into the block.
+void expect_refused(const encoded& e, int message, const std::string& typed) {
+    EXPECT_EQ(e.refused, message) << typed;
+    EXPECT_EQ(e.block, "untouched") << typed;
+}
+
 TEST(UserCard, EncodedFromTheFormTexts) {
     struct {
         std::string code, expiry, accesses, block;
@@ -49,24 +55,18 @@ TEST(UserCard, EncodedFromTheFormTexts) {
 }
 
 TEST(UserCard, RefusedTextsWriteNothing) {
-    auto refused = [](const std::string& code, const std::string& expiry,
-                      const std::string& accesses, int message) {
-        encoded e = user(code, expiry, accesses);
-        EXPECT_EQ(e.refused, message) << code << "|" << expiry << "|" << accesses;
-        EXPECT_EQ(e.block, "untouched");
-    };
     for (const char* code :
          {"1234567", "123456789", "1234567G", "0A1B2C3\xC3\xA9", "\t0A1B2C3", k_long.c_str()})
-        refused(code, "", "", TXT_BAD_CARD_CODE);
+        expect_refused(user(code, "", ""), TXT_BAD_CARD_CODE, code);
     for (const char* expiry : {"1/02/2019 10", "ab/cd/efgh ij", "01/01/2012 10", "01/01/2100 10",
                                "00/01/2020 10", "32/01/2020 10", "01/00/2020 10", "01/13/2020 10",
                                "01/01/2020 25", "01/01/2020-10", "05/03/2019\t14", k_long.c_str()})
-        refused("", expiry, "", TXT_BAD_EXPIRY);
+        expect_refused(user("", expiry, ""), TXT_BAD_EXPIRY, expiry);
     for (const char* accesses : {"65536", "-1", "99999999999999999999999"})
-        refused("", "", accesses, TXT_BAD_ACCESSES);
+        expect_refused(user("", "", accesses), TXT_BAD_ACCESSES, accesses);
     // The card code is checked first, then the expiry, then the accesses.
-    refused("xyz", "bad", "-1", TXT_BAD_CARD_CODE);
-    refused("", "bad", "-1", TXT_BAD_EXPIRY);
+    expect_refused(user("xyz", "bad", "-1"), TXT_BAD_CARD_CODE, "all three");
+    expect_refused(user("", "bad", "-1"), TXT_BAD_EXPIRY, "expiry and accesses");
 }
 
 TEST(MasterCard, EncodedOrRefused) {
@@ -83,10 +83,8 @@ TEST(MasterCard, EncodedOrRefused) {
           "31/12/2012 10:00:00", "31/12/2100 10:00:00", "1/12/2018 23:59:30", "31-12-2018 23:59:30",
           "31/12-2018 23:59:30", "31-12/2018 23:59:30", "ab/cd/efgh ij:kl:mn",
           "31/12/2018 23:59:30 ", "00/12/2018 10:00:00", "31/00/2018 10:00:00",
-          "31/12/2018 23:59:3\xC3\xA9"}) {
-        EXPECT_EQ(master(true, false, t).refused, TXT_BAD_DATETIME) << t;
-        EXPECT_EQ(master(true, false, t).block, "untouched") << t;
-    }
+          "31/12/2018 23:59:3\xC3\xA9"})
+        expect_refused(master(true, false, t), TXT_BAD_DATETIME, t);
 }
 
 // The classic layout: block 4 (code, flags, expiry) and block 5 (a value
@@ -129,20 +127,15 @@ TEST(ClassicCard, EncodedFromTheFormTexts) {
 }
 
 TEST(ClassicCard, RefusedTextsWriteNothing) {
-    auto refused = [](const std::string& code, const std::string& accesses,
-                      const std::string& expiry, int message) {
-        encoded e = classic_data_payload(code, accesses, expiry);
-        EXPECT_EQ(e.refused, message) << code << "|" << accesses << "|" << expiry;
-        EXPECT_EQ(e.block, "untouched");
-    };
     for (const char* code : {"", "012345678", "01234567890", "01234567\xC3\xA9"})
-        refused(code, "", "", TXT_CLASSIC_BAD_CARD_CODE);
+        expect_refused(classic_data_payload(code, "", ""), TXT_CLASSIC_BAD_CARD_CODE, code);
     for (const char* accesses : {"2147483648", "-2147483649", k_long.c_str()})
-        refused("0123456789", accesses, "", TXT_CLASSIC_BAD_ACCESSES);
+        expect_refused(classic_data_payload("0123456789", accesses, ""), TXT_CLASSIC_BAD_ACCESSES,
+                       accesses);
     for (const char* expiry :
          {"14/12/2012", "01/01/2100", "1/1/2015", "01-01-2015", "00/01/2015", "32/01/2015",
           "01/00/2015", "01/13/2015", "aa/bb/cccc", "14/12/2015\n"})
-        refused("0123456789", "", expiry, TXT_BAD_DATE);
+        expect_refused(classic_data_payload("0123456789", "", expiry), TXT_BAD_DATE, expiry);
     EXPECT_EQ(classic_counter_payload("4294967296").refused, TXT_CLASSIC_BAD_ACCESSES);
 }
 
