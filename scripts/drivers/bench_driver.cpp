@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -20,6 +21,33 @@
 namespace {
 const wchar_t* main_class() {
     return env("VM_PROGRAM").find("velmor") != std::string::npos ? L"VelmorClass" : L"TandorClass";
+}
+
+double clock_ms() {
+    static LARGE_INTEGER f = [] {
+        LARGE_INTEGER x;
+        QueryPerformanceFrequency(&x);
+        return x;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+// The longest the window takes to answer a message, sampled every 100 ms
+// for `ms` milliseconds.
+double longest_answer(HWND main, int ms) {
+    double longest = 0;
+    double end = clock_ms() + ms;
+    while (clock_ms() < end) {
+        double t0 = clock_ms();
+        SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr);
+        double took = clock_ms() - t0;
+        if (took > longest)
+            longest = took;
+        Sleep(100);
+    }
+    return longest;
 }
 
 void sample(const std::string& figure, double ms) {
@@ -98,6 +126,18 @@ int main(int argc, char** argv) {
                 SendMessageTimeoutW(app.child(field), WM_SETTEXT, 0,
                                     reinterpret_cast<LPARAM>(L"10"), SMTO_NORMAL, 5000, nullptr);
             sample(figure, timed_click(app, 100));
+        } else if (figure == "answer-under-fault") {
+            // Bytes of each detect reply 60 ms apart: every tick ends in the
+            // device error. How long the window keeps the user waiting.
+            sim_command("fault trickle 60 on=18");
+            double longest = 0;
+            for (int slice = 0; slice < 10; ++slice) {
+                longest = std::max(longest, longest_answer(app.main, 500));
+                for (const box& b : open_boxes(app.pi.dwProcessId))
+                    answer_box(b);
+            }
+            sim_command("fault none");
+            sample(figure, longest);
         } else if (figure == "velmor-read") {
             sample(figure, timed_click(app, 400));
         } else if (figure == "velmor-reboot") {

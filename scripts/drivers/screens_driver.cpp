@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     bool ready;
     if (velmor) {
-        app.click(app.child(VC_READ));
+        app.command(VC_READ);
         ready = wait_for([&] { return sim_log_of("RX").size() == 4; }) &&
                 wait_for([&] { return !visible(app.child(VC_PROGRESS)); });
         type_into(app.child(VC_DATE), "01/01/2027");

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
             miss("the form shown");
         if (cycles % 3 == 0) {
             type_into(accesses, std::to_string(cycles % 1000));
-            app.click(app.child(100));
+            app.command(100);
             if (wait_for([&] { return !visible(app.child(100)); }, 5000))
                 ++writes;
             else

@@ -35,7 +35,6 @@ struct program {
     // A click on a button, or a menu command: posted, so that a message box
     // it opens does not block the caller.
     void command(int id) const;
-    void click(HWND button) const;
 };
 
 std::string text_of(HWND w);
@@ -58,10 +57,11 @@ box wait_box(DWORD pid, int timeout_ms = 15000);
 bool answer_box(const box& b, int id = IDOK);
 
 // Registry values under HKEY_LOCAL_MACHINE, in its 32-bit view: where the
-// 32-bit programs keep their settings on 64-bit Windows (Wow6432Node).
+// 32-bit programs keep their settings on 64-bit Windows (Wow6432Node). Texts
+// here and in windows are in the ANSI code page.
 std::string reg_read(const char* key, const char* name);
-void reg_write(const char* key, const char* name, const char* value);
-void reg_write_dword(const char* key, const char* name, DWORD value);
+void reg_write(const char* key, const char* name, const char* value); // REG_EXPAND_SZ
+void reg_write(const char* key, const char* name, DWORD value);
 void reg_delete_key(const char* key);
 // Whether the key exists in the 64-bit view (where a 64-bit program's would be).
 bool reg_key_in_64bit_view(const char* key);

@@ -4,22 +4,6 @@
 #include <cstdlib>
 
 namespace {
-std::wstring wide(const std::string& s) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0);
-    std::wstring w(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, &w[0], n);
-    w.resize(w.size() - 1);
-    return w;
-}
-
-std::string utf8(const std::wstring& w) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<std::size_t>(n > 0 ? n : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], n, nullptr, nullptr);
-    s.resize(s.size() - 1);
-    return s;
-}
-
 struct search {
     DWORD pid;
     const wchar_t* cls;
@@ -89,22 +73,16 @@ void program::command(int id) const {
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-void program::click(HWND button) const {
-    PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-}
-
 std::string text_of(HWND w) {
-    wchar_t buffer[1024] = {};
-    SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
-                        nullptr);
-    return utf8(buffer);
+    char buffer[1024] = {};
+    SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL,
+                        5000, nullptr);
+    return buffer;
 }
 
 void type_into(HWND edit, const std::string& text) {
-    std::wstring w = wide(text);
-    SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_NORMAL, 5000,
-                        nullptr);
+    SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
+                        5000, nullptr);
 }
 
 bool visible(HWND w) {
@@ -151,38 +129,26 @@ bool answer_box(const box& b, int id) {
     return wait_for([&] { return !IsWindow(b.hwnd) || !IsWindowVisible(b.hwnd); });
 }
 
+// A 32-bit process sees the 32-bit view of the registry, as the programs do.
 std::string reg_read(const char* key, const char* name) {
-    HKEY k;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_32KEY, &k) != ERROR_SUCCESS)
-        return "";
     char buffer[512] = {};
     DWORD size = sizeof buffer - 1;
-    LONG rc = RegQueryValueExA(k, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(k);
-    return rc == ERROR_SUCCESS ? std::string(buffer) : std::string();
+    RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                 nullptr, buffer, &size);
+    return buffer;
 }
 
 void reg_write(const char* key, const char* name, const char* value) {
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
-                        nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(k, name, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
-                   static_cast<DWORD>(lstrlenA(value) + 1));
-    RegCloseKey(k);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, REG_EXPAND_SZ, value,
+                    static_cast<DWORD>(lstrlenA(value) + 1));
 }
 
-void reg_write_dword(const char* key, const char* name, DWORD value) {
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_32KEY,
-                        nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(k, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(k);
+void reg_write(const char* key, const char* name, DWORD value) {
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, REG_DWORD, &value, sizeof value);
 }
 
 void reg_delete_key(const char* key) {
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, key, KEY_WOW64_32KEY, 0);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key);
 }
 
 bool reg_key_in_64bit_view(const char* key) {

@@ -44,31 +44,6 @@ std::vector<std::string> frames_of(const std::string& cmd) {
     return out;
 }
 
-double clock_ms() {
-    static LARGE_INTEGER f = [] {
-        LARGE_INTEGER x;
-        QueryPerformanceFrequency(&x);
-        return x;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-double longest_answer(HWND main, int ms) {
-    double longest = 0;
-    double end = clock_ms() + ms;
-    while (clock_ms() < end) {
-        double t0 = clock_ms();
-        SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr);
-        double took = clock_ms() - t0;
-        if (took > longest)
-            longest = took;
-        Sleep(100);
-    }
-    return longest;
-}
-
 bool overlay_painted(HWND main) {
     COLORREF c = pixel(main, 300, 40);
     return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;

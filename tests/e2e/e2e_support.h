@@ -21,17 +21,6 @@ bool shot(HWND main, const std::string& name, const std::string& what);
 // command is `cmd`, as their payload text.
 std::vector<std::string> frames_of(const std::string& cmd);
 
-// Samples how long the window takes to answer a message, every 100 ms for
-// `ms` milliseconds; returns the longest answer in milliseconds.
-double longest_answer(HWND main, int ms);
-
-// Milliseconds from an arbitrary start.
-double clock_ms();
-
-// The longest time an exchange may hold the window: the reply bound of the
-// link (no new read after 2.5 s) plus one full read of 2.61 s.
-constexpr double k_answer_bound_ms = 2500 + 2610 + 500;
-
 // The card writers' overlay is painted: its pale header band shows where the
 // skin would be.
 bool overlay_painted(HWND main);
