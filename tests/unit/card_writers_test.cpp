@@ -51,7 +51,7 @@ class Tandor : public CardWriter {
         type_fields(code, accesses, expiry);
         fake::dev().writes.clear();
         if (status)
-            reply_write(status);
+            reply("1A", status);
         tandor_command(s, TC_WRITE);
     }
     bool written_shown() { return texts(paint_window(s)).back() == "Written card"; }
@@ -94,7 +94,7 @@ TEST_F(Tandor, WhatEachCardShows) {
     fake::form()[TC_ACCESSES].text = "99";
     tick(k_user);
     EXPECT_EQ(text(TC_ACCESSES), "99") << "the form holds while the card stays";
-    reply_write("00");
+    reply("1A", "00");
     tandor_command(s, TC_RESET); // written blank, and read again
     tick(k_blank);
     EXPECT_EQ(showing(), "USER MASTER");
@@ -143,7 +143,7 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     tick("0000000000000000000000000000000F");
     EXPECT_TRUE(events_of("invalidate").empty()) << "the same error redraws nothing";
     reply_card();
-    reply_block_status("03");
+    reply("19", "03");
     poll_tick(s);
     EXPECT_EQ(s.prompt_index, PROMPT_INVALID);
     SetUp();
@@ -157,7 +157,7 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     SetUp();
     tick(k_user);
     const tandor_state before = s;
-    reply_detect_status("02");
+    reply("18", "02");
     poll_tick(s);
     fake::script_read(reader_reply("18", "", 0x15));
     poll_tick(s);
@@ -171,7 +171,7 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     EXPECT_EQ(showing(), k_user_form);
 
     int sent_meanwhile = -1; // ticks hold off while a box is open
-    reply_detect_status("02");
+    reply("18", "02");
     fake::dev().on_message = [&] {
         std::size_t writes = fake::dev().writes.size();
         for (int i = 0; i < 5; ++i)
@@ -224,14 +224,14 @@ TEST_F(Tandor, WritingCards) {
     EXPECT_EQ(events_of("box"),
               strings{"Attention|Invalid date: please check the format dd/mm/yyyy hh:mm:ss"});
     fake::form()[TC_DATETIME].text = "31/12/2018 23:59:30";
-    reply_write("00");
+    reply("1A", "00");
     tandor_command(s, TC_WRITE);
     EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF04507007305923013112184D4153544552");
     s.user_card = true; // the User flag alone chooses the layout
-    reply_write("00");
+    reply("1A", "00");
     tandor_command(s, TC_WRITE);
     EXPECT_EQ(sent().back().substr(26, 8), "00000000") << "from the (hidden) User fields";
-    reply_write("00");
+    reply("1A", "00");
     tandor_command(s, TC_RESET);
     EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000000000000000000000000000");
     EXPECT_FALSE(s.user_card || s.master_card);
@@ -242,9 +242,6 @@ TEST_F(Tandor, FormButtonsAndMenu) {
     EXPECT_EQ(text(TC_DATETIME), "31/12/2018 23:59:30");
     tandor_command(s, TC_FREE);
     EXPECT_TRUE(fake::form()[TC_FREE].checked && !fake::form()[TC_PERSONAL].checked);
-    fake::events().clear();
-    tandor_command(s, TC_FREE);
-    EXPECT_TRUE(fake::events().empty()) << "already selected: nothing";
     tandor_command(s, TC_PERSONAL);
     EXPECT_TRUE(!fake::form()[TC_FREE].checked && fake::form()[TC_PERSONAL].checked);
     tandor_command(s, TC_DELETE_DB);
@@ -255,13 +252,12 @@ TEST_F(Tandor, FormButtonsAndMenu) {
 
     fake::dev().local = {2099, 12, 31, 9, 5, 3};
     tandor_command(s, TC_DATETIME_NOW);
-    EXPECT_EQ(text(TC_DATETIME), "31/12/2099 09:05:03");
     tandor_command(s, TC_EXPIRY_NOW);
-    EXPECT_EQ(text(TC_EXPIRY), "31/12/2099 09");
     tandor_command(s, TC_UID);
-    EXPECT_EQ(text(TC_CODE), "0A1B2C3D");
+    EXPECT_EQ(text(TC_DATETIME) + "|" + text(TC_EXPIRY) + "|" + text(TC_CODE),
+              "31/12/2099 09:05:03|31/12/2099 09|0A1B2C3D");
     s.user_card = true;
-    reply_write("00");
+    reply("1A", "00");
     tandor_command(s, TC_WRITE);
     EXPECT_TRUE(fake::dev().messages.empty()) << "the Now texts pass the checks";
 
@@ -297,6 +293,12 @@ TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
     EXPECT_TRUE(events_of("box").empty() && events_of("sleep").empty()) << "quietly, no waits";
     fake::dev().open_succeeds = true;
     fake::events().clear();
+    fake::dev().now += 1000;
+    reply_card();
+    fake::dev().writes_before_failing = static_cast<int>(fake::dev().writes.size()) + 1;
+    poll_tick(s); // gone again between detect and block read
+    EXPECT_FALSE(port_open_flag());
+    fake::dev().writes_before_failing = -1;
     fake::dev().now += 1000;
     no_card();
     EXPECT_TRUE(port_open_flag()) << "found and opened again";
@@ -374,9 +376,9 @@ class Classic : public CardWriter {
     }
     void write(const char* status4 = "00", const char* status5 = "00") {
         fake::dev().writes.clear();
-        reply_write(status4);
+        reply("1A", status4);
         if (std::string(status4) == "00")
-            reply_write(status5);
+            reply("1A", status5);
         classic_command(c, TC_WRITE);
     }
     bool written_shown() { return texts(classic_paint(c)).back() == "Written card"; }
@@ -414,7 +416,7 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     classic_paint_finished(c);
     EXPECT_FALSE(written_shown());
 
-    reply_detect_status("02");
+    reply("18", "02");
     int sent_meanwhile = -1;
     fake::dev().on_message = [&] {
         std::size_t writes = fake::dev().writes.size();
@@ -494,7 +496,7 @@ TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {
     laid("99887766", "ABCDEF01230399123100000000000000");
     EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY), "ABCDEF0123|31/12/2099");
     reply_card("55555555");
-    reply_block_status("03");
+    reply("19", "03");
     classic_poll(c);
     EXPECT_EQ(showing(), "") << "no fields of the last card";
 }

@@ -145,24 +145,21 @@ TEST_F(Exchange, FailedWriteShowsOneBoxAndTheReplyIsStillWaitedFor) {
     const std::string too_long(LINK_MAX_PAYLOAD + 1, 'A');
     EXPECT_EQ(link_transact(reply, "1A", too_long.c_str()), exchange::write_failed);
     EXPECT_TRUE(dev().writes.empty()) << "a frame that cannot be made is not sent";
-    dev().write_fails = true;
-    fake::script_read(reader_reply("18", "01"));
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
-    EXPECT_EQ(link_command(reply, "18", ""), exchange::write_failed);
-    EXPECT_EQ(fake::events_of("box"), strings{"Attention|General error of the device"});
-}
-
-TEST_F(Exchange, CommandShowsTheDeviceErrorInTheLanguage) {
+    ::reply("18", "01");
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::done);
+    EXPECT_TRUE(dev().messages.empty()) << "no box when it worked";
     lang_set(LANGUAGE_SPANISH);
     fake::script_read(reader_reply("18", "", 0x15));
     EXPECT_EQ(link_command(reply, "18", ""), exchange::nak);
-    fake::script_read(reader_reply("18", "01"));
-    EXPECT_EQ(link_command(reply, "18", ""), exchange::done);
-    EXPECT_EQ(fake::events_of("box"), strings{"Atención|Problema general del dispositivo"})
-        << "one box, none when it worked";
+    dev().write_fails = true;
+    ::reply("18", "01");
+    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::write_failed);
+    EXPECT_EQ(fake::events_of("box"), strings(2, "Atención|Problema general del dispositivo"))
+        << "one box each, in the language";
 }
 
-TEST_F(Exchange, DetectTakesTheUidOrTheStatus) {
+TEST_F(Exchange, DetectAndBlockReadTakeWhatTheReplyHolds) {
     struct {
         const char* body;
         int status;
@@ -177,7 +174,7 @@ TEST_F(Exchange, DetectTakesTheUidOrTheStatus) {
     };
     for (const auto& c : cases) {
         SetUp();
-        fake::script_read(reader_reply("18", c.body));
+        ::reply("18", c.body);
         EXPECT_EQ(card_detect(&reader, &status), exchange::done) << c.body;
         EXPECT_EQ(status, c.status) << c.body;
         EXPECT_STREQ(reader.uid, c.uid) << c.body;
@@ -187,6 +184,10 @@ TEST_F(Exchange, DetectTakesTheUidOrTheStatus) {
     fake::script_read(reader_reply("18", "", 0x15));
     EXPECT_NE(card_detect(&reader, &status), exchange::done);
     EXPECT_EQ(status, 42) << "a failed exchange changes nothing";
+    ::reply("19", "00" + std::string(31, '0') + "Z");
+    char text[READER_BLOCK_CHARS + 1];
+    EXPECT_EQ(block_read(&reader, 4, text, &status), exchange::done);
+    EXPECT_EQ(status, READER_STATUS_UNREADABLE) << "a block that is not hexadecimal";
 }
 
 } // namespace

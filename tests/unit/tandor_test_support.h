@@ -30,23 +30,17 @@ inline fake::bytes reader_reply(const std::string& cmd, const std::string& body,
     return r;
 }
 
+inline void reply(const char* cmd, const std::string& body) {
+    fake::script_read(reader_reply(cmd, body));
+}
 inline void reply_card(const char* uid = "0A1B2C3D") {
-    fake::script_read(reader_reply("18", std::string("0008") + uid));
+    reply("18", std::string("0008") + uid);
 }
 inline void reply_no_card() {
-    fake::script_read(reader_reply("18", "01000000000000"));
-}
-inline void reply_detect_status(const char* status) {
-    fake::script_read(reader_reply("18", status));
+    reply("18", "01000000000000");
 }
 inline void reply_block(const std::string& block) {
-    fake::script_read(reader_reply("19", "00" + block));
-}
-inline void reply_block_status(const char* status) {
-    fake::script_read(reader_reply("19", status));
-}
-inline void reply_write(const char* status) {
-    fake::script_read(reader_reply("1A", status));
+    reply("19", "00" + block);
 }
 
 const std::string k_blank(32, '0');
@@ -59,32 +53,24 @@ class CardWriter : public ::testing::Test {
         fake::reset();
         fake::reset_form();
         fake::reset_store();
-        fake::control_names() = {{TC_WRITE, "Write"},
-                                 {TC_USER_CARD, "USER"},
-                                 {TC_MASTER_CARD, "MASTER"},
-                                 {TC_UID, "uid"},
-                                 {TC_CODE, "code"},
-                                 {TC_ACCESSES, "accesses"},
-                                 {TC_EXPIRY, "expiry"},
-                                 {TC_EXPIRY_NOW, "now"},
-                                 {TC_PERSONAL, "personal"},
-                                 {TC_FREE, "free"},
-                                 {TC_DELETE_DB, "delete"},
-                                 {TC_DATETIME, "datetime"},
-                                 {TC_DATETIME_NOW, "now2"},
-                                 {TC_RESET, "reset"},
-                                 {IDM_MENU_ENGLISH, "English"},
-                                 {IDM_MENU_FRENCH, "French"},
-                                 {IDD_COM_PORT_FRENCH, "French"}};
+        // The controls by the names the log and showing() give them, all hidden
+        // as created.
+        const char* const names[] = {"Write",  "USER",     "MASTER", "personal", "free",
+                                     "delete", "uid",      "now",    "now2",     "reset",
+                                     "code",   "accesses", "expiry", "datetime"};
+        for (int c = TC_WRITE; c <= TC_DATETIME; ++c) {
+            fake::control_names()[c] = names[c - TC_WRITE];
+            fake::form()[c].shown = false;
+        }
+        fake::control_names()[IDM_MENU_ENGLISH] = "English";
+        fake::control_names()[IDM_MENU_FRENCH] = fake::control_names()[IDD_COM_PORT_FRENCH] =
+            "French";
         profile_set(&k_tandor_profile);
         lang_set(LANGUAGE_ENGLISH);
         s = tandor_state();
         fake::dev().is_open = true;
         set_port_open_flag(true);
         reader_stop_retrying();
-        // The controls as created: all hidden.
-        for (int c = TC_WRITE; c <= TC_DATETIME; ++c)
-            fake::form()[c].shown = false;
     }
     void TearDown() override {
         fake::control_names().clear();
