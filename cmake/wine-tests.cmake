@@ -2,10 +2,9 @@
 # Wine (and Xvfb when there is no display), against the simulators, whose
 # native build must exist (scripts/build makes both); and the tools that drive
 # the programs the same way (scripts/drivers: the benchmark, the long run and
-# the console smoke exchange).
+# the console smoke exchange, the pictures of the tour and the screens).
 
-add_library(e2e_support OBJECT tests/e2e/automation_win32.cpp tests/e2e/e2e_support.cpp
-                               tests/e2e/sim_client_win32.cpp)
+add_library(e2e_support OBJECT tests/e2e/e2e_support_win32.cpp)
 target_include_directories(e2e_support PUBLIC tests/e2e link resources)
 target_link_libraries(e2e_support PUBLIC gtest ws2_32)
 vm_warnings(e2e_support)
@@ -18,10 +17,9 @@ function(vm_e2e_test name source program sim) # further arguments go to the simu
     add_test(NAME ${name}
              COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim ${sim} ${ARGN} -- $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600
-                         ENVIRONMENT "VM_PROGRAM=$<TARGET_FILE:${program}>;VM_SHOTS=${CMAKE_BINARY_DIR}/shots")
+                         ENVIRONMENT "VM_PROGRAM=$<TARGET_FILE:${program}>")
 endfunction()
 
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/shots)
 vm_e2e_test(velmor_e2e_test velmor_e2e_test velmor station)
 # The card writers, one source built for each; the classic writer reaches
 # ports above COM9 through the device-namespace name, and its simulator sends

@@ -1,36 +1,100 @@
 #pragma once
-// What the end-to-end tests of the programs share.
-
-#include "automation.h"
-#include "sim_client.h"
+// What the end-to-end tests (and the tools that drive the programs the same
+// way) share: a small kit for driving our programs through their windows from
+// another process, as a person would (start the program, click controls, type
+// into fields, read texts, answer message boxes and dialogs, read the registry,
+// look at the pixels); the simulator's control channel; and the test fixture.
+// Texts in windows and in the registry are in the ANSI code page.
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
+#include <vector>
 
-// The Windows path of the program under test (VM_PROGRAM, a Unix path).
-std::wstring program_path();
+// Waits for cond() with a generous bound; true when it came.
+template <typename F> bool wait_for(F cond, int timeout_ms = 15000) {
+    for (int waited = 0; waited < timeout_ms; waited += 25) {
+        if (cond())
+            return true;
+        Sleep(25);
+    }
+    return cond();
+}
 
-// Saves a screenshot of the main window as SHOTS/name.bmp when VM_SHOTS
-// names a folder (a Unix path), and adds a line "name.bmp<TAB>what" to
-// SHOTS/index.txt, so that a tour can say what each picture shows. Returns
-// whether one was taken.
-bool shot(HWND main, const std::string& name, const std::string& what);
+struct program {
+    PROCESS_INFORMATION pi{};
+    HWND main = nullptr;
+    DWORD exit_code = STILL_ACTIVE;
 
-// The frames the simulator received since its log was last cleared whose
-// command is `cmd`, as their payload text.
-std::vector<std::string> frames_of(const std::string& cmd);
+    // Starts exe and waits for its main window of class cls to be visible.
+    bool start(const std::wstring& exe, const wchar_t* cls);
+    // Closes the main window and waits for the process to end.
+    bool close();
+    ~program();
 
+    HWND child(int id) const { return GetDlgItem(main, id); }
+    // A click on a button, or a menu command: posted, so that a message box
+    // it opens does not block the caller.
+    void command(int id) const { PostMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+};
+
+std::string text_of(HWND w);
+void type_into(HWND edit, const std::string& text);
+inline bool visible(HWND w) {
+    return w && IsWindowVisible(w);
+}
+inline bool enabled(HWND w) {
+    return w && IsWindowEnabled(w);
+}
+
+// A dialog or message box of the process, other than the main window.
+struct box {
+    HWND hwnd = nullptr;
+    std::string caption;
+    std::string text; // the message of a message box
+};
+// The open boxes of process pid.
+std::vector<box> open_boxes(DWORD pid);
+// Waits for a box of process pid; an empty box when none came.
+box wait_box(DWORD pid, int timeout_ms = 15000);
+// Presses OK (or the button with `id`) of a box and waits for it to go.
+bool answer_box(const box& b, int id = IDOK);
+// Presses OK on every box the program has open now.
+void answer_open_boxes(const program& app);
+
+// Registry values under HKEY_LOCAL_MACHINE, in its 32-bit view: where the
+// 32-bit programs keep their settings on 64-bit Windows (Wow6432Node).
+std::string reg_read(const char* key, const char* name);
+void reg_write(const char* key, const char* name, const char* value); // REG_EXPAND_SZ
+void reg_write(const char* key, const char* name, DWORD value);
+void reg_delete_key(const char* key);
+// Whether the key exists in the 64-bit view (where a 64-bit program's would be).
+bool reg_key_in_64bit_view(const char* key);
+
+// How many pixels in a rectangle of the main window's client area are
+// reddish (R > 150, G and B < 80).
+int red_pixels(HWND main, int left, int top, int right, int bottom);
 // The card writers' overlay is painted: its pale header band shows where the
 // skin would be.
 bool overlay_painted(HWND main);
 
-// Presses OK on every box the program has open now.
-void answer_open_boxes(const program& app);
+// The environment variable, or "".
+std::string env(const char* name);
+// The Windows path of the program under test (VM_PROGRAM, a Unix path).
+std::wstring program_path();
 
-// Waits for a message box of the program and presses OK; fails the test when
-// none comes. Returns the box as it was.
-box expect_box(const program& app);
+// The simulator's control channel (its port is SIM_CONTROL_PORT): one command
+// sent, the answer lines returned (without the final "ok"). An "error: ..."
+// answer or no answer fails the calling test.
+std::vector<std::string> sim_command(const std::string& line);
+// The port number of the simulated device (SIM_COM).
+int sim_com();
+// The simulator's log lines of one kind ("RX", "TX", ...): the part after the kind.
+std::vector<std::string> sim_log_of(const std::string& kind);
+// The frames the simulator received since its log was last cleared whose
+// command is `cmd`, as their payload text.
+std::vector<std::string> frames_of(const std::string& cmd);
 
 // A test of one program: the simulator reset (no fault, plugged in, its log
 // cleared) and the program's settings key deleted before; its boxes answered
@@ -44,7 +108,7 @@ class program_test : public ::testing::Test {
     // Stores the simulator's port (when with_port) and the language, then
     // starts the program; start() alone starts it on what is stored.
     void start(bool with_port, const char* lang);
-    void start();
+    void start() { ASSERT_TRUE(app.start(program_path(), cls)); }
 
     const char* key;
     const wchar_t* cls;

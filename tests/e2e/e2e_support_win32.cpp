@@ -1,7 +1,9 @@
-#include "automation.h"
+#include <winsock2.h> // before windows.h
 
-#include <cstdio>
+#include "e2e_support.h"
+
 #include <cstdlib>
+#include <sstream>
 
 namespace {
 struct search {
@@ -28,6 +30,25 @@ std::vector<HWND> windows_of(DWORD pid, const wchar_t* cls) {
     return s.found;
 }
 
+struct winsock {
+    winsock() {
+        WSADATA d;
+        WSAStartup(MAKEWORD(2, 2), &d);
+    }
+    ~winsock() { WSACleanup(); }
+};
+
+// A Unix path as Wine names it: Z:\tmp\x for /tmp/x.
+std::string windows_path(const std::string& unix_path) {
+    std::string w = "Z:";
+    for (char c : unix_path)
+        w += c == '/' ? '\\' : c;
+    return w;
+}
+
+int hex_value(char c) {
+    return c <= '9' ? c - '0' : c - 'A' + 10;
+}
 } // namespace
 
 bool program::start(const std::wstring& exe, const wchar_t* cls) {
@@ -65,14 +86,6 @@ program::~program() {
     }
 }
 
-HWND program::child(int id) const {
-    return GetDlgItem(main, id);
-}
-
-void program::command(int id) const {
-    PostMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
 std::string text_of(HWND w) {
     char buffer[1024] = {};
     SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL,
@@ -83,19 +96,6 @@ std::string text_of(HWND w) {
 void type_into(HWND edit, const std::string& text) {
     SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
                         5000, nullptr);
-}
-
-bool visible(HWND w) {
-    return w && IsWindowVisible(w);
-}
-bool enabled(HWND w) {
-    return w && IsWindowEnabled(w);
-}
-
-int checked(HWND button) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &result);
-    return result == BST_CHECKED;
 }
 
 std::vector<box> open_boxes(DWORD pid) {
@@ -159,15 +159,6 @@ bool reg_key_in_64bit_view(const char* key) {
     return true;
 }
 
-COLORREF pixel(HWND main, int x, int y) {
-    POINT p = {x, y};
-    ClientToScreen(main, &p);
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
-
 int red_pixels(HWND main, int left, int top, int right, int bottom) {
     int count = 0;
     HDC screen = GetDC(nullptr);
@@ -183,46 +174,107 @@ int red_pixels(HWND main, int left, int top, int right, int bottom) {
     return count;
 }
 
-bool screenshot(HWND main, const std::string& path) {
-    RECT r;
-    GetClientRect(main, &r);
-    POINT origin = {0, 0};
-    ClientToScreen(main, &origin);
-    int w = r.right, h = r.bottom;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
-    SelectObject(mem, old);
-    GdiFlush();
-    DWORD row = static_cast<DWORD>((w * 3 + 3) & ~3);
-    DWORD size = row * static_cast<DWORD>(h);
-    BITMAPFILEHEADER fh{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-    fh.bfSize = fh.bfOffBits + size;
-    bool ok = false;
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 &&
-             std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
-             std::fwrite(bits, size, 1, f) == 1;
-        std::fclose(f);
-    }
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return ok;
-}
-
 std::string env(const char* name) {
     const char* v = std::getenv(name);
     return v ? v : "";
+}
+
+int sim_com() {
+    return std::atoi(env("SIM_COM").c_str());
+}
+
+std::vector<std::string> sim_command(const std::string& line) {
+    static winsock ws;
+    std::vector<std::string> lines;
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(static_cast<u_short>(std::atoi(env("SIM_CONTROL_PORT").c_str())));
+    if (s == INVALID_SOCKET || connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        ADD_FAILURE() << "cannot reach the simulator's control channel";
+        return lines;
+    }
+    std::string out = line + "\n";
+    send(s, out.data(), static_cast<int>(out.size()), 0);
+    shutdown(s, SD_SEND); // the simulator answers, then closes when it reads the end
+    std::string got;
+    char buf[4096];
+    for (int n; (n = recv(s, buf, sizeof buf, 0)) > 0;)
+        got.append(buf, static_cast<std::size_t>(n));
+    closesocket(s);
+    std::istringstream in(got);
+    for (std::string l; std::getline(in, l) && l != "ok";) {
+        if (l.rfind("error: ", 0) == 0) {
+            ADD_FAILURE() << "simulator: " << line << ": " << l;
+            break;
+        }
+        lines.push_back(l);
+    }
+    return lines;
+}
+
+std::vector<std::string> sim_log_of(const std::string& kind) {
+    std::vector<std::string> out;
+    for (const std::string& l : sim_command("log")) {
+        // "<seconds> <kind> <detail>"
+        std::size_t a = l.find(' ');
+        if (a == std::string::npos)
+            continue;
+        std::size_t b = l.find(' ', a + 1);
+        if (l.compare(a + 1, b - a - 1, kind) == 0)
+            out.push_back(b == std::string::npos ? "" : l.substr(b + 1));
+    }
+    return out;
+}
+
+std::wstring program_path() {
+    const std::string path = windows_path(env("VM_PROGRAM"));
+    return std::wstring(path.begin(), path.end());
+}
+
+std::vector<std::string> frames_of(const std::string& cmd) {
+    std::vector<std::string> out;
+    for (const std::string& hex : sim_log_of("RX")) {
+        std::string bytes;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 3)
+            bytes += static_cast<char>(hex_value(hex[i]) * 16 + hex_value(hex[i + 1]));
+        if (bytes.size() >= 9 && bytes.compare(4, 2, cmd) == 0)
+            out.push_back(bytes.substr(6, bytes.size() - 9));
+    }
+    return out;
+}
+
+bool overlay_painted(HWND main) {
+    POINT p = {300, 40};
+    ClientToScreen(main, &p);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return GetBValue(c) > 200 && GetRValue(c) < 225 && GetRValue(c) > 150;
+}
+
+void answer_open_boxes(const program& app) {
+    for (const box& b : open_boxes(app.pi.dwProcessId))
+        answer_box(b);
+}
+
+void program_test::SetUp() {
+    sim_command("fault none");
+    sim_command("plug");
+    sim_command("clear-log");
+    reg_delete_key(key);
+}
+
+void program_test::TearDown() {
+    sim_command("fault none");
+    answer_open_boxes(app);
+    app.close();
+}
+
+void program_test::start(bool with_port, const char* lang) {
+    if (with_port)
+        reg_write(key, "Port", ("COM" + std::to_string(sim_com())).c_str());
+    reg_write(key, "Lang", lang);
+    start();
 }
