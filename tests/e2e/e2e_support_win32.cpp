@@ -45,10 +45,6 @@ std::string windows_path(const std::string& unix_path) {
         w += c == '/' ? '\\' : c;
     return w;
 }
-
-int hex_value(char c) {
-    return c <= '9' ? c - '0' : c - 'A' + 10;
-}
 } // namespace
 
 bool program::start(const std::wstring& exe, const wchar_t* cls) {
@@ -58,10 +54,13 @@ bool program::start(const std::wstring& exe, const wchar_t* cls) {
     if (!CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                         &pi))
         return false;
-    wait_for([&] { return !windows_of(pi.dwProcessId, cls).empty(); }, 30000);
-    std::vector<HWND> found = windows_of(pi.dwProcessId, cls);
-    main = found.empty() ? nullptr : found.front();
-    return main != nullptr;
+    return wait_for(
+        [&] {
+            std::vector<HWND> found = windows_of(pi.dwProcessId, cls);
+            main = found.empty() ? nullptr : found.front();
+            return main != nullptr;
+        },
+        30000);
 }
 
 bool program::close() {
@@ -108,17 +107,9 @@ std::vector<box> open_boxes(DWORD pid) {
 }
 
 box wait_box(DWORD pid, int timeout_ms) {
-    box found;
-    wait_for(
-        [&] {
-            std::vector<box> boxes = open_boxes(pid);
-            if (boxes.empty())
-                return false;
-            found = boxes.front();
-            return true;
-        },
-        timeout_ms);
-    return found;
+    wait_for([&] { return !open_boxes(pid).empty(); }, timeout_ms);
+    std::vector<box> boxes = open_boxes(pid);
+    return boxes.empty() ? box{} : boxes.front();
 }
 
 bool answer_box(const box& b, int id) {
@@ -238,7 +229,7 @@ std::vector<std::string> frames_of(const std::string& cmd) {
     for (const std::string& hex : sim_log_of("RX")) {
         std::string bytes;
         for (std::size_t i = 0; i + 1 < hex.size(); i += 3)
-            bytes += static_cast<char>(hex_value(hex[i]) * 16 + hex_value(hex[i + 1]));
+            bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
         if (bytes.size() >= 9 && bytes.compare(4, 2, cmd) == 0)
             out.push_back(bytes.substr(6, bytes.size() - 9));
     }

@@ -67,7 +67,6 @@ using fake::events;
 
 bool serial_open(const char* name, unsigned speed) {
     events().push_back(std::string("open ") + name);
-    dev().opened.push_back(name);
     dev().speeds.push_back(speed);
     dev().is_open = dev().open_succeeds;
     return dev().open_succeeds;
@@ -93,7 +92,6 @@ bool serial_write(const std::uint8_t* bytes, std::size_t count) {
 }
 
 bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
-    ++dev().read_calls;
     events().push_back("read");
     *got = 0;
     if (dev().reads.empty()) {
@@ -113,7 +111,6 @@ bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
 }
 
 void sys_sleep_ms(int ms) {
-    dev().sleeps.push_back(ms);
     events().push_back("sleep " + std::to_string(ms));
     dev().now += ms;
 }
@@ -123,7 +120,6 @@ std::int64_t sys_now_ms() {
 }
 
 void sys_message_box(const char* caption, const char* text) {
-    dev().messages.push_back({caption, text});
     events().push_back(std::string("box ") + caption + "|" + text);
     if (dev().on_message) {
         auto during = dev().on_message;

@@ -33,11 +33,6 @@ struct local_time_value {
     int year, month, day, hour, minute, second;
 };
 
-struct message {
-    std::string caption;
-    std::string text;
-};
-
 enum { SILENT_READ_MS = 50 + 10 * 256 };
 
 struct device {
@@ -45,17 +40,12 @@ struct device {
     bool open_succeeds = true;
     bool is_open = false;
     bool write_fails = false;
-    int writes_before_failing = -1;  // when >= 0, writes past this many fail
-    std::vector<std::string> opened; // device names, in order
-    std::vector<unsigned> speeds;    // speed given with each open
+    int writes_before_failing = -1; // when >= 0, writes past this many fail
+    std::vector<unsigned> speeds;   // speed given with each open
     std::vector<bytes> writes;
     std::vector<read_step> reads; // consumed from the front
-    int read_calls = 0;
     // clock
     std::int64_t now = 1000;
-    std::vector<int> sleeps;
-    // message boxes
-    std::vector<message> messages;
     // run while a message box is "open" (as the timer would in its loop)
     std::function<void()> on_message;
     // the lines sent to a debug-output viewer

@@ -259,7 +259,7 @@ TEST_F(Tandor, FormButtonsAndMenu) {
     s.user_card = true;
     reply("1A", "00");
     tandor_command(s, TC_WRITE);
-    EXPECT_TRUE(fake::dev().messages.empty()) << "the Now texts pass the checks";
+    EXPECT_TRUE(events_of("box").empty()) << "the Now texts pass the checks";
 
     fake::events().clear();
     tandor_command(s, CMD_FRENCH);
@@ -453,10 +453,10 @@ TEST_F(Classic, RefusedWritesKeepTheTyping) {
         EXPECT_EQ(showing(), k_classic_form);
     }
     fake::events().clear();
-    classic_command(c, CMD_ENGLISH);
+    classic_command(c, CMD_ITALIAN);
     classic_command(c, CMD_FRENCH);
     classic_command(c, CMD_COM_PORT);
-    EXPECT_EQ(events_of("menu"), (strings{"English", "French"}));
+    EXPECT_EQ(events_of("menu"), (strings{"Italian", "French"}));
     EXPECT_EQ(text(TC_WRITE), "Ecrivez la carte");
     EXPECT_EQ(fake::events().back(), "dialog French");
 }
@@ -468,18 +468,28 @@ TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
         type_fields("0123456789", "15", "14/12/2015");
         write(status);
         EXPECT_EQ(sent().size(), 1u) << "block 4 only, status " << status;
-        EXPECT_EQ(fake::dev().messages.size(), 1u) << status;
+        EXPECT_EQ(events_of("box").size(), 1u) << status;
         laid();
         EXPECT_TRUE(shown(TC_WRITE)) << status;
         EXPECT_FALSE(written_shown()) << status;
     }
     write("00", "01");
     EXPECT_EQ(sent().size(), 2u);
-    EXPECT_EQ(fake::dev().messages.back().text, "No card detected");
+    EXPECT_EQ(events_of("box").back(), "Attention|No card detected");
     EXPECT_FALSE(c.card_written) << "block 5 failed";
     fake::dev().write_fails = true; // the adapter pulled out during the write
     classic_command(c, TC_WRITE);
     EXPECT_TRUE(reader_away()) << "retried quietly from then on";
+    for (int taken : {0, 1, 2}) { // or before detect, block 4 or block 5 is read
+        SetUp();
+        fake::dev().writes_before_failing = taken; // and no reply from then on
+        if (taken > 0)
+            reply_card();
+        if (taken > 1)
+            reply_block(k_data);
+        classic_poll(c);
+        EXPECT_TRUE(reader_away()) << taken;
+    }
 }
 
 TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {

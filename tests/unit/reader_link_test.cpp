@@ -38,30 +38,23 @@ TEST(Port, NameSpeedAndWaitsOfEachProgram) {
     struct {
         const program_profile* profile;
         int port;
-        const char* name;
         unsigned speed;
-        std::vector<int> sleeps;
+        const char* log; // the same when the open fails
     } cases[] = {
-        {&k_velmor_profile, 12, "COM12", 9600, {}},
-        {&k_tandor_profile, 10, "COM10", 19200, {2000, 2000}},
-        {&k_classic_profile, 17, "\\\\.\\COM17", 19200, {}},
+        {&k_velmor_profile, 12, 9600, "open COM12"},
+        {&k_tandor_profile, 10, 19200, "sleep 2000; open COM10; sleep 2000"},
+        {&k_classic_profile, 17, 19200, "open \\\\.\\COM17"},
     };
-    for (const auto& c : cases) {
-        fake::reset();
-        profile_set(c.profile);
-        EXPECT_TRUE(port_open(c.port));
-        EXPECT_EQ(dev().opened, strings{c.name});
-        EXPECT_EQ(dev().speeds, std::vector<unsigned>{c.speed});
-        EXPECT_EQ(dev().sleeps, c.sleeps) << c.name;
-        EXPECT_FALSE(port_open(0));
-        EXPECT_FALSE(port_open(-1));
-        EXPECT_EQ(dev().opened.size(), 1u) << "no device for port 0 or below";
-    }
-    fake::reset();
-    profile_set(&k_tandor_profile);
-    dev().open_succeeds = false;
-    EXPECT_FALSE(port_open(4));
-    EXPECT_EQ(dev().sleeps, (std::vector<int>{2000, 2000})) << "the waits even on failure";
+    for (const auto& c : cases)
+        for (bool opens : {true, false}) {
+            fake::reset();
+            profile_set(c.profile);
+            dev().open_succeeds = opens;
+            EXPECT_EQ(port_open(c.port), opens);
+            EXPECT_FALSE(port_open(0) || port_open(-1)) << "no device for port 0 or below";
+            EXPECT_EQ(fake::log_text(), c.log);
+            EXPECT_EQ(dev().speeds, std::vector<unsigned>{c.speed});
+        }
     profile_set(nullptr);
 }
 
@@ -105,7 +98,7 @@ TEST_F(Exchange, RepliesAndHowEachExchangeEnds) {
         EXPECT_EQ(link_transact(reply, "18", ""), c.result) << c.what;
         EXPECT_EQ(dev().writes, std::vector<bytes>{frame_of("18", "")}) << c.what;
         EXPECT_EQ(!reply_untouched(), c.filled) << c.what;
-        EXPECT_TRUE(dev().messages.empty()) << c.what;
+        EXPECT_TRUE(fake::events_of("box").empty()) << c.what;
     }
     SetUp();
     dev().reads = {{ack, 10}};
@@ -131,9 +124,10 @@ TEST_F(Exchange, SilentOrBrokenReaderIsGivenUpWithinTheBound) {
     dev().reads.clear();
     for (int i = 0; i < 1000; ++i)
         fake::script_read_fail(0);
-    const int reads = dev().read_calls;
+    fake::events().clear();
     EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
-    EXPECT_LE(dev().read_calls - reads, LINK_MAX_READS) << "reads failing at once";
+    EXPECT_LE(fake::events_of("read").size(), std::size_t{LINK_MAX_READS})
+        << "reads failing at once";
     EXPECT_TRUE(reply_untouched());
     dev().is_open = false;
     dev().writes.clear();
@@ -147,7 +141,7 @@ TEST_F(Exchange, FailedWriteShowsOneBoxAndTheReplyIsStillWaitedFor) {
     EXPECT_TRUE(dev().writes.empty()) << "a frame that cannot be made is not sent";
     ::reply("18", "01");
     EXPECT_EQ(link_command(reply, "18", ""), exchange::done);
-    EXPECT_TRUE(dev().messages.empty()) << "no box when it worked";
+    EXPECT_TRUE(fake::events_of("box").empty()) << "no box when it worked";
     lang_set(LANGUAGE_SPANISH);
     fake::script_read(reader_reply("18", "", 0x15));
     EXPECT_EQ(link_command(reply, "18", ""), exchange::nak);

@@ -27,14 +27,14 @@ TEST_F(Settings, LoadedAndSavedByEachProgram) {
     settings_load(); // first run: nothing stored
     EXPECT_EQ(fake::events().back(), "store-close");
     EXPECT_EQ(settings_port(), 0);
-    EXPECT_TRUE(dev().opened.empty());
+    EXPECT_TRUE(fake::events_of("open").empty());
     settings_save();
     EXPECT_EQ(key(), (std::map<std::string, std::string>{{"Port", "COM0"}, {"Lang", "0"}}));
     EXPECT_TRUE(fake::events_of("close").empty()) << "no port to close";
 
     key() = {{"Port", "COM1"}, {"Lang", "1"}};
     settings_load();
-    EXPECT_EQ(dev().opened, strings{"COM1"}) << "the card writers open the stored port";
+    EXPECT_EQ(fake::events_of("open"), strings{"COM1"}) << "the card writers open the stored port";
     EXPECT_TRUE(port_open_flag());
     EXPECT_EQ(lang_get(), LANGUAGE_ENGLISH);
     settings_save();
@@ -46,17 +46,17 @@ TEST_F(Settings, LoadedAndSavedByEachProgram) {
     dev().open_succeeds = false;
     settings_load();
     EXPECT_FALSE(port_open_flag());
-    EXPECT_TRUE(dev().messages.empty()) << "a port that does not open is silent";
+    EXPECT_TRUE(fake::events_of("box").empty()) << "a port that does not open is silent";
     settings_save();
     EXPECT_EQ(key()["Port"], "COM7") << "and kept";
 
     profile_set(&k_velmor_profile);
-    const int opened = static_cast<int>(dev().opened.size());
+    const std::size_t opened = fake::events_of("open").size();
     key("Software\\Velmor") = {{"Port", "COM12"}, {"Lang", "2"}};
     settings_load();
     EXPECT_EQ(settings_port(), 12);
     EXPECT_EQ(lang_get(), LANGUAGE_SPANISH);
-    EXPECT_EQ(static_cast<int>(dev().opened.size()), opened) << "velmor opens nothing at start";
+    EXPECT_EQ(fake::events_of("open").size(), opened) << "velmor opens nothing at start";
 }
 
 TEST_F(Settings, BadStoredValuesFallBack) {

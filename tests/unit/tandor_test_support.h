@@ -62,7 +62,7 @@ class CardWriter : public ::testing::Test {
             fake::control_names()[c] = names[c - TC_WRITE];
             fake::form()[c].shown = false;
         }
-        fake::control_names()[IDM_MENU_ENGLISH] = "English";
+        fake::control_names()[IDM_MENU_ITALIAN] = "Italian";
         fake::control_names()[IDM_MENU_FRENCH] = fake::control_names()[IDD_COM_PORT_FRENCH] =
             "French";
         profile_set(&k_tandor_profile);

@@ -121,10 +121,11 @@ TEST_F(Rules, DatesAndTimes) {
     for (const std::string& d :
          strings{"1/2/2014", "01/01/2012", "01/01/2101", "1a/02/2014", "01-01-2014", "01/01.2014",
                  "00/01/2014", "32/01/2014", "01/00/2014", "01/13/2014", "01/01/20144",
-                 "20/12/2013\x01", std::string(300, '1')})
+                 "20/12/2013\x01", "01/1/20145", std::string(300, '1')})
         EXPECT_EQ(with(d, ""), datetime) << d;
-    for (const std::string& t : strings{"24:00:00", "7:05:00", "12:60:00", "12:00:60", "12-00-00",
-                                        "12:00.00", "ab:cd:ef", "-1:00:00"})
+    for (const std::string& t :
+         strings{"24:00:00", "7:05:00", "12:60:00", "12:00:60", "12-00-00", "12:00.00", "ab:cd:ef",
+                 "-1:00:00", "12:0:000", "12:00:001"})
         EXPECT_EQ(with("", t), datetime) << t;
     int caption = -1;
     station_config c = valid();
@@ -161,6 +162,7 @@ TEST_F(Rules, SocketRulesInTheirOrder) {
         {0, "6.5", "10", ""},
         {0, "63", "16", ""},
         {0, " +6", "6", ""},
+        {0, "06", "16", ""},
         {0, " 63\x01trailing", "6", ""}, // a number, then anything: the number counts
         {0, "5", "10", m3_1},
         {0, "64", "10", m3_1},
@@ -312,7 +314,7 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     velmor_command(VC_WRITE);
     EXPECT_EQ(fake::events(),
               strings{"box Warning|Locking type not allowed for the selected socket type"});
-    EXPECT_TRUE(dev().opened.empty());
+    EXPECT_TRUE(events_of("open").empty());
     EXPECT_EQ(settings_port(), 1) << "a refused Write stores no port";
 
     SetUp();
@@ -386,8 +388,8 @@ TEST_F(Station, ReadsFillTheForm) {
     ASSERT_EQ(dev().debug_lines.size(), 8u) << "each query and answer traced";
     EXPECT_EQ(dev().debug_lines[1].substr(dev().debug_lines[1].find(" RX")),
               " RX 4C 3D 53 50 0D |L=SP.| reply\n");
-    EXPECT_EQ(dev().sleeps, (std::vector<int>{250, 200}));
-    EXPECT_TRUE(dev().messages.empty());
+    EXPECT_EQ(events_of("sleep"), (strings{"250", "200"}));
+    EXPECT_TRUE(events_of("box").empty());
     EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 2);
     EXPECT_EQ(form()[VC_MODE].list_index, MODE_ALTERNATE);
     EXPECT_EQ(form_values().sockets[0].imax_m3 + form_values().sockets[0].imax_m3s, "3210");
