@@ -3,8 +3,6 @@
 #include "e2e_support.h"
 #include "velmor_ids.h"
 
-#include <commctrl.h>
-
 namespace {
 using strings = std::vector<std::string>;
 
@@ -16,14 +14,9 @@ class Velmor : public program_test {
         sim_command("set language=IT count=2C socket1=200SSN1610 socket2=200SSN1610");
     }
 
-    static int selection(HWND list) {
-        DWORD_PTR r = 0;
-        SendMessageTimeoutW(list, CB_GETCURSEL, 0, 0, SMTO_NORMAL, 5000, &r);
-        return static_cast<int>(static_cast<LRESULT>(r));
-    }
-    static void choose(HWND list, int index) {
-        SendMessageTimeoutW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 5000,
-                            nullptr);
+    LRESULT selection(int list) { return SendDlgItemMessageW(app.main, list, CB_GETCURSEL, 0, 0); }
+    void choose(int list, int index) {
+        SendDlgItemMessageW(app.main, list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
     // Answers the boxes of the operation just started until it has ended.
     strings boxes_until_idle() {
@@ -50,11 +43,10 @@ class Velmor : public program_test {
     void example_form() {
         type_into(app.child(VC_DATE), "20/12/2013");
         type_into(app.child(VC_TIME), "16:17:54");
-        choose(app.child(VC_STATION_LANGUAGE), 3);
-        SendMessageTimeoutW(app.child(VC_SOCKET2), BM_SETCHECK, BST_UNCHECKED, 0, SMTO_NORMAL, 5000,
-                            nullptr);
+        choose(VC_STATION_LANGUAGE, 3);
+        SendDlgItemMessageW(app.main, VC_SOCKET2, BM_SETCHECK, BST_UNCHECKED, 0);
         app.command(VC_SOCKET2);
-        choose(app.child(VC_TYPE_1), 1);
+        choose(VC_TYPE_1, 1);
         type_into(app.child(VC_IMAX_1), "16");
         type_into(app.child(VC_IMAXS_1), "10");
     }
@@ -65,7 +57,7 @@ TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
     EXPECT_EQ(text_of(app.child(VC_READ)), "Leggi");
     EXPECT_EQ(text_of(app.child(VC_WRITE)), "Scrivi");
     EXPECT_EQ(text_of(app.child(VC_REBOOT)), "Riavvia");
-    EXPECT_EQ(selection(app.child(VC_COM_PORT)), -1);
+    EXPECT_EQ(selection(VC_COM_PORT), -1);
     // A click into the date field, then Tab after Tab through the form.
     auto focus = [&] {
         GUITHREADINFO info{};
@@ -123,7 +115,7 @@ TEST_F(Velmor, ReadFillsTheFormAndThePortIsKept) {
     EXPECT_EQ(reg_read(key, "Port"), "COM" + std::to_string(sim_com()));
 
     start();
-    EXPECT_EQ(selection(app.child(VC_COM_PORT)), sim_com() - 1) << "the port restored";
+    EXPECT_EQ(selection(VC_COM_PORT), sim_com() - 1) << "the port restored";
     EXPECT_EQ(text_of(app.child(VC_READ)), "Read");
 }
 
