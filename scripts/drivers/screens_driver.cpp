@@ -173,6 +173,20 @@ bool card_writer_tour(tour& t, const std::string& what, bool full) {
             return !visible(app.child(TC_WRITE)) && red_pixels(app.main, 340, 306, 580, 380) > 30;
         }))
         return false;
+    if (full && !classic) {
+        sim_command("card master");
+        if (!t.state(app, "a Master card read into the form",
+                     [&] { return visible(app.child(TC_PERSONAL)); }))
+            return false;
+        sim_command("card invalid");
+        if (!t.state(app, "an invalid card", [&] { return !visible(app.child(TC_PERSONAL)); }))
+            return false;
+    } else if (full) {
+        sim_command("place 99887766 4=98765432100315121400000000000000");
+        sim_command("unreadable 4");
+        if (!t.state(app, "a card whose block 4 cannot be read", [&] { return !visible(code); }))
+            return false;
+    }
     if (full) {
         app.command(CMD_FRENCH);
         if (!t.state(app, "in French",
@@ -183,8 +197,18 @@ bool card_writer_tour(tour& t, const std::string& what, bool full) {
 }
 
 bool velmor_tour(tour& t, bool full) {
-    if (full && !first_start(t, "velmor"))
-        return false;
+    if (full) {
+        program first;
+        if (!start(first, "velmor", false, "0") ||
+            !t.state(first, "first start: Italian, no COM port", [] { return true; }))
+            return false;
+        SendDlgItemMessageW(first.main, VC_UI_LANGUAGE, CB_SETCURSEL, 1, 0);
+        first.command(VC_UI_LANGUAGE);
+        if (!t.state(first, "switched to English, the choices kept",
+                     [&] { return text_of(first.child(VC_READ)) == "Read"; }) ||
+            !first.close())
+            return false;
+    }
     sim_command("set language=SP count=2A socket1=411SST3210 socket2=302SNN0606");
     program app;
     return start(app, "velmor", true, "1") && read_station(app) &&
