@@ -63,11 +63,6 @@ double timed_click(const program& app, int id) {
                         nullptr);
     return clock_ms() - t0;
 }
-
-void set_port(const char* key) {
-    reg_write(key, "Port", ("COM" + std::to_string(sim_com())).c_str());
-    reg_write(key, "Lang", "1");
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -88,7 +83,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < runs; ++i) {
             reg_delete_key(key);
             if (figure == "startup-port")
-                set_port(key);
+                store_settings(key, true, "1");
             program app;
             double t0 = clock_ms();
             if (!app.start(program_path(), main_class()))
@@ -99,7 +94,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    set_port(key);
+    store_settings(key, true, "1");
     program app;
     if (!app.start(program_path(), main_class()))
         return 1;

@@ -72,9 +72,7 @@ bool start(program& app, const std::string& what, bool with_port, const char* la
     const bool velmor = what == "velmor";
     const char* key = velmor ? "Software\\Velmor" : "Software\\Tandor";
     reg_delete_key(key);
-    if (with_port)
-        reg_write(key, "Port", ("COM" + std::to_string(sim_com())).c_str());
-    reg_write(key, "Lang", lang);
+    store_settings(key, with_port, lang);
     return app.start(program_path(), velmor ? L"VelmorClass" : L"TandorClass");
 }
 
@@ -134,17 +132,19 @@ class tour {
     int count_ = 0;
 };
 
-// The first start: Italian, no port.
-bool first_start(tour& t, const std::string& what) {
-    program app;
+// The first start: Italian, no port. The caller closes the program.
+bool first_start(tour& t, program& app, const std::string& what) {
     return start(app, what, false, "0") &&
-           t.state(app, "first start: Italian, no COM port", [] { return true; }) && app.close();
+           t.state(app, "first start: Italian, no COM port", [] { return true; });
 }
 
 bool card_writer_tour(tour& t, const std::string& what, bool full) {
     const bool classic = what == "tandor-classic";
-    if (full && !first_start(t, what))
-        return false;
+    if (full) {
+        program first;
+        if (!first_start(t, first, what) || !first.close())
+            return false;
+    }
     sim_command(classic ? k_classic : "place 0A1B2C3D 4=00000000000000000000000000000000");
     program app;
     if (!start(app, what, true, "1"))
@@ -199,12 +199,11 @@ bool card_writer_tour(tour& t, const std::string& what, bool full) {
 bool velmor_tour(tour& t, bool full) {
     if (full) {
         program first;
-        if (!start(first, "velmor", false, "0") ||
-            !t.state(first, "first start: Italian, no COM port", [] { return true; }))
+        if (!first_start(t, first, "velmor"))
             return false;
         SendDlgItemMessageW(first.main, VC_UI_LANGUAGE, CB_SETCURSEL, 1, 0);
         first.command(VC_UI_LANGUAGE);
-        if (!t.state(first, "switched to English, the choices kept",
+        if (!t.state(first, "switched to English from its list",
                      [&] { return text_of(first.child(VC_READ)) == "Read"; }) ||
             !first.close())
             return false;

@@ -56,8 +56,7 @@ void report(const program& app, int minute) {
 int main(int argc, char** argv) {
     const int minutes = argc > 1 ? std::atoi(argv[1]) : 30;
     const bool classic = env("VM_PROGRAM").find("classic") != std::string::npos;
-    reg_write("Software\\Tandor", "Port", ("COM" + std::to_string(sim_com())).c_str());
-    reg_write("Software\\Tandor", "Lang", "1");
+    store_settings("Software\\Tandor", true, "1");
     program app;
     if (!app.start(program_path(), L"TandorClass"))
         return 1;

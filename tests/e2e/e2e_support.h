@@ -71,6 +71,9 @@ void reg_write(const char* key, const char* name, DWORD value);
 void reg_delete_key(const char* key);
 // Whether the key exists in the 64-bit view (where a 64-bit program's would be).
 bool reg_key_in_64bit_view(const char* key);
+// Stores a program's two settings under `key`: the simulator's port (when
+// with_port) and the language index.
+void store_settings(const char* key, bool with_port, const char* lang);
 
 // How many pixels in a rectangle of the main window's client area are
 // reddish (R > 150, G and B < 80).

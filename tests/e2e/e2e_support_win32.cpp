@@ -263,9 +263,13 @@ void program_test::TearDown() {
     app.close();
 }
 
-void program_test::start(bool with_port, const char* lang) {
+void store_settings(const char* key, bool with_port, const char* lang) {
     if (with_port)
         reg_write(key, "Port", ("COM" + std::to_string(sim_com())).c_str());
     reg_write(key, "Lang", lang);
+}
+
+void program_test::start(bool with_port, const char* lang) {
+    store_settings(key, with_port, lang);
     start();
 }
