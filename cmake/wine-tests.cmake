@@ -20,12 +20,15 @@ function(vm_e2e_test name source program sim) # further arguments go to the simu
                          ENVIRONMENT "VM_PROGRAM=$<TARGET_FILE:${program}>")
 endfunction()
 
-vm_e2e_test(velmor_e2e_test velmor_e2e_test velmor station)
-# The card writers, one source built for each; the classic writer reaches
-# ports above COM9 through the device-namespace name, and its simulator sends
-# at the real line speed (the 50 ms gap checked as on a line).
-vm_e2e_test(tandor_e2e_test card_writer_e2e_test tandor reader)
-vm_e2e_test(classic_e2e_test card_writer_e2e_test tandor-classic reader --com 12 --line-speed)
+# Every device sits on a port number of the kind a USB serial adapter gets,
+# on a line that another program left with flow control on, so that the tests
+# show the programs reach it and set the whole line. The classic writer's
+# simulator sends at the real line speed (the 50 ms gap checked as on a line).
+vm_e2e_test(velmor_e2e_test velmor_e2e_test velmor station --com 12 --flow-control)
+# The card writers, one source built for each.
+vm_e2e_test(tandor_e2e_test card_writer_e2e_test tandor reader --com 14 --flow-control)
+vm_e2e_test(classic_e2e_test card_writer_e2e_test tandor-classic reader --com 14 --line-speed
+            --flow-control)
 target_compile_definitions(classic_e2e_test PRIVATE VM_CLASSIC)
 
 # The README's run command, headless, in its shortest form: the same script,

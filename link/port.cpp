@@ -5,16 +5,53 @@
 #include "system.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 bool g_port_open = false;
+
+// "tandor 1234 OPEN \\.\COM14 not present (system error 2)"
+void trace_open(const char* name, const serial_open_outcome& outcome) {
+    const program_profile& p = profile_get();
+    std::string line = std::string(p.name ? p.name : "?") + " " + std::to_string(sys_now_ms()) +
+                       " OPEN " + name + " " + serial_open_text(outcome.result);
+    if (outcome.system_error != 0)
+        line += " (system error " + std::to_string(outcome.system_error) + ")";
+    sys_debug_output((line + "\n").c_str());
+}
+} // namespace
+
+const char* serial_open_text(serial_open_result result) {
+    switch (result) {
+    case SERIAL_OPENED:
+        return "opened";
+    case SERIAL_NOT_PRESENT:
+        return "not present";
+    case SERIAL_IN_USE:
+        return "in use by another program";
+    case SERIAL_ACCESS_DENIED:
+        return "access denied (or in use by another program)";
+    case SERIAL_SETTINGS_REFUSED:
+        return "line settings refused";
+    case SERIAL_OPEN_FAILED:
+        break;
+    }
+    return "could not be opened";
 }
 
 bool port_device_name(int n, char* out, std::size_t size) {
     if (n < 1 || size == 0)
         return false;
-    int len = std::snprintf(out, size, "%s%d", profile_get().port_name_prefix, n);
+    // The device-namespace name reaches every port number; the plain "COM10"
+    // and above is refused by Windows.
+    int len = std::snprintf(out, size, "\\\\.\\COM%d", n);
     return len > 0 && static_cast<std::size_t>(len) < size;
+}
+
+line_settings port_line() {
+    line_settings line;
+    line.speed = profile_get().speed;
+    return line;
 }
 
 bool port_open(int n) {
@@ -24,10 +61,11 @@ bool port_open(int n) {
         return false;
     if (p.open_wait_ms > 0)
         sys_sleep_ms(p.open_wait_ms);
-    bool opened = serial_open(name, p.speed);
+    const serial_open_outcome outcome = serial_open(name, port_line());
+    trace_open(name, outcome);
     if (p.open_wait_ms > 0)
         sys_sleep_ms(p.open_wait_ms);
-    return opened;
+    return outcome.result == SERIAL_OPENED;
 }
 
 bool port_close() {

@@ -1,13 +1,16 @@
 #pragma once
 // The one serial port of the process, as the programs see it.
 
+#include "serial.h"
+
 #include <cstddef>
 #include <cstdint>
 
 enum { PORT_READ_SIZE = 256 };
 
 // Opens port n (1 and up) by the device name of the active profile, with its
-// speed and open waits. True when open and configured.
+// line and open waits. True when open and configured; the trace tells the
+// outcome either way, with the system's reason when it did not open.
 [[nodiscard]] bool port_open(int n);
 
 // True when the handle was closed, false when closing failed.
@@ -20,7 +23,8 @@ bool port_close();
 // the read call succeeded. Bytes past what came keep their earlier contents.
 [[nodiscard]] bool port_read(std::uint8_t* buffer, std::size_t* got);
 
-// The device name of port n under the active profile ("COM5", "\\.\COM12").
+// The device name of port n: "\\.\COM5", the device-namespace form, for
+// every program and every port number.
 // Writes at most size bytes, always terminated; false when n < 1 or the name
 // does not fit.
 [[nodiscard]] bool port_device_name(int n, char* out, std::size_t size);
@@ -29,3 +33,10 @@ bool port_close();
 // port dialog and settings_save).
 bool port_open_flag();
 void set_port_open_flag(bool open);
+
+// The line of the active profile: its speed, 8-N-1, no flow control, DTR and
+// RTS on.
+line_settings port_line();
+
+// What a serial_open result means, in a few words ("not present").
+const char* serial_open_text(serial_open_result result);

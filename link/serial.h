@@ -6,11 +6,40 @@
 #include <cstddef>
 #include <cstdint>
 
-// Opens the named device for exclusive synchronous use and applies the line
-// settings (speed, 8 data bits, no parity, one stop bit; everything else left
-// as the device had it) and the read/write time-outs of the link. True when
-// open and configured (otherwise the device is not open).
-[[nodiscard]] bool serial_open(const char* name, unsigned speed);
+// The whole line as the link wants it, whatever another program left the
+// port with: a port left in XON/XOFF mode would swallow every 0x13 of a
+// reply and stall the next write.
+struct line_settings {
+    unsigned speed = 0; // bit/s
+    int data_bits = 8;
+    bool parity = false;
+    int stop_bits = 1;
+    bool xon_xoff = false;
+    bool cts_flow = false;
+    bool dsr_flow = false;
+    bool dtr_on = true;
+    bool rts_on = true;
+};
+
+// Why a device did or did not open.
+enum serial_open_result {
+    SERIAL_OPENED,
+    SERIAL_NOT_PRESENT,      // no such device (the adapter is not plugged in)
+    SERIAL_IN_USE,           // another program holds it
+    SERIAL_ACCESS_DENIED,    // refused; on Windows also a port another program holds
+    SERIAL_SETTINGS_REFUSED, // opened, but the line settings or time-outs were refused
+    SERIAL_OPEN_FAILED,      // any other reason
+};
+
+struct serial_open_outcome {
+    serial_open_result result = SERIAL_OPEN_FAILED;
+    unsigned long system_error = 0; // the system's own error number, 0 when none
+};
+
+// Opens the named device for exclusive synchronous use, applies `line` and
+// the read/write time-outs of the link. Unless the result is SERIAL_OPENED,
+// no device is open afterwards.
+[[nodiscard]] serial_open_outcome serial_open(const char* name, const line_settings& line);
 
 // True when the open device was closed; false when closing failed or none was
 // open.

@@ -6,16 +6,31 @@
 namespace {
 HANDLE g_port = INVALID_HANDLE_VALUE;
 
-bool configure(HANDLE h, unsigned speed) {
+// The whole line is set, not only what differs: flow control and the modem
+// lines are whatever the last program left, and a port left in XON/XOFF mode
+// swallows every 0x13 of a reply.
+bool configure(HANDLE h, const line_settings& line) {
     DCB dcb;
     ZeroMemory(&dcb, sizeof dcb);
     dcb.DCBlength = sizeof dcb;
     if (!GetCommState(h, &dcb))
         return false;
-    dcb.BaudRate = speed;
-    dcb.ByteSize = 8;
-    dcb.Parity = NOPARITY;
-    dcb.StopBits = ONESTOPBIT;
+    dcb.BaudRate = line.speed;
+    dcb.ByteSize = static_cast<BYTE>(line.data_bits);
+    dcb.Parity = line.parity ? EVENPARITY : NOPARITY;
+    dcb.fParity = line.parity ? TRUE : FALSE;
+    dcb.StopBits = line.stop_bits == 2 ? TWOSTOPBITS : ONESTOPBIT;
+    dcb.fBinary = TRUE;
+    dcb.fOutX = line.xon_xoff ? TRUE : FALSE;
+    dcb.fInX = line.xon_xoff ? TRUE : FALSE;
+    dcb.fOutxCtsFlow = line.cts_flow ? TRUE : FALSE;
+    dcb.fOutxDsrFlow = line.dsr_flow ? TRUE : FALSE;
+    dcb.fDsrSensitivity = FALSE;
+    dcb.fDtrControl = line.dtr_on ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
+    dcb.fRtsControl = line.rts_on ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
+    dcb.fErrorChar = FALSE;
+    dcb.fNull = FALSE;
+    dcb.fAbortOnError = FALSE;
     if (!SetCommState(h, &dcb))
         return false;
 
@@ -27,20 +42,40 @@ bool configure(HANDLE h, unsigned speed) {
     t.WriteTotalTimeoutConstant = 50;
     return SetCommTimeouts(h, &t) != FALSE;
 }
+
+serial_open_result reason(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_UNIT:
+    case ERROR_DEV_NOT_EXIST:
+        return SERIAL_NOT_PRESENT;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_BUSY:
+        return SERIAL_IN_USE;
+    case ERROR_ACCESS_DENIED:
+        return SERIAL_ACCESS_DENIED;
+    default:
+        return SERIAL_OPEN_FAILED;
+    }
+}
 } // namespace
 
-bool serial_open(const char* name, unsigned speed) {
+serial_open_outcome serial_open(const char* name, const line_settings& line) {
     g_port = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (g_port == INVALID_HANDLE_VALUE)
-        return false;
-    if (configure(g_port, speed))
-        return true;
+    if (g_port == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return {reason(error), error};
+    }
+    if (configure(g_port, line))
+        return {SERIAL_OPENED, 0};
     // A device that cannot take the line settings is of no use and would stay
     // locked against every later open: let it go.
+    const DWORD error = GetLastError();
     CloseHandle(g_port);
     g_port = INVALID_HANDLE_VALUE;
-    return false;
+    return {SERIAL_SETTINGS_REFUSED, error};
 }
 
 bool serial_close() {

@@ -8,7 +8,8 @@
 // e.g. "tandor 1234567 TX 01 46 46 02 31 38 03 09 0D |.FF.18...| sent". The
 // milliseconds are the monotonic clock's; the text shows printable ASCII as
 // it is and every other byte as '.'. Outcomes: sent, write failed (TX);
-// reply, NAK, short reply, no reply (RX).
+// reply, NAK, short reply, no reply (RX). port_open adds one line per open:
+// "<program> <ms> OPEN <device> <outcome>" (see port.h).
 
 #include <cstddef>
 #include <cstdint>

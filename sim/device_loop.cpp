@@ -57,6 +57,8 @@ bool parse_sim_options(int argc, char** argv, sim_options* out, std::string* err
                 return false;
         } else if (a == "--line-speed") {
             out->line_speed = true;
+        } else if (a == "--flow-control") {
+            out->flow_control = true;
         } else {
             out->extra.push_back(a);
         }
@@ -69,6 +71,7 @@ bool parse_sim_options(int argc, char** argv, sim_options* out, std::string* err
 }
 
 std::string start_sim(const sim_options& opt, pty_device& pty, control_server& control) {
+    pty.set_flow_control(opt.flow_control);
     std::string err = pty.open(opt.link);
     if (!err.empty())
         return err;

@@ -41,12 +41,15 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
 //   --line-speed        bytes move at the speed the program set, as on a real
 //                       line: each byte sent leaves 10 bit times after the one
 //                       before, and bytes received are taken no faster
+//   --flow-control      the line starts with XON/XOFF and RTS/CTS on, as another
+//                       program may leave a port
 struct sim_options {
     std::string link;
     int control_port = 0;
     std::string port_file;
     std::string log;
     bool line_speed = false;
+    bool flow_control = false;
     std::vector<std::string> extra; // the simulator's own words
 };
 

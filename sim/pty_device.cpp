@@ -44,6 +44,10 @@ std::string pty_device::open(const std::string& link_path) {
     t.c_cflag = (t.c_cflag & ~CSIZE) | CS7 | PARENB | CSTOPB;
     ::cfsetispeed(&t, B1200);
     ::cfsetospeed(&t, B1200);
+    if (flow_control_) {
+        t.c_iflag |= IXON | IXOFF;
+        t.c_cflag |= CRTSCTS;
+    }
     if (::tcsetattr(slave_, TCSANOW, &t) != 0)
         return std::string("tcsetattr: ") + std::strerror(errno);
 
@@ -100,8 +104,14 @@ std::string describe_line(const termios& t) {
         break;
     }
     const char* parity = !(t.c_cflag & PARENB) ? "none" : (t.c_cflag & PARODD) ? "odd" : "even";
+    std::string flow;
+    if (t.c_iflag & (IXON | IXOFF))
+        flow += " xon/xoff";
+    if (t.c_cflag & CRTSCTS)
+        flow += " rts/cts";
     return "speed " + std::to_string(line_speed(t)) + " bits " + std::to_string(bits) + " parity " +
-           parity + " stop " + ((t.c_cflag & CSTOPB) ? "2" : "1");
+           parity + " stop " + ((t.c_cflag & CSTOPB) ? "2" : "1") + " flow" +
+           (flow.empty() ? " none" : flow);
 }
 
 long line_speed(const termios& t) {

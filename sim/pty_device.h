@@ -16,8 +16,11 @@ class pty_device {
     ~pty_device();
 
     // Opens the pair, makes the line raw, and links `link_path` to the slave.
+    // With flow control (set_flow_control before open), the line is left with
+    // XON/XOFF and RTS/CTS switched on, as another program may leave a port.
     // Returns an error text, empty on success.
     std::string open(const std::string& link_path);
+    void set_flow_control(bool on) { flow_control_ = on; }
 
     // Pulls the device out: the pair is closed and the link removed, as when
     // an adapter is unplugged. open() plugs a new one in at the same link.
@@ -35,9 +38,11 @@ class pty_device {
     int slave_ = -1;
     std::string slave_path_;
     std::string link_path_;
+    bool flow_control_ = false;
 };
 
-// "speed 19200 bits 8 parity none stop 1"
+// "speed 19200 bits 8 parity none stop 1 flow none" (or "flow xon/xoff",
+// "flow rts/cts", "flow xon/xoff rts/cts")
 std::string describe_line(const termios& t);
 
 // The speed of the line in bit/s (0 when unknown).

@@ -7,9 +7,14 @@ namespace {
 const string_table k_tables[] = {k_classic_strings, k_card_writer_strings};
 }
 
-// 19200 bit/s, the device-namespace name that also reaches COM10 and above,
-// no waits around the open. Shares the settings key with the newer writer.
+// 19200 bit/s, no waits around the open. Shares the settings key with the
+// newer writer.
 const program_profile k_classic_profile = {
-    "tandor-classic",   19200, "\\\\.\\COM", 0,
-    "Software\\Tandor", 1,     k_tables,     sizeof k_tables / sizeof k_tables[0],
+    "tandor-classic",
+    19200,
+    0,
+    "Software\\Tandor",
+    1,
+    k_tables,
+    sizeof k_tables / sizeof k_tables[0],
 };

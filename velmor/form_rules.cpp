@@ -158,14 +158,14 @@ void form_refresh_clock() {
 
 void form_start_values() {
     std::vector<std::string> ports;
-    for (int n = 1; n <= 9; ++n)
+    for (int n = 1; n <= VELMOR_COM_PORTS; ++n)
         ports.push_back("COM" + std::to_string(n));
     std::vector<const char*> names;
     for (const auto& p : ports)
         names.push_back(p.c_str());
     form_set_list_entries(VC_COM_PORT, names.data(), static_cast<int>(names.size()));
     int port = settings_port();
-    form_set_list_index(VC_COM_PORT, port >= 1 && port <= 9 ? port - 1 : -1);
+    form_set_list_index(VC_COM_PORT, port >= 1 && port <= VELMOR_COM_PORTS ? port - 1 : -1);
     form_set_list_entries(VC_UI_LANGUAGE, k_ui_languages, LANGUAGE_COUNT);
     form_set_list_index(VC_UI_LANGUAGE, lang_get());
     for (const list_binding& b : k_lists) {

@@ -1,7 +1,7 @@
 #include "profile_velmor.h"
 
-// 9600 bit/s and plain "COMn" names; the station's texts live in velmor's own
-// tables, not in the card writers' string table.
+// 9600 bit/s; the station's texts live in velmor's own tables, not in the
+// card writers' string table.
 const program_profile k_velmor_profile = {
-    "velmor", 9600, "COM", 0, "Software\\Velmor", 0, nullptr, 0,
+    "velmor", 9600, 0, "Software\\Velmor", 0, nullptr, 0,
 };

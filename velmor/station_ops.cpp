@@ -61,8 +61,11 @@ void communication_failed(station_observer* observer) {
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
 }
 
-// Stores the port number as the setting and opens it.
+// Stores the port number as the setting and opens it. With no entry chosen
+// (0) nothing is stored: a stored port beyond the list is kept.
 bool open_port(int port) {
+    if (port < 1)
+        return false;
     settings_set_port(port);
     return port_open(settings_port());
 }

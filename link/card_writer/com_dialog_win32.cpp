@@ -16,12 +16,16 @@ INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
         int selection = com_dialog_selection();
         if (selection >= 0)
             SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+        else
+            SetWindowTextW(list, widen(com_dialog_start_text().c_str()).c_str());
         return TRUE;
     }
     case WM_COMMAND:
         if (wp == IDOK) {
             LRESULT i = SendDlgItemMessageW(dialog, IDC_COM_PORT_LIST, CB_GETCURSEL, 0, 0);
-            com_dialog_ok(i == CB_ERR ? -1 : static_cast<int>(i));
+            char typed[64] = "";
+            GetDlgItemTextA(dialog, IDC_COM_PORT_LIST, typed, sizeof typed);
+            com_dialog_ok(i == CB_ERR ? -1 : static_cast<int>(i), typed);
             EndDialog(dialog, 1);
             return TRUE;
         }

@@ -1,7 +1,6 @@
 #include "reader_presence.h"
 
 #include "port.h"
-#include "profile.h"
 #include "serial.h"
 #include "settings.h"
 #include "system.h"
@@ -21,7 +20,8 @@ presence g_presence;
 // that a reader still away does not hold the window for seconds each time.
 bool device_there(int port) {
     char name[32];
-    if (!port_device_name(port, name, sizeof name) || !serial_open(name, profile_get().speed))
+    if (!port_device_name(port, name, sizeof name) ||
+        serial_open(name, port_line()).result != SERIAL_OPENED)
         return false;
     serial_close();
     return true;

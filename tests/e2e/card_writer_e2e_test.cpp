@@ -1,6 +1,6 @@
 // The card writers driven through their windows under Wine against the
-// simulated reader; built once for each program (VM_CLASSIC for
-// tandor-classic, which reaches COM12 through the device-namespace name).
+// simulated reader on a USB adapter's kind of port (COM14); built once for
+// each program (VM_CLASSIC for tandor-classic).
 // First what both share: the first start and the settings, the COM port
 // dialog, the languages, the line, a reader that misbehaves or is unplugged.
 // Then each program's main road.
@@ -109,7 +109,8 @@ TEST_F(CardWriter, ComPortDialogLineAndLanguagesAreKept) {
                  static_cast<WPARAM>(sim_com() - 1), 0);
     answer_box(dialog, IDOK);
     ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "polling starts";
-    EXPECT_EQ(sim_command("line"), strings{"speed 19200 bits 8 parity none stop 1"});
+    EXPECT_EQ(sim_command("line"), strings{"speed 19200 bits 8 parity none stop 1 flow none"})
+        << "the flow control the line was left with is switched off";
 
     // The port is the program's alone: a second instance cannot open it.
     program second;
@@ -129,6 +130,45 @@ TEST_F(CardWriter, ComPortDialogLineAndLanguagesAreKept) {
     EXPECT_EQ(reg_read(key, "Port"), "COM" + std::to_string(sim_com()));
     start();
     EXPECT_EQ(text_of(app.child(TC_WRITE)), "Ecrivez la carte") << "French again after a restart";
+}
+
+// A port typed into the dialog's box is opened; OK with nothing chosen keeps
+// the working port open and stored.
+TEST_F(CardWriter, TypedPortAndAnEmptyOk) {
+    start(false, "1");
+    app.command(CMD_COM_PORT);
+    box dialog = wait_box(app.pi.dwProcessId);
+    ASSERT_NE(dialog.hwnd, nullptr);
+    HWND list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
+    type_into(list, " " + std::to_string(sim_com()));
+    answer_box(dialog, IDOK);
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "the typed port opened";
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
+
+    app.command(CMD_COM_PORT);
+    dialog = wait_box(app.pi.dwProcessId);
+    list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), sim_com() - 1) << "its entry chosen";
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    type_into(list, "");
+    answer_box(dialog, IDOK);
+    sim_command("clear-log");
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "polling goes on";
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty()) << "no error box";
+
+    app.command(CMD_COM_PORT);
+    dialog = wait_box(app.pi.dwProcessId);
+    list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    type_into(list, "COM9x");
+    answer_box(dialog, IDOK);
+    box refused = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(refused.text, "Error opening the selected COM port!");
+    answer_box(refused);
+    sim_command("clear-log");
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "the port kept";
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(key, "Port"), "COM" + std::to_string(sim_com()));
 }
 
 // The faults of the line that only real time-outs show (what each exchange

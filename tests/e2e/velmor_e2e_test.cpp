@@ -104,7 +104,7 @@ TEST_F(Velmor, ReadFillsTheFormAndThePortIsKept) {
     start(true, "1");
     app.command(VC_READ);
     ASSERT_TRUE(wait_for([&] { return idle() && sim_log_of("RX").size() == 4; }));
-    EXPECT_EQ(sim_command("line"), strings{"speed 9600 bits 8 parity none stop 1"});
+    EXPECT_EQ(sim_command("line"), strings{"speed 9600 bits 8 parity none stop 1 flow none"});
     EXPECT_EQ(text_of(app.child(VC_STATION_LANGUAGE)), "Spanish");
     EXPECT_EQ(text_of(app.child(VC_MODE)), "Alternate");
     EXPECT_EQ(text_of(app.child(VC_TYPE_2)), "Type 3A");

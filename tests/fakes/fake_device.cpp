@@ -65,11 +65,11 @@ std::string hex(const bytes& data) {
 using fake::dev;
 using fake::events;
 
-bool serial_open(const char* name, unsigned speed) {
+serial_open_outcome serial_open(const char* name, const line_settings& line) {
     events().push_back(std::string("open ") + name);
-    dev().speeds.push_back(speed);
+    dev().lines.push_back(line);
     dev().is_open = dev().open_succeeds;
-    return dev().open_succeeds;
+    return dev().open_succeeds ? serial_open_outcome{SERIAL_OPENED, 0} : dev().open_failure;
 }
 
 bool serial_close() {

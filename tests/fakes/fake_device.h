@@ -6,6 +6,8 @@
 // duration; once the script is used up the line is silent, each read taking
 // the port's full time-out with nothing.
 
+#include "serial.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -38,10 +40,11 @@ enum { SILENT_READ_MS = 50 + 10 * 256 };
 struct device {
     // serial
     bool open_succeeds = true;
+    serial_open_outcome open_failure{SERIAL_NOT_PRESENT, 2}; // when the open does not succeed
     bool is_open = false;
     bool write_fails = false;
-    int writes_before_failing = -1; // when >= 0, writes past this many fail
-    std::vector<unsigned> speeds;   // speed given with each open
+    int writes_before_failing = -1;   // when >= 0, writes past this many fail
+    std::vector<line_settings> lines; // the line asked for with each open
     std::vector<bytes> writes;
     std::vector<read_step> reads; // consumed from the front
     // clock

@@ -302,14 +302,14 @@ TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
     fake::dev().now += 1000;
     no_card();
     EXPECT_TRUE(port_open_flag()) << "found and opened again";
-    EXPECT_EQ(events_of("open").back(), "COM1");
+    EXPECT_EQ(events_of("open").back(), "\\\\.\\COM1");
     EXPECT_EQ(sent().back(), "18") << "and the tick goes on";
     s.user_card = true;
     fake::dev().write_fails = true;
     type_and_write("", "", "", nullptr);
     EXPECT_TRUE(reader_away()) << "a write that cannot go out starts the retrying too";
     settings_set_port(1);
-    com_dialog_ok(0); // a port chosen in the dialog ends the retrying
+    com_dialog_ok(0, "COM1"); // a port chosen in the dialog ends the retrying
     EXPECT_FALSE(reader_away());
     EXPECT_EQ(settings_port(), 1) << "the first entry is COM1";
     fake::dev().write_fails = true;

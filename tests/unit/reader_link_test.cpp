@@ -34,16 +34,19 @@ TEST(Frame, WorkedFramesAndTheCheckByte) {
     EXPECT_EQ(link_bcc(three, 3), 0x70);
 }
 
-TEST(Port, NameSpeedAndWaitsOfEachProgram) {
+// Every program opens a port by its device-namespace name, which reaches
+// COM10 and above too, and sets the whole line: a port left with flow
+// control on by another program would stall on a reply holding 0x13.
+TEST(Port, NameLineAndWaitsOfEachProgram) {
     struct {
         const program_profile* profile;
         int port;
         unsigned speed;
         const char* log; // the same when the open fails
     } cases[] = {
-        {&k_velmor_profile, 12, 9600, "open COM12"},
-        {&k_tandor_profile, 10, 19200, "sleep 2000; open COM10; sleep 2000"},
-        {&k_classic_profile, 17, 19200, "open \\\\.\\COM17"},
+        {&k_velmor_profile, 12, 9600, "open \\\\.\\COM12"},
+        {&k_tandor_profile, 14, 19200, "sleep 2000; open \\\\.\\COM14; sleep 2000"},
+        {&k_classic_profile, 255, 19200, "open \\\\.\\COM255"},
     };
     for (const auto& c : cases)
         for (bool opens : {true, false}) {
@@ -53,8 +56,46 @@ TEST(Port, NameSpeedAndWaitsOfEachProgram) {
             EXPECT_EQ(port_open(c.port), opens);
             EXPECT_FALSE(port_open(0) || port_open(-1)) << "no device for port 0 or below";
             EXPECT_EQ(fake::log_text(), c.log);
-            EXPECT_EQ(dev().speeds, std::vector<unsigned>{c.speed});
+            ASSERT_EQ(dev().lines.size(), 1u);
+            const line_settings& l = dev().lines[0];
+            EXPECT_EQ(l.speed, c.speed);
+            EXPECT_EQ(l.data_bits, 8);
+            EXPECT_FALSE(l.parity);
+            EXPECT_EQ(l.stop_bits, 1);
+            EXPECT_FALSE(l.xon_xoff || l.cts_flow || l.dsr_flow) << "no flow control";
+            EXPECT_TRUE(l.dtr_on && l.rts_on);
         }
+    profile_set(nullptr);
+}
+
+// The trace tells support why a port did not open; the boxes are the
+// callers' and keep their texts.
+TEST(Port, TraceTellsWhyAPortDidNotOpen) {
+    struct {
+        serial_open_outcome outcome;
+        const char* told;
+    } cases[] = {
+        {{SERIAL_NOT_PRESENT, 2}, "not present (system error 2)"},
+        {{SERIAL_IN_USE, 32}, "in use by another program (system error 32)"},
+        {{SERIAL_ACCESS_DENIED, 5},
+         "access denied (or in use by another program) (system error 5)"},
+        {{SERIAL_SETTINGS_REFUSED, 87}, "line settings refused (system error 87)"},
+        {{SERIAL_OPEN_FAILED, 0}, "could not be opened"},
+    };
+    profile_set(&k_classic_profile);
+    for (const auto& c : cases) {
+        fake::reset();
+        dev().open_succeeds = false;
+        dev().open_failure = c.outcome;
+        dev().now = 4321;
+        EXPECT_FALSE(port_open(14));
+        EXPECT_EQ(dev().debug_lines,
+                  strings{std::string("tandor-classic 4321 OPEN \\\\.\\COM14 ") + c.told + "\n"});
+        EXPECT_TRUE(fake::events_of("box").empty());
+    }
+    fake::reset();
+    EXPECT_TRUE(port_open(3));
+    EXPECT_EQ(dev().debug_lines, strings{"tandor-classic 1000 OPEN \\\\.\\COM3 opened\n"});
     profile_set(nullptr);
 }
 

@@ -34,7 +34,8 @@ TEST_F(Settings, LoadedAndSavedByEachProgram) {
 
     key() = {{"Port", "COM1"}, {"Lang", "1"}};
     settings_load();
-    EXPECT_EQ(fake::events_of("open"), strings{"COM1"}) << "the card writers open the stored port";
+    EXPECT_EQ(fake::events_of("open"), strings{"\\\\.\\COM1"})
+        << "the card writers open the stored port";
     EXPECT_TRUE(port_open_flag());
     EXPECT_EQ(lang_get(), LANGUAGE_ENGLISH);
     settings_save();
@@ -106,27 +107,68 @@ TEST_F(Settings, ComPortDialog) {
     EXPECT_STREQ(com_dialog_entry(32), "");
     settings_set_port(33);
     EXPECT_EQ(com_dialog_selection(), -1) << "no entry for COM33";
+    EXPECT_EQ(com_dialog_start_text(), "COM33") << "shown in the box instead";
     settings_set_port(32);
     EXPECT_EQ(com_dialog_selection(), 31);
+    EXPECT_EQ(com_dialog_start_text(), "");
     settings_set_port(1);
     EXPECT_EQ(com_dialog_selection(), 0);
     // OK closes the port in use and opens the chosen one.
     set_port_open_flag(true);
     dev().is_open = true;
     fake::events().clear();
-    com_dialog_ok(4);
-    EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open COM5", "sleep 2000"}));
+    com_dialog_ok(4, "COM5");
+    EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM5", "sleep 2000"}));
     EXPECT_EQ(settings_port(), 5);
     EXPECT_TRUE(port_open_flag());
-    // A port that fails, or none chosen: the error, the number kept.
+    // With no entry chosen, a typed port is taken.
+    fake::events().clear();
+    com_dialog_ok(-1, "com14");
+    EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM14", "sleep 2000"}));
+    EXPECT_EQ(settings_port(), 14);
+    EXPECT_TRUE(port_open_flag());
+    // Neither: the working port stays open and stored; a text that names no
+    // port is told and changes nothing.
+    fake::events().clear();
+    com_dialog_ok(-1, " ");
+    EXPECT_TRUE(fake::events().empty());
     lang_set(LANGUAGE_FRENCH);
+    const std::string refused = "box Erreur|Erreur à l'ouverture du port COM sélectionné!";
+    for (const char* text : {"COM0", "COM256", "abc", "14a", "COM"}) {
+        fake::events().clear();
+        com_dialog_ok(-1, text);
+        EXPECT_EQ(fake::events(), strings{refused}) << text;
+        EXPECT_EQ(settings_port(), 14);
+        EXPECT_TRUE(port_open_flag());
+    }
+    // A port that fails: the error, the number kept; then OK with nothing
+    // chosen and no port open: the error again, the number not lost.
     dev().open_succeeds = false;
-    com_dialog_ok(8);
+    com_dialog_ok(8, "");
     EXPECT_FALSE(port_open_flag());
     EXPECT_EQ(settings_port(), 9);
-    com_dialog_ok(-1);
-    EXPECT_EQ(settings_port(), 0);
-    EXPECT_EQ(fake::events_of("box"),
-              strings(2, "Erreur|Erreur à l'ouverture du port COM sélectionné!"));
+    fake::events().clear();
+    com_dialog_ok(-1, "");
+    EXPECT_EQ(fake::events(), strings{refused});
+    settings_save();
+    EXPECT_EQ(key()["Port"], "COM9");
+}
+
+TEST(ComPortText, TypedPortsAreWholeNumbersFrom1To255) {
+    struct {
+        const char* text;
+        int port; // 0: refused
+    } cases[] = {
+        {"COM14", 14}, {"com14", 14}, {"14", 14},   {" Com7 ", 7}, {"COM255", 255}, {"1", 1},
+        {"COM0", 0},   {"256", 0},    {"", 0},      {"COM", 0},    {"COM-3", 0},    {"1 4", 0},
+        {"14a", 0},    {"COMX", 0},   {"0014", 14}, {"00014", 0},  {"COM1.5", 0},
+    };
+    for (const auto& c : cases) {
+        int port = -1;
+        EXPECT_EQ(com_typed_port(c.text, &port), c.port != 0) << c.text;
+        if (c.port != 0) {
+            EXPECT_EQ(port, c.port) << c.text;
+        }
+    }
 }
 } // namespace

@@ -279,7 +279,7 @@ TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
     velmor_command(VC_WRITE);
     EXPECT_EQ(fake::log_text(),
               busy +
-                  "open COM1; sleep 200; write 44 13 12 20 0D; progress 1; sleep 250; "
+                  "open \\\\.\\COM1; sleep 200; write 44 13 12 20 0D; progress 1; sleep 250; "
                   "write 4F 16 17 54 0D; progress 2; sleep 250; write 4C 46 52 0D; progress 3; "
                   "sleep 250; write 4E 31 0D; progress 4; sleep 250; "
                   "write 50 31 32 30 30 53 53 4E 31 36 31 30 0D; progress 5; sleep 300; "
@@ -322,7 +322,8 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     dev().open_succeeds = false;
     form()[VC_COM_PORT].list_index = 4;
     velmor_command(VC_READ);
-    EXPECT_EQ(fake::log_text(), busy + "open COM5; box Error|Error opening COM port!; " + done);
+    EXPECT_EQ(fake::log_text(),
+              busy + "open \\\\.\\COM5; box Error|Error opening COM port!; " + done);
     EXPECT_EQ(settings_port(), 5) << "the port tried is stored";
     velmor_command(VC_WRITE);
     EXPECT_EQ(events_of("box").size(), 2u) << "a Write whose port does not open is told as well";
@@ -333,15 +334,17 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     velmor_command(VC_REBOOT);
     EXPECT_EQ(fake::events(),
               strings{"box Errore|Errore durante l'apertura della porta COM selezionata!"});
-    EXPECT_EQ(settings_port(), 0) << "no port chosen";
+    EXPECT_EQ(settings_port(), 5) << "no port chosen: the one stored is kept";
 
     SetUp();
     form()[VC_COM_PORT].list_index = 2;
     dev().now = 5000;
     velmor_command(VC_REBOOT);
     EXPECT_EQ(fake::events(),
-              (strings{"open COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
-    EXPECT_EQ(dev().debug_lines, strings{"velmor 5200 TX 52 0D |R.| sent\n"}) << "the trace";
+              (strings{"open \\\\.\\COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
+    EXPECT_EQ(dev().debug_lines, (strings{"velmor 5000 OPEN \\\\.\\COM3 opened\n",
+                                          "velmor 5200 TX 52 0D |R.| sent\n"}))
+        << "the trace";
     const std::string line = trace_line("TX", of("D\x13\x12 \r").data(), 5, "sent");
     EXPECT_EQ(line.substr(line.find(" TX")), " TX 44 13 12 20 0D |D.. .| sent\n")
         << "printable bytes as they are, a blank too";
@@ -380,13 +383,34 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
     EXPECT_FALSE(dev().is_open);
 }
 
+// Ports a USB adapter gets: COM12 is chosen at the start and used; a stored
+// port beyond the list is kept until an operation runs on another.
+TEST_F(Station, PortsAboveNineAreChosenAndKept) {
+    settings_set_port(12);
+    form_start_values();
+    EXPECT_EQ(form()[VC_COM_PORT].list_index, 11);
+    fake::events().clear();
+    velmor_command(VC_REBOOT);
+    EXPECT_EQ(events_of("open"), strings{"\\\\.\\COM12"});
+    settings_set_port(40);
+    form_start_values();
+    EXPECT_EQ(form()[VC_COM_PORT].list_index, -1);
+    velmor_command(VC_READ);
+    settings_save();
+    EXPECT_EQ(fake::store().keys["Software\\Velmor"]["Port"], "COM40");
+    form()[VC_COM_PORT].list_index = 6;
+    velmor_command(VC_REBOOT);
+    settings_save();
+    EXPECT_EQ(fake::store().keys["Software\\Velmor"]["Port"], "COM7");
+}
+
 TEST_F(Station, ReadsFillTheForm) {
     answers("L=SP\r|N=2A\r|P1x411SST3210\r|P2y302SNN0606\r");
     velmor_command(VC_READ);
     EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
     EXPECT_EQ(events_of("progress"), (strings{"0", "3", "4", "5", "6", "7"}));
-    ASSERT_EQ(dev().debug_lines.size(), 8u) << "each query and answer traced";
-    EXPECT_EQ(dev().debug_lines[1].substr(dev().debug_lines[1].find(" RX")),
+    ASSERT_EQ(dev().debug_lines.size(), 9u) << "the open, each query and answer traced";
+    EXPECT_EQ(dev().debug_lines[2].substr(dev().debug_lines[2].find(" RX")),
               " RX 4C 3D 53 50 0D |L=SP.| reply\n");
     EXPECT_EQ(events_of("sleep"), (strings{"250", "200"}));
     EXPECT_TRUE(events_of("box").empty());
@@ -424,7 +448,7 @@ TEST_F(Station, ReadsFillTheForm) {
     SetUp();
     fake::script_read_fail();
     velmor_command(VC_READ);
-    EXPECT_EQ(dev().debug_lines.at(1).substr(dev().debug_lines[1].find(" RX")), " RX || no reply\n")
+    EXPECT_EQ(dev().debug_lines.at(2).substr(dev().debug_lines[2].find(" RX")), " RX || no reply\n")
         << "a read that failed brought nothing";
 }
 
@@ -464,7 +488,8 @@ TEST_F(SetupForm, StartValuesAndLanguages) {
     lang_set(LANGUAGE_FRENCH);
     form_start_values();
     EXPECT_EQ(form()[VC_DATE].text + " " + form()[VC_TIME].text, "03/02/2014 04:05:06");
-    EXPECT_EQ(form()[VC_COM_PORT].entries.size(), 9u);
+    EXPECT_EQ(form()[VC_COM_PORT].entries.size(), 32u);
+    EXPECT_EQ(form()[VC_COM_PORT].entries.back(), "COM32");
     EXPECT_EQ(form()[VC_COM_PORT].list_index, 2);
     EXPECT_EQ(form()[VC_UI_LANGUAGE].entries,
               (strings{"Italiano", "English", "Español", "Français"}));
