@@ -72,6 +72,10 @@ bool port_close() {
     return serial_close();
 }
 
+void port_discard_input() {
+    serial_discard_input();
+}
+
 bool port_write(const std::uint8_t* bytes, std::size_t count) {
     return serial_write(bytes, count);
 }

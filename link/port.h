@@ -16,6 +16,9 @@ enum { PORT_READ_SIZE = 256 };
 // True when the handle was closed, false when closing failed.
 bool port_close();
 
+// Drops what the device sent that nobody read.
+void port_discard_input();
+
 // One write of count bytes: true when all of them were taken.
 [[nodiscard]] bool port_write(const std::uint8_t* bytes, std::size_t count);
 

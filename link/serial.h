@@ -48,6 +48,10 @@ bool serial_close();
 // True while a device is open.
 bool serial_is_open();
 
+// Drops whatever the device sent that nobody has read yet (a reply that came
+// after its wait).
+void serial_discard_input();
+
 // One write of count bytes: true when all of them were taken.
 [[nodiscard]] bool serial_write(const std::uint8_t* bytes, std::size_t count);
 

@@ -90,6 +90,11 @@ bool serial_is_open() {
     return g_port != INVALID_HANDLE_VALUE;
 }
 
+void serial_discard_input() {
+    if (g_port != INVALID_HANDLE_VALUE)
+        PurgeComm(g_port, PURGE_RXCLEAR);
+}
+
 bool serial_write(const std::uint8_t* bytes, std::size_t count) {
     DWORD written = 0;
     // A write that took fewer bytes than it was given has failed too.

@@ -35,29 +35,34 @@ void classic_decode_data(const char* block, classic_data* out) {
                       block + 12);
 }
 
-void classic_decode_counter(const char* block, int flags, char accesses[12]) {
+bool classic_decode_counter(const char* block, int flags, char accesses[12]) {
     accesses[0] = '\0';
-    if (!(flags & CLASSIC_FLAG_ACCESSES) || std::strlen(block) < 8)
-        return;
+    if (!(flags & CLASSIC_FLAG_ACCESSES))
+        return true; // no count on the card: block 5 is not read as one
+    if (std::strlen(block) < 32)
+        return false;
+    int b[16];
+    for (int i = 0; i < 16; ++i)
+        if ((b[i] = hex_pair_value(block + 2 * static_cast<std::size_t>(i))) < 0)
+            return false;
+    // A value block holds the value, its inverse and the value again, then
+    // the address, its inverse, the address, its inverse.
+    for (int i = 0; i < 4; ++i)
+        if (b[4 + i] != 255 - b[i] || b[8 + i] != b[i])
+            return false;
+    if (b[13] != 255 - b[12] || b[14] != b[12] || b[15] != 255 - b[12])
+        return false;
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) {
-        int b = hex_pair_value(block + 2 * static_cast<std::size_t>(i));
-        if (b < 0)
-            return;
-        v = (v << 8) | static_cast<std::uint32_t>(b);
-    }
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint32_t>(b[i]);
     std::snprintf(accesses, 12, "%ld", static_cast<long>(static_cast<std::int32_t>(v)));
+    return true;
 }
 
 bool classic_expiry_valid(const char* text, classic_date* out) {
-    if (std::strlen(text) != 10 || text[2] != '/' || text[5] != '/')
-        return false;
     classic_date d{};
-    // Width-limited conversions cannot overflow; the formats are binding.
-    // NOLINTNEXTLINE(cert-err34-c)
-    if (std::sscanf(text, "%2d/%2d/%4d", &d.day, &d.month, &d.year) != 3)
-        return false;
-    if (d.day < 1 || d.day > 31 || d.month < 1 || d.month > 12 || d.year < 2013 || d.year > 2099)
+    if (std::strlen(text) != 10 || !date_text_at(text, &d.day, &d.month, &d.year) ||
+        d.year < 2013 || d.year > 2099)
         return false;
     *out = d;
     return true;

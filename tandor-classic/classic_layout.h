@@ -33,11 +33,13 @@ struct classic_data {
 void classic_decode_data(const char* block, classic_data* out);
 
 // Block 5 into the accesses text: the value as signed decimal when flags has
-// bit 0, else empty. Only bytes 0-3 count.
-void classic_decode_counter(const char* block, int flags, char accesses[12]);
+// bit 0, else empty (block 5 is then not read as a count). False when flags
+// has bit 0 and block 5 is no sound value block (its copies of the value or
+// of the address disagree): a damaged counter, not a count.
+bool classic_decode_counter(const char* block, int flags, char accesses[12]);
 
-// "dd/mm/yyyy": 10 characters, "/" at 2 and 5, three numbers read with
-// "%2d/%2d/%4d", day 1-31, month 1-12, year 2013-2099. 1 when valid.
+// "dd/mm/yyyy": 10 characters, two-digit fields and "/" at 2 and 5, a day
+// that exists in its month and year, year 2013-2099. True when valid.
 bool classic_expiry_valid(const char* text, classic_date* out);
 
 // The checks of the form in the order of its fields: card code (exactly 10

@@ -1,5 +1,6 @@
 #include "classic_poll.h"
 
+#include "block_write_checked.h"
 #include "card_writer_ids.h"
 #include "card_writer_texts.h"
 #include "classic_layout.h"
@@ -19,25 +20,20 @@ std::string field(int control) {
     return form_text(control).substr(0, 255);
 }
 
-// Status 0: done; 1: "No card detected"; anything else, or no answer at all
-// (the device error has been shown), "Failed operation" for a status.
-bool write_block(const classic_state& s, int block, const char* payload) {
-    int status = 0;
-    if (const exchange r = block_write(&s.reader, block, payload + READER_HEAD_CHARS, &status);
-        r != exchange::done) {
-        reader_check_gone(r); // the adapter pulled out: retried quietly
-        return false;
-    }
-    if (status == 0)
-        return true;
-    localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);
-    return false;
-}
 void hide_form(classic_state& s) {
     form_show(TC_WRITE, false);
     for (int c : k_fields)
         form_show(c, false);
     s.form_shown = false;
+}
+
+// A block of the card that cannot be read, or a counter that is no sound
+// value block: "Invalid card", with no fields of another card over it and
+// nothing to write.
+void show_invalid(classic_state& s) {
+    s.card_invalid = true;
+    hide_form(s);
+    form_invalidate(true);
 }
 } // namespace
 
@@ -75,8 +71,9 @@ void classic_poll(classic_state& s) {
         return;
     }
     // Another card laid between two ticks is a new card: it is read into the
-    // form as if the reader had seen no card in between.
-    if (s.card_shown && std::strcmp(s.reader.uid, before.reader.uid) != 0) {
+    // form as if the reader had seen no card in between, also right after a
+    // write ("Written card" belongs to the card it was written on).
+    if (std::strcmp(s.reader.uid, before.reader.uid) != 0) {
         s.card_shown = false;
         s.card_invalid = false;
         s.card_written = false;
@@ -98,15 +95,11 @@ void classic_poll(classic_state& s) {
         return;
     }
     if (read_status != 0) {
-        s.card_invalid = true;
-        hide_form(s); // "Invalid card", with no fields of another card over it
-        form_invalidate(true);
+        show_invalid(s);
         return;
     }
     classic_data data;
     classic_decode_data(block, &data);
-    form_set_text(TC_CODE, data.card_code);
-    form_set_text(TC_EXPIRY, data.expiry);
 
     if (const exchange r = block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status);
         r != exchange::done) {
@@ -114,14 +107,14 @@ void classic_poll(classic_state& s) {
         reader_check_gone(r);
         return;
     }
-    if (read_status != 0) {
-        s.card_invalid = true;
-        form_invalidate(true);
-    } else {
-        char accesses[12];
-        classic_decode_counter(block, data.flags, accesses);
-        form_set_text(TC_ACCESSES, accesses);
+    char accesses[12];
+    if (read_status != 0 || !classic_decode_counter(block, data.flags, accesses)) {
+        show_invalid(s);
+        return;
     }
+    form_set_text(TC_CODE, data.card_code);
+    form_set_text(TC_EXPIRY, data.expiry);
+    form_set_text(TC_ACCESSES, accesses);
     form_show(TC_WRITE, !s.card_written);
     for (int c : k_fields)
         form_show(c, true);
@@ -146,14 +139,22 @@ void classic_write(classic_state& s) {
         localized_message(TXT_ATTENTION, refused);
         return;
     }
-    // Block 5 only after block 4 was written, and "Written card" only when
-    // both were: a card whose code, flags and expiry did not go is not one.
-    if (write_block(s, CLASSIC_DATA_BLOCK, data) && write_block(s, CLASSIC_COUNTER_BLOCK, counter))
+    // Block 5 only after the card holds block 4, and "Written card" only when
+    // it holds both: a card whose code, flags and expiry did not go is not
+    // one. Then the next tick reads the card into the form again; a write
+    // that failed leaves the typing to be written again.
+    if (block_write_checked(s.reader, CLASSIC_DATA_BLOCK, data + READER_HEAD_CHARS) &&
+        block_write_checked(s.reader, CLASSIC_COUNTER_BLOCK, counter + READER_HEAD_CHARS)) {
         s.card_written = true;
-    s.card_shown = false;
+        s.card_shown = false;
+    }
 }
 
 void classic_command(classic_state& s, int id) {
+    // While a box of the window is open its tick is waiting for the OK: a
+    // command now would run under it and be rolled back when it goes on.
+    if (message_box_open())
+        return;
     if (id == TC_WRITE)
         classic_write(s);
     else

@@ -1,8 +1,8 @@
 #include "card_checks.h"
 
+#include "text_number.h"
 #include "texts_tandor.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -10,38 +10,36 @@ bool in(int v, int low, int high) {
     return v >= low && v <= high;
 }
 
-bool date_in_range(int day, int month, int year, int hour) {
+// Two decimal digits at text[at].
+bool two_digits(const char* text, int at, int* value) {
+    if (text[at] < '0' || text[at] > '9' || text[at + 1] < '0' || text[at + 1] > '9')
+        return false;
+    *value = (text[at] - '0') * 10 + (text[at + 1] - '0');
+    return true;
+}
+
+// "dd/mm/yyyy hh" at the start of text, the day one that exists.
+bool date_and_hour(const char* text, int* day, int* month, int* year, int* hour) {
     // Deliberate: hour 24 is accepted (and written as "24"), as the cards and
-    // stations have always taken it; the day is not held to its month.
-    return in(day, 1, 31) && in(month, 1, 12) && in(year, 2013, 2099) && in(hour, 0, 24);
+    // stations have always taken it.
+    return date_text_at(text, day, month, year) && in(*year, 2013, 2099) && text[10] == ' ' &&
+           two_digits(text, 11, hour) && in(*hour, 0, 24);
 }
 } // namespace
 
 bool expiry_text_valid(const char* text, expiry_fields* out) {
-    if (std::strlen(text) != 13 || text[2] != '/' || text[5] != '/' || text[10] != ' ')
-        return false;
     expiry_fields f{};
-    // Width-limited conversions cannot overflow; the formats are binding.
-    // NOLINTNEXTLINE(cert-err34-c)
-    if (std::sscanf(text, "%2d/%2d/%4d %2d", &f.day, &f.month, &f.year, &f.hour) != 4)
-        return false;
-    if (!date_in_range(f.day, f.month, f.year, f.hour))
+    if (std::strlen(text) != 13 || !date_and_hour(text, &f.day, &f.month, &f.year, &f.hour))
         return false;
     *out = f;
     return true;
 }
 
 bool datetime_text_valid(const char* text, datetime_fields* out) {
-    if (std::strlen(text) != 19 || text[2] != '/' || text[5] != '/')
-        return false;
     datetime_fields f{};
-    // Width-limited conversions cannot overflow; the formats are binding.
-    // NOLINTNEXTLINE(cert-err34-c)
-    if (std::sscanf(text, "%2d/%2d/%4d %2d:%2d:%2d", &f.day, &f.month, &f.year, &f.hour, &f.minute,
-                    &f.second) != 6)
-        return false;
-    if (!date_in_range(f.day, f.month, f.year, f.hour) || !in(f.minute, 0, 59) ||
-        !in(f.second, 0, 59))
+    if (std::strlen(text) != 19 || !date_and_hour(text, &f.day, &f.month, &f.year, &f.hour) ||
+        text[13] != ':' || text[16] != ':' || !two_digits(text, 14, &f.minute) ||
+        !two_digits(text, 17, &f.second) || !in(f.minute, 0, 59) || !in(f.second, 0, 59))
         return false;
     *out = f;
     return true;

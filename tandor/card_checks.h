@@ -12,13 +12,13 @@ struct datetime_fields {
     int day, month, year, hour, minute, second;
 };
 
-// "dd/mm/yyyy hh": 13 characters, "/" at 2 and 5, a blank at 10, four numbers
-// read with "%2d/%2d/%4d %2d", day 1-31, month 1-12, year 2013-2099, hour
-// 0-24. 1 when valid (fields filled), 0 otherwise.
+// "dd/mm/yyyy hh": 13 characters, two-digit fields with "/" at 2 and 5 and a
+// blank at 10, a day that exists in its month and year, year 2013-2099, hour
+// 0-24. True when valid (fields filled).
 bool expiry_text_valid(const char* text, expiry_fields* out);
 
-// "dd/mm/yyyy hh:mm:ss": 19 characters, "/" at 2 and 5, six numbers read with
-// "%2d/%2d/%4d %2d:%2d:%2d", ranges as above and minute, second 0-59.
+// "dd/mm/yyyy hh:mm:ss": 19 characters laid out the same way, ":" at 13 and
+// 16, ranges as above and minute, second 0-59.
 bool datetime_text_valid(const char* text, datetime_fields* out);
 
 // The checks of a User card in the order of its fields: card code, expiry,

@@ -1,9 +1,11 @@
 #include "commands.h"
 
+#include "block_write_checked.h"
 #include "card_layout.h"
 #include "card_writer_texts.h"
 #include "form.h"
 #include "menu_commands.h"
+#include "message_box.h"
 #include "reader_presence.h"
 #include "system.h"
 
@@ -11,14 +13,6 @@
 #include <string>
 
 namespace {
-// Status 0: done; 1: "No card detected"; else "Failed operation".
-int judge_write(int status) {
-    if (status == 0)
-        return 1;
-    localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);
-    return 0;
-}
-
 void toggle_radio(int chosen, int other) {
     if (form_checked(chosen))
         return;
@@ -73,29 +67,23 @@ void write_card(tandor_state& s) {
         s.card_present = false;
         return;
     }
-    int status = 0;
-    if (const exchange r = block_write(&s.reader, 4, block, &status); r != exchange::done) {
-        reader_check_gone(r); // the adapter pulled out: retried quietly
-        return;
-    }
-    if (judge_write(status))
+    // Written only when the card holds it.
+    if (block_write_checked(s.reader, 4, block))
         s.written = true;
 }
 
 void reset_card(tandor_state& s) {
-    int status = 0;
-    if (const exchange r = block_write(&s.reader, 4, "00000000000000000000000000000000", &status);
-        r != exchange::done) {
-        reader_check_gone(r); // the adapter pulled out: retried quietly
-        return;
-    }
-    if (judge_write(status)) {
+    if (block_write_checked(s.reader, 4, "00000000000000000000000000000000")) {
         s.user_card = false;
         s.master_card = false;
     }
 }
 
 void tandor_command(tandor_state& s, int id) {
+    // While a box of the window is open its tick is waiting for the OK: a
+    // command now would run under it and be rolled back when it goes on.
+    if (message_box_open())
+        return;
     switch (id) {
     case TC_WRITE:
         write_card(s);

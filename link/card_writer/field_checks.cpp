@@ -23,8 +23,8 @@ bool card_code_valid(const char* text, int digits, bool allow_empty) {
 }
 
 bool accesses_in_range(const char* text, long long low, long long high) {
-    long long v = 0;
-    if (!leading_number(text, &v))
+    if (*text == '\0')
         return true;
-    return v >= low && v <= high;
+    long long v = 0;
+    return whole_number(text, low < 0, &v) && v >= low && v <= high;
 }

@@ -5,6 +5,7 @@
 // Exactly `digits` hex digits in either case, or (when allow_empty) nothing.
 bool card_code_valid(const char* text, int digits, bool allow_empty);
 
-// A text that does not begin with a number passes (it counts as 0); one that
-// does passes when the number lies in [low, high].
+// Empty (no accesses set), or the whole text one decimal number in [low,
+// high]: digits only, with a leading '-' only when low is negative (a signed
+// count). "l5", "15a", " 15" and "1 5" are refused.
 bool accesses_in_range(const char* text, long long low, long long high);

@@ -36,6 +36,27 @@ std::size_t link_frame(std::uint8_t* frame, const char* cmd, const char* payload
     return len + 9;
 }
 
+namespace {
+// The bytes from `at` on are a reply to cmd: a frame start (anything at the
+// start of a read, an SOH further on) whose command field, as far as it came,
+// is cmd's.
+bool reply_to(const std::uint8_t* bytes, std::size_t got, std::size_t at, const char* cmd) {
+    if (at > 0 && bytes[at] != LINK_SOH)
+        return false;
+    return (got <= at + 4 || bytes[at + 4] == static_cast<std::uint8_t>(cmd[0])) &&
+           (got <= at + 5 || bytes[at + 5] == static_cast<std::uint8_t>(cmd[1]));
+}
+
+// Where the answer to cmd starts in a read, or `got` when it holds none (a
+// late reply to an earlier command may come first).
+std::size_t answer_start(const std::uint8_t* bytes, std::size_t got, const char* cmd) {
+    for (std::size_t at = 0; at + 4 < got; ++at)
+        if (reply_to(bytes, got, at, cmd))
+            return at;
+    return got;
+}
+} // namespace
+
 exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
     std::uint8_t frame[LINK_FRAME_SIZE];
     std::size_t length = link_frame(frame, cmd, payload);
@@ -44,19 +65,35 @@ exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload
     if (length == 0)
         return exchange::write_failed;
 
+    port_discard_input();
     const bool written = port_write(frame, length);
     trace_bytes("TX", frame, length, written ? "sent" : "write failed");
 
     // Only the last read counts: a read of fewer than 4 bytes is dropped and
-    // read again from the start of the buffer, within the wait bound.
+    // read again from the start of the buffer, within the wait bound; so is a
+    // read that holds only a reply to another command.
     const std::int64_t start = sys_now_ms();
     std::size_t got = 0;
+    bool other_replies = false;
     for (int reads = 0; reads < LINK_MAX_READS; ++reads) {
         if (!port_read(frame, &got))
             got = 0;
+        if (got > 4) {
+            const std::size_t at = answer_start(frame, got, cmd);
+            if (at < got) {
+                std::memmove(frame, frame + at, got - at);
+                got -= at;
+            } else {
+                trace_bytes("RX", frame, got, "reply to another command");
+                other_replies = true;
+                got = 0;
+            }
+        }
         if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
             break;
     }
+    if (got == 0 && other_replies)
+        return exchange::wrong_reply;
     if (got == 0) {
         trace_bytes("RX", frame, 0, "no reply");
         return written ? exchange::no_reply : exchange::write_failed;

@@ -45,10 +45,14 @@ enum class exchange {
     no_reply,     // nothing came
     short_reply,  // 1 to 4 bytes came
     nak,          // the reader answered NAK
+    wrong_reply,  // only replies to another command came (a reply that came late)
 };
 
-// Sends one frame and waits for its reply. The reply buffer is filled when 5
-// bytes or more came (a NAK included), and left untouched otherwise. A frame
+// Sends one frame and waits for its reply. Whatever the reader sent before
+// and nobody read is dropped first, and a reply whose command field (received
+// bytes 4 and 5) is not cmd is not taken as the answer: the reply is waited
+// for on. The reply buffer is filled when 5 bytes or more of the answer came
+// (a NAK included), and left untouched otherwise. A frame
 // the port did not take ends in exchange::write_failed (the reply is still
 // waited for); no box is shown here, so that the device error of
 // link_command is the one box the user sees for it. Every frame and reply

@@ -41,11 +41,11 @@ void reset() {
 }
 
 void script_read(const bytes& data, int ms) {
-    dev().reads.push_back({data, ms, false});
+    dev().reads.emplace_back(data, ms, false);
 }
 
 void script_read_fail(int ms) {
-    dev().reads.push_back({{}, ms, true});
+    dev().reads.emplace_back(fake::bytes{}, ms, true);
 }
 
 std::string hex(const bytes& data) {
@@ -91,9 +91,21 @@ bool serial_write(const std::uint8_t* bytes, std::size_t count) {
     return !dev().write_fails && !gone;
 }
 
+void serial_discard_input() {
+    dev().unread.clear();
+    ++dev().discards;
+}
+
 bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     events().push_back("read");
     *got = 0;
+    if (!dev().unread.empty()) {
+        std::size_t n = std::min(capacity, dev().unread.size());
+        std::memcpy(buffer, dev().unread.data(), n);
+        dev().unread.erase(dev().unread.begin(), dev().unread.begin() + static_cast<long>(n));
+        *got = n;
+        return true;
+    }
     if (dev().reads.empty()) {
         dev().now += fake::SILENT_READ_MS;
         return true;
@@ -103,6 +115,8 @@ bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     dev().now += step.ms;
     if (step.fail)
         return false;
+    if (step.make)
+        step.data = step.make();
     std::size_t n = std::min(capacity, step.data.size());
     if (n > 0)
         std::memcpy(buffer, step.data.data(), n);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fake {
@@ -26,9 +27,11 @@ std::string log_text();
 using bytes = std::vector<std::uint8_t>;
 
 struct read_step {
+    read_step(bytes d = {}, int m = 0, bool f = false) : data(std::move(d)), ms(m), fail(f) {}
     bytes data;
     int ms = 0;
-    bool fail = false; // the read call itself fails
+    bool fail = false;           // the read call itself fails
+    std::function<bytes()> make; // when set, the data is made at the read (from what was written)
 };
 
 struct local_time_value {
@@ -47,6 +50,8 @@ struct device {
     std::vector<line_settings> lines; // the line asked for with each open
     std::vector<bytes> writes;
     std::vector<read_step> reads; // consumed from the front
+    bytes unread;                 // came earlier and nobody read it: the next read gets it first
+    int discards = 0;             // how often the input was discarded
     // clock
     std::int64_t now = 1000;
     // run while a message box is "open" (as the timer would in its loop)

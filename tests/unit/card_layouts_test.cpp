@@ -45,10 +45,8 @@ TEST(UserCard, EncodedFromTheFormTexts) {
         {"", "", "", "00000000FFFFFFFFFF00000000FF0000"},
         {"0a1b2c3d", "", "65535", "0A1B2C3DFFFFFFFFFF00000000A5FFFF"},
         {"FFFFFFFF", "01/01/2013 00", "0", "FFFFFFFFFFFFFFFFA500010113A50000"},
-        {"", "31/12/2099 24", "abc", "00000000FFFFFFFFA524311299A50000"}, // hour 24; no number: 0
-        {"", " 1/02/2019 10", " 12x", "00000000FFFFFFFFA510010219A5000C"},
-        {"", "01/01/2013 00", "\xEF\xBC\x91", "00000000FFFFFFFFA500010113A50000"},
-        {"", "31/02/2099 23", " \t\r12\n", "00000000FFFFFFFFA523310299A5000C"},
+        {"", "31/12/2099 24", "", "00000000FFFFFFFFA524311299FF0000"},    // hour 24
+        {"", "29/02/2024 10", "012", "00000000FFFFFFFFA510290224A5000C"}, // a leap year
     };
     for (const auto& c : cases)
         EXPECT_EQ(user(c.code, c.expiry, c.accesses).block, c.block) << c.block;
@@ -58,12 +56,17 @@ TEST(UserCard, RefusedTextsWriteNothing) {
     for (const char* code :
          {"1234567", "123456789", "1234567G", "0A1B2C3\xC3\xA9", "\t0A1B2C3", k_long.c_str()})
         expect_refused(user(code, "", ""), TXT_BAD_CARD_CODE, code);
+    // The whole field is one date, of a day that exists.
     for (const char* expiry :
-         {"1/02/2019 10", "ab/cd/efgh ij", "01/01/2012 10", "01/01/2100 10", "00/01/2020 10",
-          "32/01/2020 10", "01/00/2020 10", "01/13/2020 10", "01/01/2020 25", "01/01/2020-10",
-          "05/03/2019\t14", "05/3/2019  14", "05/03/2019 140", k_long.c_str()})
+         {"31/02/2099 23", "30/02/2024 10", "29/02/2023 10",  "31/04/2020 10", " 1/02/2019 10",
+          "+1/02/2019 10", "01/01/2020 +9", "1/02/2019 10",   "ab/cd/efgh ij", "01/01/2012 10",
+          "01/01/2100 10", "00/01/2020 10", "32/01/2020 10",  "01/00/2020 10", "01/13/2020 10",
+          "01/01/2020 25", "01/01/2020-10", "05/03/2019\t14", "05/3/2019  14", "05/03/2019 140",
+          k_long.c_str()})
         expect_refused(user("", expiry, ""), TXT_BAD_EXPIRY, expiry);
-    for (const char* accesses : {"65536", "-1", "99999999999999999999999"})
+    // The whole field is one number: nothing before, after or inside it.
+    for (const char* accesses : {"65536", "-1", "99999999999999999999999", "abc", "l5", "15a",
+                                 " 12", "12 ", "1 5", "+5", "\xEF\xBC\x91", "1\n"})
         expect_refused(user("", "", accesses), TXT_BAD_ACCESSES, accesses);
     // The card code is checked first, then the expiry, then the accesses.
     expect_refused(user("xyz", "bad", "-1"), TXT_BAD_CARD_CODE, "all three");
@@ -77,14 +80,14 @@ TEST(MasterCard, EncodedOrRefused) {
     EXPECT_EQ(master(true, true, "not a date").block, "50A55AFFFFFFFFFFFFFF4D4153544552");
     EXPECT_EQ(master(false, false, "31/12/2018 24:00:00").block,
               "467007000024013112184D4153544552");
-    // Its length and slashes are tested by place, the rest only by the reading.
-    EXPECT_EQ(master(true, false, "31/12/2018  3:59:30").block, "507007305903013112184D4153544552");
+    EXPECT_EQ(master(true, false, "29/02/2020 03:59:30").block, "507007305903012902204D4153544552");
     for (const std::string t :
-         {"31/12/2018 23:59:60", "31/12/2018 23:60:00", "31/12/2018 25:00:00",
-          "31/12/2012 10:00:00", "31/12/2100 10:00:00", "1/12/2018 23:59:30", "31-12-2018 23:59:30",
-          "31/12-2018 23:59:30", "31-12/2018 23:59:30", "ab/cd/efgh ij:kl:mn",
-          "31/12/2018 23:59:30 ", "00/12/2018 10:00:00", "31/00/2018 10:00:00",
-          "31/12/2018 23:59:3\xC3\xA9", "31/1/2018 23:59:300"})
+         {"31/12/2018  3:59:30", "29/02/2019 10:00:00", "31/11/2018 10:00:00",
+          "31/12/2018 23-59-30", "31/12/2018 23:59:60", "31/12/2018 23:60:00",
+          "31/12/2018 25:00:00", "31/12/2012 10:00:00", "31/12/2100 10:00:00", "1/12/2018 23:59:30",
+          "31-12-2018 23:59:30", "31/12-2018 23:59:30", "31-12/2018 23:59:30",
+          "ab/cd/efgh ij:kl:mn", "31/12/2018 23:59:30 ", "00/12/2018 10:00:00",
+          "31/00/2018 10:00:00", "31/12/2018 23:59:3\xC3\xA9", "31/1/2018 23:59:300"})
         expect_refused(master(true, false, t), TXT_BAD_DATETIME, t);
 }
 
@@ -110,8 +113,8 @@ TEST(ClassicCard, EncodedFromTheFormTexts) {
               "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe");
     EXPECT_EQ(classic_data_payload("abcdef0123", "", "").block.substr(24),
               "ABCDEF01230000000000000000000000");
-    EXPECT_EQ(classic_data_payload("0123456789", "abc", "").block.substr(34, 2), "01");
-    EXPECT_EQ(classic_data_payload("0123456789", "", "31/02/2099").block.substr(34, 8), "02990231");
+    EXPECT_EQ(classic_data_payload("0123456789", "-5", "").block.substr(34, 2), "01");
+    EXPECT_EQ(classic_data_payload("0123456789", "", "29/02/2096").block.substr(34, 8), "02960229");
     EXPECT_EQ(classic_data_payload("0123456789", "", "01/01/2013").block.substr(34, 8), "02130101");
     struct {
         const char* accesses;
@@ -119,7 +122,6 @@ TEST(ClassicCard, EncodedFromTheFormTexts) {
     } counters[] = {
         {"-1", "ffffffff00000000ffffffff01fe01fe"},
         {"", "00000000ffffffff0000000001fe01fe"},
-        {"\xEF\xBC\x91", "00000000ffffffff0000000001fe01fe"},
         {"2147483647", "ffffff7f00000080ffffff7f01fe01fe"},
         {"-2147483648", "00000080ffffff7f0000008001fe01fe"},
     };
@@ -130,12 +132,14 @@ TEST(ClassicCard, EncodedFromTheFormTexts) {
 TEST(ClassicCard, RefusedTextsWriteNothing) {
     for (const char* code : {"", "012345678", "01234567890", "01234567\xC3\xA9"})
         expect_refused(classic_data_payload(code, "", ""), TXT_CLASSIC_BAD_CARD_CODE, code);
-    for (const char* accesses : {"2147483648", "-2147483649", k_long.c_str()})
+    for (const char* accesses : {"2147483648", "-2147483649", k_long.c_str(), "abc", "l5", "15a",
+                                 "-", "--5", " 15", "1 5", "\xEF\xBC\x91"})
         expect_refused(classic_data_payload("0123456789", accesses, ""), TXT_CLASSIC_BAD_ACCESSES,
                        accesses);
     for (const char* expiry :
          {"14/12/2012", "01/01/2100", "1/1/2015", "01-01-2015", "00/01/2015", "32/01/2015",
-          "01/00/2015", "01/13/2015", "aa/bb/cccc", "14/12/2015\n", "14/1/20155"})
+          "01/00/2015", "01/13/2015", "aa/bb/cccc", "14/12/2015\n", "14/1/20155", "31/02/2099",
+          "29/02/2097", "31/06/2015", " 1/01/2015"})
         expect_refused(classic_data_payload("0123456789", "", expiry), TXT_BAD_DATE, expiry);
     EXPECT_EQ(classic_counter_payload("4294967296").refused, TXT_CLASSIC_BAD_ACCESSES);
 }
@@ -148,8 +152,17 @@ TEST(ClassicCard, DecodedIntoTheForm) {
     char accesses[12] = "x";
     classic_decode_counter("0F000000F0FFFFFF0F00000001FE01FE", 0x02, accesses);
     EXPECT_STREQ(accesses, "") << "flag bit 0 clear: no accesses";
-    classic_decode_counter("05010000ZZZZZZZZFFFFFFFF00000000", 0x01, accesses);
-    EXPECT_STREQ(accesses, "261") << "the first copy of the value";
+    EXPECT_TRUE(classic_decode_counter("00000000000000000000000000000000", 0x02, accesses))
+        << "a fresh card's block 5 is no count, and none is looked for";
+    EXPECT_TRUE(classic_decode_counter("0501000FFAFEFFF00501000F05FA05FA", 0x01, accesses));
+    EXPECT_STREQ(accesses, "251658501");
+    // A counter whose copies disagree is damaged, not a count.
+    for (const char* damaged :
+         {"05010000ZZZZZZZZFFFFFFFF00000000", "0F000000F0FFFFFF0E00000001FE01FE",
+          "0F000000F1FFFFFF0F00000001FE01FE", "0F000000F0FFFFFF0F00000001FE02FE",
+          "0F000000F0FFFFFF0F00000001FF01FE", "0F000000F0FFFFFF0F00000001FE01FF",
+          "00000000000000000000000000000000", "0F000000F0FFFF"})
+        EXPECT_FALSE(classic_decode_counter(damaged, 0x01, accesses)) << damaged;
     classic_decode_data("0123456789ZZ1512140000000000000F", &data);
     EXPECT_EQ(data.flags, 0) << "unreadable flags: neither date nor accesses";
     EXPECT_STREQ(data.expiry, "");

@@ -52,6 +52,8 @@ class Tandor : public CardWriter {
         fake::dev().writes.clear();
         if (status)
             reply("1A", status);
+        if (status && std::strcmp(status, "00") == 0)
+            reply_held();
         tandor_command(s, TC_WRITE);
     }
     bool written_shown() { return texts(paint_window(s)).back() == "Written card"; }
@@ -94,7 +96,7 @@ TEST_F(Tandor, WhatEachCardShows) {
     fake::form()[TC_ACCESSES].text = "99";
     tick(k_user);
     EXPECT_EQ(text(TC_ACCESSES), "99") << "the form holds while the card stays";
-    reply("1A", "00");
+    reply_write_held();
     tandor_command(s, TC_RESET); // written blank, and read again
     tick(k_blank);
     EXPECT_EQ(showing(), "USER MASTER");
@@ -185,7 +187,9 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
 TEST_F(Tandor, WritingCards) {
     tick(k_user);
     type_and_write("", "05/03/2019 14", "15");
-    EXPECT_EQ(sent(), strings{"1A0A1B2C3D00FFFFFFFFFFFF0400000000FFFFFFFFA514050319A5000F"});
+    EXPECT_EQ(sent(), (strings{"1A0A1B2C3D00FFFFFFFFFFFF0400000000FFFFFFFFA514050319A5000F",
+                               "190A1B2C3D00FFFFFFFFFFFF04"}))
+        << "written, then read back";
     EXPECT_TRUE(s.written);
     tick("0A1B2C3DFFFFFFFFFF00000000A5FFFF");
     EXPECT_EQ(text(TC_ACCESSES), "65535") << "read again after the write";
@@ -224,16 +228,16 @@ TEST_F(Tandor, WritingCards) {
     EXPECT_EQ(events_of("box"),
               strings{"Attention|Invalid date: please check the format dd/mm/yyyy hh:mm:ss"});
     fake::form()[TC_DATETIME].text = "31/12/2018 23:59:30";
-    reply("1A", "00");
+    reply_write_held();
     tandor_command(s, TC_WRITE);
-    EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF04507007305923013112184D4153544552");
+    EXPECT_EQ(last_write(), "1A0A1B2C3D00FFFFFFFFFFFF04507007305923013112184D4153544552");
     s.user_card = true; // the User flag alone chooses the layout
-    reply("1A", "00");
+    reply_write_held();
     tandor_command(s, TC_WRITE);
-    EXPECT_EQ(sent().back().substr(26, 8), "00000000") << "from the (hidden) User fields";
-    reply("1A", "00");
+    EXPECT_EQ(last_write().substr(26, 8), "00000000") << "from the (hidden) User fields";
+    reply_write_held();
     tandor_command(s, TC_RESET);
-    EXPECT_EQ(sent().back(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000000000000000000000000000");
+    EXPECT_EQ(last_write(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000000000000000000000000000");
     EXPECT_FALSE(s.user_card || s.master_card);
 }
 
@@ -257,7 +261,7 @@ TEST_F(Tandor, FormButtonsAndMenu) {
     EXPECT_EQ(text(TC_DATETIME) + "|" + text(TC_EXPIRY) + "|" + text(TC_CODE),
               "31/12/2099 09:05:03|31/12/2099 09|0A1B2C3D");
     s.user_card = true;
-    reply("1A", "00");
+    reply_write_held();
     tandor_command(s, TC_WRITE);
     EXPECT_TRUE(events_of("box").empty()) << "the Now texts pass the checks";
 
@@ -374,11 +378,16 @@ class Classic : public CardWriter {
         reply_card();
         classic_poll(c);
     }
+    // Each block the reader takes is held by the card and read back so.
     void write(const char* status4 = "00", const char* status5 = "00") {
         fake::dev().writes.clear();
         reply("1A", status4);
-        if (std::string(status4) == "00")
+        if (std::string(status4) == "00") {
+            reply_held();
             reply("1A", status5);
+            if (std::string(status5) == "00")
+                reply_held();
+        }
         classic_command(c, TC_WRITE);
     }
     bool written_shown() { return texts(classic_paint(c)).back() == "Written card"; }
@@ -406,7 +415,10 @@ TEST_F(Classic, CardReadOnceAndWritten) {
 
     write();
     EXPECT_EQ(sent(), (strings{"1A0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000",
-                               "1A0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));
+                               "190A1B2C3D00FFFFFFFFFFFF04",
+                               "1A0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe",
+                               "190A1B2C3D00FFFFFFFFFFFF05"}))
+        << "each block read back before the next";
     classic_paint_finished(c);
     EXPECT_TRUE(c.card_written) << "only a labelled painting shows and clears it";
     laid();
@@ -466,15 +478,17 @@ TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
         SetUp();
         laid();
         type_fields("0123456789", "15", "14/12/2015");
+        type_fields("0123456789", "16", "14/12/2016");
         write(status);
         EXPECT_EQ(sent().size(), 1u) << "block 4 only, status " << status;
         EXPECT_EQ(events_of("box").size(), 1u) << status;
-        laid();
+        still_there();
         EXPECT_TRUE(shown(TC_WRITE)) << status;
         EXPECT_FALSE(written_shown()) << status;
+        EXPECT_EQ(text(TC_ACCESSES) + text(TC_EXPIRY), "1614/12/2016") << "to be written again";
     }
     write("00", "01");
-    EXPECT_EQ(sent().size(), 2u);
+    EXPECT_EQ(sent().size(), 3u);
     EXPECT_EQ(events_of("box").back(), "Attention|No card detected");
     EXPECT_FALSE(c.card_written) << "block 5 failed";
     fake::dev().write_fails = true; // the adapter pulled out during the write

@@ -149,9 +149,57 @@ TEST_F(Exchange, RepliesAndHowEachExchangeEnds) {
     EXPECT_EQ(reply[1 + ack.size()], 0xAA) << "nothing past the last byte";
     bytes full(256, 'A');
     full[3] = 0x06;
+    full[4] = '1';
+    full[5] = '8';
     dev().reads = {{full, 10}};
     ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
     EXPECT_EQ(link_reply_count(reply), 256u) << "a byte count of 0 is 256";
+}
+
+// A reply belongs to the command it answers: what came late for an earlier
+// command is dropped before the frame goes out, or passed over when it comes
+// during the wait.
+TEST_F(Exchange, LateRepliesToOtherCommandsAreNotTaken) {
+    const bytes late = reader_reply("1A", "00");
+    const bytes ack = reader_reply("18", "00080A1B2C3D");
+    dev().unread = late;
+    dev().reads = {{ack, 10}};
+    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done) << "the late reply discarded";
+    EXPECT_EQ(dev().discards, 1);
+    EXPECT_EQ(bytes(reply + 1, reply + 1 + reply[0]), ack);
+
+    struct {
+        const char* what;
+        std::vector<fake::read_step> reads;
+        exchange result;
+    } cases[] = {
+        {"a late reply in the wait, then the answer", {{late, 10}, {ack, 10}}, exchange::done},
+        {"both in one read",
+         {{[&] {
+               bytes b = late;
+               b.insert(b.end(), ack.begin(), ack.end());
+               return b;
+           }(),
+           10}},
+         exchange::done},
+        {"only the late reply", {{late, 10}}, exchange::wrong_reply},
+        {"a NAK to another command", {{reader_reply("19", "", 0x15), 10}}, exchange::wrong_reply},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        dev().reads = c.reads;
+        EXPECT_EQ(link_transact(reply, "18", ""), c.result) << c.what;
+        if (c.result == exchange::done) {
+            EXPECT_EQ(bytes(reply + 1, reply + 1 + reply[0]), ack) << c.what;
+        } else {
+            EXPECT_TRUE(reply_untouched()) << c.what;
+            EXPECT_NE(dev().debug_lines.at(1).find("reply to another command"), std::string::npos);
+        }
+    }
+    SetUp();
+    dev().reads = {{late, 10}};
+    EXPECT_EQ(link_command(reply, "18", ""), exchange::wrong_reply);
+    EXPECT_EQ(fake::events_of("box"), strings{"Attention|General error of the device"});
 }
 
 TEST_F(Exchange, SilentOrBrokenReaderIsGivenUpWithinTheBound) {

@@ -43,6 +43,25 @@ inline void reply_block(const std::string& block) {
     reply("19", "00" + block);
 }
 
+// The read-back of a block write: the card holds the block of the last
+// block write frame (its 32 hex digits after the 24-character head).
+inline void reply_held() {
+    fake::read_step step;
+    step.ms = 10;
+    step.make = [] {
+        for (auto w = fake::dev().writes.rbegin(); w != fake::dev().writes.rend(); ++w)
+            if ((*w)[4] == '1' && (*w)[5] == 'A')
+                return reader_reply("19", "00" + std::string(w->begin() + 30, w->end() - 3));
+        return reader_reply("19", "02");
+    };
+    fake::dev().reads.push_back(step);
+}
+// A block write the reader takes and the card holds.
+inline void reply_write_held() {
+    reply("1A", "00");
+    reply_held();
+}
+
 const std::string k_blank(32, '0');
 const std::string k_user = "0A1B2C3DFFFFFFFFA514050319A5000F";
 const std::string k_master = "507007305923013112184D4153544552";
@@ -93,6 +112,14 @@ class CardWriter : public ::testing::Test {
         fake::form()[TC_EXPIRY].text = expiry;
     }
     std::string text(int c) { return fake::form()[c].text; }
+    // The last block write sent, as its command code and payload.
+    std::string last_write() {
+        for (auto it = fake::dev().writes.rbegin(); it != fake::dev().writes.rend(); ++it)
+            if ((*it)[4] == '1' && (*it)[5] == 'A')
+                return std::string(it->begin() + 4, it->begin() + 6) +
+                       std::string(it->begin() + 6, it->end() - 3);
+        return "";
+    }
     // The frames written to the reader, as their command codes and payloads.
     std::vector<std::string> sent() {
         std::vector<std::string> out;
