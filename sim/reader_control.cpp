@@ -64,6 +64,14 @@ std::string set_fault(reader_sim_state& s, const std::vector<std::string>& w) {
         f.kind = reader_fault::status;
         if (!arg(16) || f.arg < 0 || f.arg > 255)
             return "status needs a hex value 00 to FF";
+    } else if (kind == "late") {
+        f.kind = reader_fault::late;
+        if (!arg(10) || f.arg < 0)
+            return "late needs a delay in ms";
+    } else if (kind == "unstored") {
+        f.kind = reader_fault::unstored;
+        if (f.command.empty())
+            f.command = "1A";
     } else if (kind == "garbage") {
         f.kind = reader_fault::garbage;
         std::string hex;
@@ -85,12 +93,23 @@ std::string reader_control(reader_sim_state& s, const std::vector<std::string>& 
     if (common_control(s, w, out, &error))
         return error;
     const std::string& cmd = w[0];
-    if (cmd == "place") {
+    if (cmd == "place" || cmd == "swap") {
         std::array<std::uint8_t, 4> uid;
         if (w.size() < 2 || !parse_uid(w[1], &uid))
-            return "place needs a UID of 8 hex digits";
+            return cmd + " needs a UID of 8 hex digits";
         virtual_card card = virtual_card::fresh(uid);
+        std::string after;
+        int count = 1;
         for (std::size_t i = 2; i < w.size(); ++i) {
+            if (cmd == "swap" && w[i].rfind("after=", 0) == 0 && w[i].size() == 8) {
+                after = w[i].substr(6);
+                continue;
+            }
+            if (cmd == "swap" && w[i].size() > 1 && w[i][0] == 'x') {
+                if (!parse_int(w[i].substr(1), 10, &count) || count < 1)
+                    return "bad count " + w[i];
+                continue;
+            }
             std::size_t eq = w[i].find('=');
             int block = 0;
             bytes data;
@@ -100,7 +119,10 @@ std::string reader_control(reader_sim_state& s, const std::vector<std::string>& 
                 return "bad block " + w[i] + " (want N=32 hex digits)";
             std::copy(data.begin(), data.end(), card.blocks[block].begin());
         }
-        s.reader.place(card);
+        if (cmd == "swap" && !after.empty())
+            s.reader.swap_after(card, after, count);
+        else
+            s.reader.place(card);
         return "";
     }
     if (cmd == "card") {

@@ -131,10 +131,27 @@ std::vector<reply_chunk> reader_model::answer(const received_frame& frame) {
             fault_ = reader_fault();
     }
 
+    if (swap_ && frame.command == swap_command_ && --swap_count_ <= 0) {
+        // The reply is the old card's; the next frame finds the new one.
+        std::vector<reply_chunk> chunks = answer_with(frame, f);
+        card_ = swap_;
+        swap_.reset();
+        return chunks;
+    }
+    return answer_with(frame, f);
+}
+
+std::vector<reply_chunk> reader_model::answer_with(const received_frame& frame,
+                                                   const reader_fault& f) {
     // A status fault answers with the right fields but another status, and
-    // leaves the card as it was (the reader did not do what it was asked).
+    // leaves the card as it was (the reader did not do what it was asked). A
+    // write left unstored is answered as done.
     bytes reply;
-    if (f.kind == reader_fault::status && frame.valid) {
+    if (f.kind == reader_fault::unstored && frame.valid) {
+        const std::optional<virtual_card> kept = card_;
+        reply = plain_reply(frame);
+        card_ = kept;
+    } else if (f.kind == reader_fault::status && frame.valid) {
         const std::optional<virtual_card> kept = card_;
         reply = plain_reply(frame);
         card_ = kept;
@@ -173,6 +190,8 @@ std::vector<reply_chunk> reader_model::answer(const received_frame& frame) {
     }
     case reader_fault::garbage:
         return {{0, f.data}};
+    case reader_fault::late:
+        return {{f.arg, reply}};
     default:
         return {{0, reply}};
     }

@@ -39,9 +39,11 @@ struct virtual_card {
 
 // How the next replies go wrong.
 struct reader_fault {
-    enum kind_t { none, silence, cut, split, trickle, nak, status, garbage } kind = none;
+    enum kind_t { none, silence, cut, split, trickle, nak, status, garbage, late, unstored };
+    kind_t kind = none;
     int arg = 0;         // cut: bytes kept; split: bytes in the first part; trickle: ms between
-                         // bytes; status: the status value
+                         // bytes; status: the status value; late: ms before the reply goes
+                         // (unstored: a write answered as done and not made)
     bytes data;          // garbage: the bytes sent
     int remaining = -1;  // replies it applies to; -1 until cleared
     std::string command; // only replies to this command ("18", "19", "1A"); empty: all
@@ -57,6 +59,14 @@ class reader_model {
 
     void set_fault(const reader_fault& f) { fault_ = f; }
 
+    // The card on the reader is swapped for `card` right after the reply to
+    // the count-th frame of `command` to come, with no empty detect between.
+    void swap_after(const virtual_card& card, const std::string& command, int count) {
+        swap_ = card;
+        swap_command_ = command;
+        swap_count_ = count;
+    }
+
     // The answer to one frame from the line, as the pieces to send.
     std::vector<reply_chunk> answer(const received_frame& frame);
 
@@ -64,6 +74,7 @@ class reader_model {
     bytes plain_reply(const received_frame& frame);
 
   private:
+    std::vector<reply_chunk> answer_with(const received_frame& frame, const reader_fault& f);
     std::string status_body(int status, const std::string& fields) const;
     bytes detect(const received_frame& f);
     bytes read_block(const received_frame& f);
@@ -73,4 +84,7 @@ class reader_model {
 
     std::optional<virtual_card> card_;
     reader_fault fault_;
+    std::optional<virtual_card> swap_;
+    std::string swap_command_;
+    int swap_count_ = 0;
 };

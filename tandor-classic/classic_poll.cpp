@@ -123,6 +123,9 @@ void classic_poll(classic_state& s) {
 }
 
 void classic_write(classic_state& s) {
+    // No fields shown (no card, or an invalid one), nothing to write.
+    if (!s.form_shown)
+        return;
     s.card_shown = true;
     const std::string code = field(TC_CODE);
     const std::string accesses = field(TC_ACCESSES);

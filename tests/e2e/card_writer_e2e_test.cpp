@@ -20,12 +20,14 @@ const std::string k_card = std::string("place 0A1B2C3D 4=") + k_block4 + " 5=" +
 const std::string k_other_card =
     std::string("place 99887766 4=98765432100315121400000000000000 5=") + k_counter;
 const char k_other_code[] = "9876543210";
+const char k_readbacks[] = " x2";
 #else
 const wchar_t k_title[] = L"Tandor v2.0";
 const char k_block4[] = "0A1B2C3DFFFFFFFFA514050319A5000F";
 const std::string k_card = std::string("place 0A1B2C3D 4=") + k_block4;
 const std::string k_other_card = "place 99887766 4=11223344FFFFFFFFA514050319A5000F";
 const char k_other_code[] = "11223344";
+const char k_readbacks[] = " x1";
 #endif
 
 class CardWriter : public program_test {
@@ -185,7 +187,8 @@ TEST_F(CardWriter, MisbehavingReaderShowsOneBoxAtATime) {
         {"fault trickle 40 on=18", 2500, {}}, // bytes 40 ms apart: one read
         {"fault trickle 60 on=18", 5000, {"General error of the device"}},
         {"fault silence", 4000, {"General error of the device"}},
-        {"fault garbage 7F 7F 7F 7F 7F 7F 7F 7F on=18", 2500, {"Failed operation"}},
+        // Bytes that answer no command of ours: waited past, then the device error.
+        {"fault garbage 7F 7F 7F 7F 7F 7F 7F 7F on=18", 5000, {"General error of the device"}},
         {"fault status 02 on=18", 5000, {"Failed operation"}}, // stuck: one box, no ticks
     };
     for (const auto& c : cases) {
@@ -198,6 +201,74 @@ TEST_F(CardWriter, MisbehavingReaderShowsOneBoxAtATime) {
         EXPECT_TRUE(wait_for([&] { return visible(code()); }));
         EXPECT_EQ(sim_command("block 4"), strings{k_block4}) << "nothing was written";
     }
+}
+
+// A write counts when the card holds it: a reader that answers a write as
+// done without making it (a card lifted during the write, a weak field) gets
+// the failure box and Write card stays offered with the typing.
+TEST_F(CardWriter, WriteTheCardDidNotTakeIsNotCalledWritten) {
+    start(true, "1");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    type_into(app.child(TC_ACCESSES), "16");
+    sim_command("fault unstored");
+    app.command(TC_WRITE);
+    box b = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(b.text, "Failed operation");
+    answer_box(b);
+    EXPECT_EQ(sim_command("block 4"), strings{k_block4}) << "the card holds nothing new";
+    Sleep(1200); // three ticks
+    EXPECT_TRUE(visible(app.child(TC_WRITE)));
+    EXPECT_EQ(text_of(app.child(TC_ACCESSES)), "16") << "the typing kept";
+    sim_command("fault none");
+    app.command(TC_WRITE);
+    expect_written_card_once();
+}
+
+// A reply that comes after its wait belongs to its command: the ticks after
+// it show no "Failed operation".
+TEST_F(CardWriter, LateReplyIsNotTheNextCommandsAnswer) {
+    start(true, "1");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    type_into(app.child(TC_ACCESSES), "16");
+    sim_command("fault late 3500 on=1A x1");
+    app.command(TC_WRITE);
+    box b = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(b.text, "General error of the device") << "no reply within the wait";
+    Sleep(1500); // the late reply comes while the box is open
+    answer_box(b);
+    EXPECT_EQ(boxes_over(2500, true), strings{}) << "no box from the late reply";
+    EXPECT_TRUE(visible(code()));
+}
+
+// A button pressed behind a tick's box is not taken, so no tick rolls it back.
+TEST_F(CardWriter, CommandBehindABoxIsNotTaken) {
+    start(true, "1");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    sim_command("fault status 02 on=18");
+    box b = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(b.text, "Failed operation");
+    sim_command("fault none");
+    sim_command("clear-log");
+    app.command(TC_WRITE);
+    Sleep(800);
+    EXPECT_TRUE(frames_of("1A").empty()) << "nothing written behind the box";
+    answer_box(b);
+    EXPECT_TRUE(wait_for([&] { return visible(app.child(TC_WRITE)); }));
+}
+
+// Another card laid right after a write, with no empty tick between, is
+// read as the card it is.
+TEST_F(CardWriter, AnotherCardRightAfterAWriteIsReadAsItself) {
+    start(true, "1");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
+    // Swapped right after the write's last read-back (classic: blocks 4 and 5).
+    sim_command(std::string("swap") + k_other_card.substr(5) + " after=19" + k_readbacks);
+    app.command(TC_WRITE);
+    ASSERT_TRUE(wait_for([&] { return text_of(code()) == k_other_code; }));
+    Sleep(900);
+    EXPECT_TRUE(visible(app.child(TC_WRITE))) << "nothing was written on this card";
+    EXPECT_EQ(red_pixels(app.main, 340, 306, 580, 380), 0) << "no \"Written card\"";
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
 }
 
 // The adapter pulled out: one box for the episode, then quiet; plugged back,
@@ -230,6 +301,11 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
     // The worked example, as the form shows it.
     app.command(TC_WRITE);
     ASSERT_TRUE(wait_for([&] { return frames_of("1A").size() == 2; }));
+    ASSERT_TRUE(wait_for([&] { return frames_of("19").size() >= 2; }));
+    const strings reads = frames_of("19");
+    EXPECT_EQ(strings(reads.begin(), reads.begin() + 2),
+              (strings{"0A1B2C3D00FFFFFFFFFFFF04", "0A1B2C3D00FFFFFFFFFFFF05"}))
+        << "each block read back";
     EXPECT_EQ(frames_of("1A"),
               (strings{"0A1B2C3D00FFFFFFFFFFFF0401234567890315121400000000000000",
                        "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));

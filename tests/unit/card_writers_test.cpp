@@ -9,6 +9,7 @@
 #include "tandor_test_support.h"
 
 #include <cstring>
+#include <functional>
 
 namespace {
 using fake::events_of;
@@ -356,6 +357,66 @@ TEST_F(Tandor, AnotherCardLaidBetweenTwoTicksIsReadAsANewCard) {
     EXPECT_EQ(text(TC_ACCESSES), "15") << "read, not held";
 }
 
+// Readers acknowledge writes they did not make: the card is written only
+// when it holds the block; a reply that came late belongs to its own command;
+// and a command pressed behind a box is not rolled back by the tick.
+TEST_F(Tandor, WrittenOnlyWhenTheCardHoldsIt) {
+    struct {
+        const char* what;
+        std::function<void()> read_back;
+        const char* box;
+    } cases[] = {
+        {"another block read back", [] { reply_block(k_blank); }, "Attention|Failed operation"},
+        {"the block not read", [] { reply("19", "03"); }, "Attention|Failed operation"},
+        {"no read-back at all", [] {}, "Attention|General error of the device"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        tick(k_user);
+        type_fields("", "15", "05/03/2019 14");
+        reply("1A", "00");
+        c.read_back();
+        tandor_command(s, TC_WRITE);
+        EXPECT_FALSE(s.written) << c.what;
+        EXPECT_EQ(events_of("box"), strings{c.box}) << c.what;
+        tick(k_user);
+        EXPECT_TRUE(shown(TC_WRITE)) << c.what << ": to be tried again";
+        EXPECT_EQ(text(TC_ACCESSES) + "|" + text(TC_EXPIRY), "15|05/03/2019 14") << c.what;
+    }
+    // A write reply that came after its wait is not the next detect's answer.
+    SetUp();
+    tick(k_user);
+    reply("1A", "00"); // the write, and no reply within the wait
+    fake::dev().reads.back().ms = 6000;
+    fake::dev().reads.back().data.clear();
+    tandor_command(s, TC_WRITE);
+    fake::dev().unread = reader_reply("1A", "00");
+    fake::events().clear();
+    tick(k_user);
+    EXPECT_TRUE(events_of("box").empty()) << "no \"Failed operation\" from the late reply";
+    EXPECT_EQ(showing(), k_user_form);
+    EXPECT_FALSE(s.written);
+}
+
+TEST_F(Tandor, CommandsWaitWhileABoxIsOpen) {
+    tick(k_user);
+    type_fields("", "15", "");
+    fake::script_read(reader_reply("18", "", 0x15)); // the tick's box
+    std::size_t sent_under_box = 99;
+    fake::dev().on_message = [&] {
+        const std::size_t before = fake::dev().writes.size();
+        tandor_command(s, TC_WRITE);
+        tandor_command(s, TC_RESET);
+        sent_under_box = fake::dev().writes.size() - before;
+    };
+    poll_tick(s);
+    EXPECT_EQ(sent_under_box, 0u) << "nothing written behind the box";
+    EXPECT_FALSE(s.written);
+    reply_write_held();
+    tandor_command(s, TC_WRITE);
+    EXPECT_TRUE(s.written) << "and pressed again, written";
+}
+
 // The classic writer: blocks 4 and 5, read once while the card stays.
 const std::string k_data = "01234567890315121400000000000000";
 const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
@@ -504,6 +565,75 @@ TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
         classic_poll(c);
         EXPECT_TRUE(reader_away()) << taken;
     }
+}
+
+TEST_F(Classic, WrittenOnlyWhenTheCardHoldsBothBlocks) {
+    laid();
+    type_fields("0123456789", "16", "14/12/2016");
+    reply("1A", "00");
+    reply_block(k_data); // block 4 still holds the old card
+    classic_command(c, TC_WRITE);
+    EXPECT_EQ(last_write().substr(2, 24), "0A1B2C3D00FFFFFFFFFFFF04") << "block 5 not sent";
+    EXPECT_EQ(events_of("box"), strings{"Attention|Failed operation"});
+    still_there();
+    EXPECT_EQ(showing(), k_classic_form);
+    EXPECT_EQ(text(TC_ACCESSES), "16") << "the typing kept";
+    reply("1A", "00");
+    reply_held();
+    reply("1A", "00");
+    reply("19", "03"); // block 5 not read back
+    classic_command(c, TC_WRITE);
+    EXPECT_FALSE(c.card_written);
+    EXPECT_EQ(events_of("box").size(), 2u);
+    write();
+    EXPECT_TRUE(c.card_written);
+}
+
+// What the card holds decides: a block 5 that cannot be read, or a counter
+// whose copies disagree, is an invalid card with nothing to write.
+TEST_F(Classic, UnreadableOrDamagedCounterIsAnInvalidCard) {
+    const std::string damaged = "0F000000F0FFFFFF0E00000001FE01FE";
+    for (int kind = 0; kind < 2; ++kind) {
+        SetUp();
+        type_fields("stale", "stale", "stale");
+        reply_card();
+        reply_block(k_data);
+        if (kind == 0)
+            reply("19", "03");
+        else
+            reply_block(damaged);
+        classic_poll(c);
+        EXPECT_EQ(showing(), "") << kind;
+        EXPECT_EQ(texts(classic_paint(c)), strings{"Invalid card"}) << kind;
+        fake::dev().writes.clear();
+        classic_command(c, TC_WRITE);
+        EXPECT_TRUE(sent().empty()) << kind << ": nothing written onto it";
+    }
+    laid("11223344", "01234567890015121400000000000000"); // no count: block 5 not one
+    EXPECT_EQ(showing(), k_classic_form);
+}
+
+TEST_F(Classic, AnotherCardRightAfterAWriteIsReadAsItself) {
+    laid();
+    write();
+    laid("99887766", "ABCDEF01230399123100000000000000"); // no empty tick between
+    EXPECT_TRUE(shown(TC_WRITE)) << "nothing was written on this one";
+    EXPECT_FALSE(written_shown());
+    EXPECT_EQ(text(TC_CODE), "ABCDEF0123");
+}
+
+TEST_F(Classic, CommandsWaitWhileABoxIsOpen) {
+    laid();
+    reply("18", "02"); // the tick's box
+    std::size_t sent_under_box = 99;
+    fake::dev().on_message = [&] {
+        const std::size_t before = fake::dev().writes.size();
+        classic_command(c, TC_WRITE);
+        sent_under_box = fake::dev().writes.size() - before;
+    };
+    classic_poll(c);
+    EXPECT_EQ(sent_under_box, 0u);
+    EXPECT_FALSE(c.card_written);
 }
 
 TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {
