@@ -1,5 +1,6 @@
 #include "config_check.h"
 
+#include "text_number.h"
 #include "velmor_texts.h"
 
 #include <cstdio>
@@ -10,23 +11,36 @@ bool in(int v, int low, int high) {
 }
 
 bool date_ok(const std::string& t, checked_datetime* dt) {
-    if (t.size() != 10 || t[2] != '/' || t[5] != '/')
+    return t.size() == 10 && date_text_at(t.c_str(), &dt->day, &dt->month, &dt->year) &&
+           in(dt->year, 2013, 2100);
+}
+
+// Two decimal digits at t[at].
+bool two_digits(const std::string& t, std::size_t at, int* value) {
+    if (t[at] < '0' || t[at] > '9' || t[at + 1] < '0' || t[at + 1] > '9')
         return false;
-    // Width-limited conversions cannot overflow; the formats are binding.
-    // NOLINTNEXTLINE(cert-err34-c)
-    if (std::sscanf(t.c_str(), "%2d/%2d/%4d", &dt->day, &dt->month, &dt->year) != 3)
-        return false;
-    return in(dt->day, 1, 31) && in(dt->month, 1, 12) && in(dt->year, 2013, 2100);
+    *value = (t[at] - '0') * 10 + (t[at + 1] - '0');
+    return true;
 }
 
 bool time_ok(const std::string& t, checked_datetime* dt) {
-    if (t.size() != 8 || t[2] != ':' || t[5] != ':')
-        return false;
-    // Width-limited conversions cannot overflow; the formats are binding.
-    // NOLINTNEXTLINE(cert-err34-c)
-    if (std::sscanf(t.c_str(), "%2d:%2d:%2d", &dt->hour, &dt->minute, &dt->second) != 3)
-        return false;
-    return in(dt->hour, 0, 23) && in(dt->minute, 0, 59) && in(dt->second, 0, 59);
+    return t.size() == 8 && t[2] == ':' && t[5] == ':' && two_digits(t, 0, &dt->hour) &&
+           two_digits(t, 3, &dt->minute) && two_digits(t, 6, &dt->second) && in(dt->hour, 0, 23) &&
+           in(dt->minute, 0, 59) && in(dt->second, 0, 59);
+}
+
+// A list left with no entry chosen (a code read from a station that no list
+// holds): the row of its "choose ..." text, or -1 when every list has one.
+int unchosen_list(const socket_config& s) {
+    if (s.socket_type == LIST_UNSET)
+        return VT_MSG_CHOOSE_TYPE;
+    if (s.locking_type == LIST_UNSET)
+        return VT_MSG_CHOOSE_LOCKING;
+    if (s.contactor_control == LIST_UNSET)
+        return VT_MSG_CHOOSE_CONTACTOR;
+    if (s.meter_type == LIST_UNSET)
+        return VT_MSG_CHOOSE_METER;
+    return -1;
 }
 
 bool locking_refused(const socket_config& s) {
@@ -76,6 +90,15 @@ bool config_check(const station_config& c, checked_datetime* dt, check_failure* 
         return fail(failure, VT_CAPTION_ERROR, vtext(VT_MSG_DATETIME));
     if (d.has_time && !time_ok(c.time, &d))
         return fail(failure, VT_CAPTION_ERROR, vtext(VT_MSG_DATETIME));
+
+    // Nothing is sent back as another option than the one read.
+    if (c.station_language == LIST_UNSET)
+        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_CHOOSE_LANGUAGE));
+    for (int n = 0; n < (c.two_sockets ? 2 : 1); ++n)
+        if (const int row = unchosen_list(c.sockets[n]); row >= 0) {
+            return fail(failure, VT_CAPTION_WARNING,
+                        vtext_with(VT_MSG_SOCKET_N, n + 1) + ": " + vtext(row));
+        }
 
     const socket_config& s1 = c.sockets[0];
     const socket_config& s2 = c.sockets[1];

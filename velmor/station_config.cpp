@@ -25,6 +25,14 @@ template <std::size_t N> constexpr int count_of(const option_entry (&)[N]) noexc
     return static_cast<int>(N);
 }
 
+// The entry of a one-character code, or LIST_UNSET when the list has none.
+int index_of(const option_list& list, std::uint8_t code) {
+    for (int i = 0; i < list.count; ++i)
+        if (list.entries[i].code[0] == static_cast<char>(code) && list.entries[i].code[1] == '\0')
+            return i;
+    return LIST_UNSET;
+}
+
 // The code of a list entry, or `unset` when none is chosen.
 const char* code_of(const option_list& list, int index, const char* unset) {
     return index >= 0 && index < list.count ? list.entries[index].code : unset;
@@ -45,10 +53,10 @@ std::uint8_t bcd_byte(int n) {
 
 bool read_current(const std::string& text, int* value) {
     long long v = 0;
-    if (!leading_number(text.c_str(), &v))
+    if (!whole_number(text.c_str(), false, &v))
         return false;
     // Far outside any range already when it does not fit.
-    *value = static_cast<int>(v > 1000000 ? 1000000 : v < -1000000 ? -1000000 : v);
+    *value = static_cast<int>(v > 1000000 ? 1000000 : v);
     return true;
 }
 
@@ -84,12 +92,12 @@ const char* encode_socket_count(bool two_sockets, int operating_mode) {
 }
 
 int station_language_of(char first, char second) {
-    for (int i = 1; i < k_station_languages.count; ++i) {
+    for (int i = 0; i < k_station_languages.count; ++i) {
         const char* code = k_station_languages.entries[i].code;
         if (code[0] == first && code[1] == second)
             return i;
     }
-    return 0;
+    return LIST_UNSET;
 }
 
 bool read_language_answer(const std::uint8_t* a, std::size_t count, int* index) {
@@ -112,18 +120,12 @@ bool read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* 
 int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, socket_config* s) {
     if (count < 13 || a[0] != 'P' || a[1] != static_cast<std::uint8_t>(digit))
         return SOCKET_REPLY_REFUSED;
-    std::uint8_t type = a[3], lock = a[4], contactor = a[5], meter = a[8];
-    if (type > '0')
-        s->socket_type = type - '1' < k_socket_types.count ? type - '1' : LIST_UNSET;
-    if (lock >= '0')
-        s->locking_type = lock - '0' < k_locking_types.count ? lock - '0' : LIST_UNSET;
-    s->contactor_control = contactor == '1'   ? CONTACTOR_COIMP
-                           : contactor == '2' ? CONTACTOR_MIRROR
-                                              : CONTACTOR_NONE;
-    s->meter_type = meter == 'T'   ? METER_CT
-                    : meter == 'I' ? METER_PULSE
-                    : meter == 'D' ? METER_DIGITAL
-                                   : METER_NONE;
+    // A code no list holds leaves its list with no entry chosen: never sent
+    // back as another option.
+    s->socket_type = index_of(k_socket_types, a[3]);
+    s->locking_type = index_of(k_locking_types, a[4]);
+    s->contactor_control = index_of(k_contactor_controls, a[5]);
+    s->meter_type = index_of(k_meter_types, a[8]);
     char digits[5] = {static_cast<char>(a[9]), static_cast<char>(a[10]), static_cast<char>(a[11]),
                       static_cast<char>(a[12]), '\0'};
     int imax = 0, imaxs = 0;

@@ -54,8 +54,8 @@ struct station_config {
 // Two-digit packed decimal of (n mod 256) mod 100.
 std::uint8_t bcd_byte(int n);
 
-// A whole number read from a text the way "%d" reads it: leading blanks and a
-// sign accepted, anything after the number ignored. 1 when there was a number.
+// A current: the whole text one decimal number, digits only ("6O", "1 6",
+// "16A" and " 16" are none). True when it is one.
 bool read_current(const std::string& text, int* value);
 
 // The 10-byte socket block: type, locking, contactor, 'S', type flag, meter,
@@ -69,11 +69,12 @@ const char* encode_station_language(int index);
 // "1", "2C" or "2A".
 const char* encode_socket_count(bool two_sockets, int operating_mode);
 
-// The station language index of the two characters of a language answer.
+// The station language index of the two characters of a language answer,
+// LIST_UNSET for a pair the list does not hold.
 int station_language_of(char first, char second);
 
-// Reads a language answer "L=" and two characters. 1 when it has that form
-// (*index set from the pair); 0 otherwise.
+// Reads a language answer "L=" and two characters. True when it has that form
+// (*index set from the pair, LIST_UNSET for an unknown one).
 bool read_language_answer(const std::uint8_t* answer, std::size_t count, int* index);
 
 // Reads a count answer "N=" and a hex number; 1 with *value when it has that
@@ -88,6 +89,7 @@ enum {
 };
 
 // Decodes the answer to a socket query for socket `digit` ('1' or '2') into
-// socket. An answer shorter than the 13 bytes of a socket answer is refused.
+// socket; a code that no list holds gives LIST_UNSET. An answer shorter than
+// the 13 bytes of a socket answer is refused.
 int decode_socket_reply(const std::uint8_t* answer, std::size_t count, char digit,
                         socket_config* socket);

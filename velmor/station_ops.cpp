@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 const std::uint8_t CR = 0x0D;
@@ -71,24 +72,82 @@ bool open_port(int port) {
 }
 
 // Results of read_socket.
-enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED };
+enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED, SOCKET_SILENT };
 
-// Asks socket n (0 or 1) and reports it. The Read ends unless the socket was
-// read.
-socket_read read_socket(std::uint8_t* buffer, int n, socket_config s, station_observer& observer) {
+// Asks socket n (0 or 1) into *s (which holds what the form shows). The Read
+// ends unless the socket was read.
+socket_read read_socket(std::uint8_t* buffer, int n, socket_config* s) {
     const char digit = static_cast<char>('1' + n);
     if (!send(buffer, std::string("P") + digit))
         return SOCKET_SEND_FAILED;
     std::size_t got = receive(buffer);
-    int result = decode_socket_reply(buffer, got, digit, &s);
+    if (got == 0)
+        return SOCKET_SILENT;
+    int result = decode_socket_reply(buffer, got, digit, s);
     if (result == SOCKET_REPLY_REFUSED) {
         debug_box(buffer);
         return SOCKET_ANSWER_REFUSED;
     }
     if (result == SOCKET_REPLY_BAD_CURRENTS)
         debug_box(buffer + 8); // the currents keep what the form had
-    observer.socket_read(n, s);
     return SOCKET_READ;
+}
+
+// What a Read took from the station; the form is told only once the Read
+// ends, so that a station that falls silent half-way leaves it as it was.
+struct read_result {
+    bool has_language = false;
+    int language = 0;
+    bool has_count = false;
+    bool two_sockets = false;
+    int mode = MODE_SIMULTANEOUS;
+    int sockets_read = 0;
+    socket_config sockets[2];
+};
+
+void report(const read_result& r, station_observer& observer) {
+    if (r.has_language)
+        observer.language_read(r.language);
+    // A two-socket answer switches socket 2 on, as ticking the box would:
+    // after a Read of a one-socket station the box is off, and a Write would
+    // otherwise turn this station into a one-socket one.
+    if (r.has_count)
+        observer.count_read(r.two_sockets, r.mode);
+    for (int n = 0; n < r.sockets_read; ++n)
+        observer.socket_read(n, r.sockets[n]);
+}
+
+// The Read, or the Write's check, ended by a station that answered nothing.
+void station_silent(station_observer& observer) {
+    port_close();
+    observer.busy(false);
+    message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_NO_ANSWER));
+}
+
+// The language answer: "L=" and a pair (an unknown pair leaves no entry
+// chosen); otherwise the Debug box, and a known pair without the "L=" is
+// still taken. Anything else leaves the list as it was.
+void take_language(const std::uint8_t* buffer, std::size_t got, read_result* r) {
+    if (read_language_answer(buffer, got, &r->language)) {
+        r->has_language = true;
+        return;
+    }
+    debug_box(buffer);
+    r->language = station_language_of(static_cast<char>(buffer[0]), static_cast<char>(buffer[1]));
+    r->has_language = r->language != LIST_UNSET;
+}
+
+// The count answer: one socket, or two of either mode; any other value gets
+// the Debug box and changes nothing.
+void take_count(const std::uint8_t* buffer, std::size_t got, read_result* r) {
+    unsigned long count = 0;
+    if (!read_count_answer(buffer, got, &count) || (count != 1 && count != 0x2A && count != 0x2C)) {
+        debug_box(buffer);
+        return;
+    }
+    r->has_count = true;
+    r->two_sockets = count != 1;
+    r->mode = count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS;
 }
 
 std::string bytes3(char letter, int a, int b, int c) {
@@ -108,18 +167,17 @@ void station_read(int port, const station_config& shown, station_observer& obser
         observer.busy(false);
         return;
     }
-
+    read_result r;
     if (!send(buffer, "L")) {
         communication_failed(&observer);
         return;
     }
     std::size_t got = receive(buffer);
-    int language = 0;
-    if (!read_language_answer(buffer, got, &language)) {
-        debug_box(buffer);
-        language = station_language_of(static_cast<char>(buffer[0]), static_cast<char>(buffer[1]));
+    if (got == 0) {
+        station_silent(observer);
+        return;
     }
-    observer.language_read(language);
+    take_language(buffer, got, &r);
     observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
@@ -128,36 +186,83 @@ void station_read(int port, const station_config& shown, station_observer& obser
         return;
     }
     got = receive(buffer);
-    unsigned long count = 0;
-    if (!read_count_answer(buffer, got, &count)) {
-        debug_box(buffer);
-        count = 1;
+    if (got == 0) {
+        station_silent(observer);
+        return;
     }
-    // A two-socket answer switches socket 2 on, as ticking the box would:
-    // after a Read of a one-socket station the box is off, and a Write would
-    // otherwise turn this station into a one-socket one.
-    const bool two = count == 0x2A || count == 0x2C;
-    observer.count_read(two, count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS);
+    take_count(buffer, got, &r);
     observer.progress(4);
 
     for (int n = 0; n < 2; ++n) {
-        socket_read r = read_socket(buffer, n, shown.sockets[n], observer);
-        if (r == SOCKET_SEND_FAILED) {
+        r.sockets[n] = shown.sockets[n];
+        const socket_read result = read_socket(buffer, n, &r.sockets[n]);
+        if (result == SOCKET_SEND_FAILED) {
             communication_failed(&observer);
             return;
         }
-        if (r != SOCKET_READ) {
+        if (result == SOCKET_SILENT) {
+            station_silent(observer);
+            return;
+        }
+        if (result != SOCKET_READ) { // what the earlier answers set stays
+            report(r, observer);
             port_close();
             observer.busy(false);
             return;
         }
+        r.sockets_read = n + 1;
         observer.progress(5 + n);
     }
+    report(r, observer);
     observer.progress(PROGRESS_STEPS);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
     observer.busy(false);
 }
+
+namespace {
+// After a Write: the station asked back with the Read's queries and pauses,
+// each answer compared with what was sent. The parts that differ (or that
+// did not answer), for the box; "" when the station holds the Write.
+// *send_failed when a query did not go out.
+std::string check_written(std::uint8_t* buffer, const station_config& c, bool* send_failed) {
+    std::vector<std::string> differs;
+    *send_failed = false;
+    sys_sleep_ms(PAUSE_BEFORE_CHECK_MS); // the station takes the closing command
+    if (!(*send_failed = !send(buffer, "L"))) {
+        std::size_t got = receive(buffer);
+        int language = LIST_UNSET;
+        if (!read_language_answer(buffer, got, &language) || language != c.station_language)
+            differs.push_back(vtext(VT_PART_LANGUAGE));
+    }
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+    if (!*send_failed && !(*send_failed = !send(buffer, "N"))) {
+        std::size_t got = receive(buffer);
+        unsigned long count = 0;
+        const unsigned long sent = !c.two_sockets                       ? 1
+                                   : c.operating_mode == MODE_ALTERNATE ? 0x2A
+                                                                        : 0x2C;
+        if (!read_count_answer(buffer, got, &count) || count != sent)
+            differs.push_back(vtext(VT_PART_COUNT));
+    }
+    for (int n = 0; n < 2 && !*send_failed; ++n) {
+        const char digit = static_cast<char>('1' + n);
+        if ((*send_failed = !send(buffer, std::string("P") + digit)))
+            break;
+        const std::size_t got = receive(buffer);
+        const std::string block = encode_socket_block(c.sockets[n]);
+        const bool held = got >= 13 && buffer[0] == 'P' &&
+                          buffer[1] == static_cast<std::uint8_t>(digit) &&
+                          std::memcmp(buffer + 3, block.data(), block.size()) == 0;
+        if ((n == 0 || c.two_sockets) && !held)
+            differs.push_back(vtext_with(VT_PART_SOCKET_N, n + 1));
+    }
+    std::string text;
+    for (const std::string& part : differs)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+} // namespace
 
 void station_write(int port, const station_config& c, station_observer& observer) {
     checked_datetime dt;
@@ -210,9 +315,18 @@ void station_write(int port, const station_config& c, station_observer& observer
         return;
     }
     observer.progress(PROGRESS_STEPS);
+    // A Write ends as a good one only when the station holds it.
+    bool send_failed = false;
+    const std::string differs = check_written(buffer, c, &send_failed);
+    if (send_failed) {
+        communication_failed(&observer);
+        return;
+    }
     observer.busy(false);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
+    if (!differs.empty())
+        message_box(vtext(VT_CAPTION_ERROR), (vtext(VT_MSG_NOT_HELD) + differs).c_str());
 }
 
 void station_reboot(int port) {

@@ -12,6 +12,7 @@ enum {
     PAUSE_BETWEEN_MS = 250,
     PAUSE_AFTER_SOCKET_1_MS = 300,
     PAUSE_BEFORE_CLOSE_MS = 200,
+    PAUSE_BEFORE_CHECK_MS = 200, // after a Write's closing command, before it is asked back
     PROGRESS_STEPS = 7,
 };
 
@@ -31,13 +32,17 @@ class station_observer {
 };
 
 // Reads the language, the socket count and both sockets. `shown` is what the
-// form holds: a socket answer whose currents do not read keeps its currents.
+// form holds: a socket answer whose currents do not read keeps its currents,
+// and an answer that carries no known value changes nothing. The form is told
+// what was read when the Read ends; a station that answers nothing at all
+// ends it at once with "The station does not answer", the form as it was.
 void station_read(int port, const station_config& shown, station_observer& observer);
 
 // Checks the configuration (a refusal shows its message and sends nothing),
-// then writes it: date and time (when given),
-// language, socket count, socket 1, socket 2 (when switched on), the closing
-// command.
+// then writes it: date and time (when given), language, socket count, socket
+// 1, socket 2 (when switched on), the closing command; then asks the station
+// back with the Read's queries and pauses and, when it does not hold what was
+// sent (or does not answer), says so and names what differs.
 void station_write(int port, const station_config& config, station_observer& observer);
 
 // Sends the reboot command.

@@ -67,6 +67,27 @@ const char* const k_rows[VT_ROW_COUNT][LANGUAGE_COUNT] = {
      "Error al abrir el puerto COM", "Erreur à l'ouverture de la porte"},
     {"Errore di comunicazione con la stazione", "Communication error with the station",
      "Error de comunicación con la estación", "Erreur de communication avec la borne"},
+    {"La stazione non risponde", "The station does not answer", "La estación no responde",
+     "La borne ne répond pas"},
+    {"Presa %d", "Socket %d", "Toma %d", "Prise %d"},
+    {"scegliere il tipo di presa", "choose the socket type", "elija el tipo de toma",
+     "choisissez le type de prise"},
+    {"scegliere il tipo di blocco", "choose the locking type", "elija el tipo de bloqueo",
+     "choisissez le type de bloc"},
+    {"scegliere il controllo contattore", "choose the contactor control",
+     "elija el control del contactor", "choisissez le contrôle du contacteur"},
+    {"scegliere la misura corrente", "choose the current measure", "elija la medición de corriente",
+     "choisissez la mesure de courant"},
+    {"Lingua: scegliere la lingua della stazione", "Language: choose the station language",
+     "Idioma: elija el idioma de la estación", "Langue: choisissez la langue de la borne"},
+    {"La stazione non contiene ciò che è stato scritto: ",
+     "The station does not hold what was written: ",
+     "La estación no contiene lo que se ha escrito: ",
+     "La borne ne contient pas ce qui a été écrit : "},
+    {"lingua della stazione", "station language", "idioma de la estación", "langue de la borne"},
+    {"numero di prese o modalità", "socket count or mode", "número de tomas o modo",
+     "nombre de prises ou mode"},
+    {"presa %d", "socket %d", "toma %d", "prise %d"},
 };
 } // namespace
 
@@ -78,4 +99,12 @@ const char* vtext_in(int row, int lang) {
 
 const char* vtext(int row) {
     return vtext_in(row, lang_get());
+}
+
+std::string vtext_with(int row, int n) {
+    std::string text = vtext(row);
+    const std::size_t at = text.find("%d");
+    if (at != std::string::npos)
+        text.replace(at, 2, std::to_string(n));
+    return text;
 }

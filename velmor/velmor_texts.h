@@ -1,7 +1,10 @@
 #pragma once
 // Every text the station setup tool shows: one row a text, one column a
 // language (Italian, English, Spanish, French). All its message boxes but the
-// locking and mirror ones have the caption VT_CAPTION_ERROR.
+// rule ones (locking, mirror, a list to choose) have the caption
+// VT_CAPTION_ERROR.
+
+#include <string>
 
 enum velmor_text_row {
     VT_LABEL_SETTINGS,
@@ -51,10 +54,23 @@ enum velmor_text_row {
     VT_MSG_CURRENT,
     VT_MSG_PORT,
     VT_MSG_COMMUNICATION,
+    VT_MSG_NO_ANSWER,   // the station answered nothing at all
+    VT_MSG_SOCKET_N,    // "Socket %d", before the name of a list to choose
+    VT_MSG_CHOOSE_TYPE, // "choose the socket type", and the other lists
+    VT_MSG_CHOOSE_LOCKING,
+    VT_MSG_CHOOSE_CONTACTOR,
+    VT_MSG_CHOOSE_METER,
+    VT_MSG_CHOOSE_LANGUAGE, // the whole message for the station language list
+    VT_MSG_NOT_HELD,        // a Write the station does not hold, before what differs
+    VT_PART_LANGUAGE,       // what differs: the station language,
+    VT_PART_COUNT,          // the socket count or mode,
+    VT_PART_SOCKET_N,       // "socket %d"
     VT_ROW_COUNT
 };
 
 // The text of a row in the current interface language.
 const char* vtext(int row);
+// The text of a row in the current language with its "%d" replaced by n.
+std::string vtext_with(int row, int n);
 // The text of a row in language `lang` (0 to 3).
 const char* vtext_in(int row, int lang);

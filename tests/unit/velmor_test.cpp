@@ -36,9 +36,8 @@ TEST(StationWire, CommandsAndBlocks) {
     } blocks[] = {
         {socket_config{TYPE_3C, LOCK_ONE, CONTACTOR_COIMP, METER_CT, "32", "10"}, "411SST3210"},
         {socket_config{TYPE_3A, LOCK_NONE, CONTACTOR_MIRROR, METER_NONE, "6", "6"}, "302SNN0606"},
-        {socket_config{TYPE_1, LOCK_NONE, CONTACTOR_NONE, METER_DIGITAL, " 63", "16A"},
-         "100SSD6316"},
-        {socket_config{TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "6.5", "+7"},
+        {socket_config{TYPE_1, LOCK_NONE, CONTACTOR_NONE, METER_DIGITAL, "63", "16"}, "100SSD6316"},
+        {socket_config{TYPE_DOMESTIC, LOCK_TWO, CONTACTOR_NONE, METER_PULSE, "06", "7"},
          "520SNI0607"},
         {socket_config{LIST_UNSET, LIST_UNSET, LIST_UNSET, LIST_UNSET, "16", "10"}, "200SNN1610"},
         {socket_config{k_socket_types.count, k_locking_types.count, k_contactor_controls.count,
@@ -61,10 +60,7 @@ TEST(StationWire, SocketAnswers) {
         const char* block; // the socket as the form then holds it
     } sockets[] = {
         {"P1x411SST3210\r", SOCKET_REPLY_OK, "411SST3210"},
-        {"P1 793SSX1616", SOCKET_REPLY_OK, "200SNN1616"}, // 7 and 9 are no entries
-        {"P1 632SSD1616", SOCKET_REPLY_OK, "202SND1616"}, // nor are 6 and 3
         {"P1x100SSN1616", SOCKET_REPLY_OK, "100SSN1616"},
-        {"P1 0/0SSI1616", SOCKET_REPLY_OK, "520SNI1616"}, // 0 and below leave the lists
         {"P1x200SSNAB06", SOCKET_REPLY_BAD_CURRENTS, "200SSN3210"},
         {"P2x100SSN0606", SOCKET_REPLY_REFUSED, "520SNI3210"},
         {"P1x100SSN06", SOCKET_REPLY_REFUSED, "520SNI3210"},
@@ -77,6 +73,29 @@ TEST(StationWire, SocketAnswers) {
         EXPECT_EQ(decode_socket_reply(a.data(), a.size(), '1', &s), r.result) << r.answer;
         EXPECT_EQ(encode_socket_block(s), r.block) << r.answer;
     }
+    // Codes no list holds leave their lists with no entry chosen, never
+    // another option: 7, 9, X; 0, /, 0; 6, 3; and a contactor of 3.
+    struct {
+        const char* answer;
+        int type, lock, contactor, meter;
+    } unknown[] = {
+        {"P1 793SSX1616", LIST_UNSET, LIST_UNSET, LIST_UNSET, LIST_UNSET},
+        {"P1 0/0SSI1616", LIST_UNSET, LIST_UNSET, CONTACTOR_NONE, METER_PULSE},
+        {"P1 632SSD1616", LIST_UNSET, LIST_UNSET, CONTACTOR_MIRROR, METER_DIGITAL},
+        {"P1 213SST1616", TYPE_2, LOCK_ONE, LIST_UNSET, METER_CT},
+    };
+    for (const auto& u : unknown) {
+        socket_config s;
+        fake::bytes a = of(u.answer);
+        EXPECT_EQ(decode_socket_reply(a.data(), a.size(), '1', &s), SOCKET_REPLY_OK);
+        EXPECT_EQ(s.socket_type, u.type) << u.answer;
+        EXPECT_EQ(s.locking_type, u.lock) << u.answer;
+        EXPECT_EQ(s.contactor_control, u.contactor) << u.answer;
+        EXPECT_EQ(s.meter_type, u.meter) << u.answer;
+    }
+    int language = 0;
+    EXPECT_TRUE(read_language_answer(of("L=DE").data(), 4, &language));
+    EXPECT_EQ(language, LIST_UNSET) << "a language no list holds";
 }
 
 class Rules : public ::testing::Test {
@@ -114,18 +133,19 @@ TEST_F(Rules, DatesAndTimes) {
         c.time = time;
         return failure_of(c);
     };
-    for (const std::string& d : strings{"31/02/2014", "01/01/2100", "01/01/2013", ""})
+    for (const std::string& d : strings{"29/02/2016", "01/01/2100", "01/01/2013", ""})
         EXPECT_EQ(with(d, "16:17:54"), "") << d;
     for (const std::string& t : strings{"23:59:59", "00:00:00", ""})
         EXPECT_EQ(with("20/12/2013", t), "") << t;
-    for (const std::string& d :
-         strings{"1/2/2014", "01/01/2012", "01/01/2101", "1a/02/2014", "01-01-2014", "01/01.2014",
-                 "00/01/2014", "32/01/2014", "01/00/2014", "01/13/2014", "01/01/20144",
-                 "20/12/2013\x01", "01/1/20145", std::string(300, '1')})
+    for (const std::string& d : strings{
+             "1/2/2014",    "01/01/2012",     "01/01/2101", "1a/02/2014",          "01-01-2014",
+             "01/01.2014",  "00/01/2014",     "32/01/2014", "01/00/2014",          "01/13/2014",
+             "01/01/20144", "20/12/2013\x01", "01/1/20145", std::string(300, '1'), "31/02/2014",
+             "30/02/2016",  "29/02/2014",     "31/04/2014", " 1/02/2014",          "+1/02/2014"})
         EXPECT_EQ(with(d, ""), datetime) << d;
     for (const std::string& t :
          strings{"24:00:00", "7:05:00", "12:60:00", "12:00:60", "12-00-00", "12:00.00", "ab:cd:ef",
-                 "-1:00:00", "12:0:000", "12:00:001"})
+                 "-1:00:00", "12:0:000", "12:00:001", " 7:05:00", "+7:05:00", "12: 5:00"})
         EXPECT_EQ(with("", t), datetime) << t;
     int caption = -1;
     station_config c = valid();
@@ -139,10 +159,10 @@ TEST_F(Rules, SocketRulesInTheirOrder) {
         int socket, type, lock;
         bool refused;
     } locks[] = {
-        {0, TYPE_DOMESTIC, LOCK_TWO, true}, {1, TYPE_DOMESTIC, LOCK_TWO, true},
-        {0, TYPE_1, LOCK_ONE, true},        {1, TYPE_1, LOCK_TWO, true},
-        {0, TYPE_1, LIST_UNSET, true},      {0, TYPE_DOMESTIC, LOCK_ONE, false},
-        {0, TYPE_3A, LOCK_TWO, false},      {1, TYPE_1, LOCK_NONE, false},
+        {0, TYPE_DOMESTIC, LOCK_TWO, true},  {1, TYPE_DOMESTIC, LOCK_TWO, true},
+        {0, TYPE_1, LOCK_ONE, true},         {1, TYPE_1, LOCK_TWO, true},
+        {0, TYPE_DOMESTIC, LOCK_ONE, false}, {0, TYPE_3A, LOCK_TWO, false},
+        {1, TYPE_1, LOCK_NONE, false},
     };
     for (const auto& l : locks) {
         station_config c = valid();
@@ -159,11 +179,17 @@ TEST_F(Rules, SocketRulesInTheirOrder) {
         int socket;
         std::string imax, imaxs, message;
     } currents[] = {
-        {0, "6.5", "10", ""},
         {0, "63", "16", ""},
-        {0, " +6", "6", ""},
         {0, "06", "16", ""},
-        {0, " 63\x01trailing", "6", ""}, // a number, then anything: the number counts
+        // The whole field is one number: nothing before, after or inside it.
+        {0, "6O", "10", m3_1},
+        {0, "1 6", "10", m3_1},
+        {0, "16A", "10", m3_1},
+        {0, " 16", "10", m3_1},
+        {0, "+16", "10", m3_1},
+        {0, "6.5", "10", m3_1},
+        {0, " 63\x01trailing", "6", m3_1},
+        {0, "16", "10 ", m3s_1},
         {0, "5", "10", m3_1},
         {0, "64", "10", m3_1},
         {0, "", "10", m3_1},
@@ -179,6 +205,37 @@ TEST_F(Rules, SocketRulesInTheirOrder) {
         c.sockets[k.socket].imax_m3 = k.imax;
         c.sockets[k.socket].imax_m3s = k.imaxs;
         EXPECT_EQ(failure_of(c), k.message) << k.socket << " " << k.imax << " " << k.imaxs;
+    }
+    // A list with no entry chosen (a code no list holds was read) refuses the
+    // Write while its socket is on.
+    struct {
+        int socket;
+        int socket_config::*list;
+        const char* message;
+    } unchosen[] = {
+        {0, &socket_config::socket_type, "Socket 1: choose the socket type"},
+        {0, &socket_config::locking_type, "Socket 1: choose the locking type"},
+        {1, &socket_config::contactor_control, "Socket 2: choose the contactor control"},
+        {1, &socket_config::meter_type, "Socket 2: choose the current measure"},
+    };
+    for (const auto& u : unchosen) {
+        station_config c = valid();
+        c.sockets[u.socket].*u.list = LIST_UNSET;
+        int caption = -1;
+        EXPECT_EQ(failure_of(c, &caption), u.message);
+        EXPECT_EQ(caption, VT_CAPTION_WARNING);
+        c.two_sockets = false;
+        EXPECT_EQ(failure_of(c), u.socket == 0 ? u.message : "") << "socket 2 off: not sent";
+    }
+    {
+        station_config c = valid();
+        c.station_language = LIST_UNSET;
+        EXPECT_EQ(failure_of(c), "Language: choose the station language");
+        lang_set(LANGUAGE_FRENCH);
+        c.station_language = 0;
+        c.sockets[0].socket_type = LIST_UNSET;
+        EXPECT_EQ(failure_of(c), "Prise 1: choisissez le type de prise");
+        lang_set(LANGUAGE_ENGLISH);
     }
     station_config c = valid();
     c.sockets[0].contactor_control = CONTACTOR_MIRROR;
@@ -276,6 +333,7 @@ class Station : public ::testing::Test {
 
 TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
     example_form();
+    answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x411SST3210\r"); // asked back: held
     velmor_command(VC_WRITE);
     EXPECT_EQ(fake::log_text(),
               busy +
@@ -283,7 +341,10 @@ TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
                   "write 4F 16 17 54 0D; progress 2; sleep 250; write 4C 46 52 0D; progress 3; "
                   "sleep 250; write 4E 31 0D; progress 4; sleep 250; "
                   "write 50 31 32 30 30 53 53 4E 31 36 31 30 0D; progress 5; sleep 300; "
-                  "progress 6; sleep 250; write 41 30 30 30 30 30 30 30 30 0D; progress 7; " +
+                  "progress 6; sleep 250; write 41 30 30 30 30 30 30 30 30 0D; progress 7; "
+                  // then asked back with the Read's queries and pauses
+                  "sleep 200; write 4C 0D; read; sleep 250; write 4E 0D; read; "
+                  "write 50 31 0D; read; write 50 32 0D; read; " +
                   done + "; sleep 200; close");
     EXPECT_TRUE(idle());
 
@@ -298,11 +359,14 @@ TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
     form()[VC_CONTACTOR_2].list_index = CONTACTOR_MIRROR;
     form()[VC_IMAX_2].text = "6";
     form()[VC_IMAXS_2].text = "6";
+    answers("L=FR\r|N=2A\r|P1x200SSN1610\r|P2x302SNN0606\r");
     velmor_command(VC_WRITE);
-    EXPECT_EQ(events_of("write"),
-              (strings{"44 00 01 01 0D", "4C 46 52 0D", "4E 32 41 0D",
-                       "50 31 32 30 30 53 53 4E 31 36 31 30 0D",
-                       "50 32 33 30 32 53 4E 4E 30 36 30 36 0D", "41 30 30 30 30 30 30 30 30 0D"}));
+    EXPECT_EQ(
+        events_of("write"),
+        (strings{"44 00 01 01 0D", "4C 46 52 0D", "4E 32 41 0D",
+                 "50 31 32 30 30 53 53 4E 31 36 31 30 0D", "50 32 33 30 32 53 4E 4E 30 36 30 36 0D",
+                 "41 30 30 30 30 30 30 30 30 0D", "4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
+    EXPECT_TRUE(events_of("box").empty()) << "the station holds it";
     EXPECT_EQ(events_of("progress"), (strings{"0", "1", "3", "4", "5", "6", "7"}));
 }
 
@@ -431,7 +495,6 @@ TEST_F(Station, ReadsFillTheForm) {
         {"FR\r\n|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 46 52 0d 0a", 1, 4, 3, "16"},
         {"L=IT|N=2C|X1x200SSN1610", "Debug: 58 31 78 32", 1, 3, 0, "20"},
         {"L=F|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 4c 3d 46 00", 1, 4, 0, "16"},
-        {"", "Debug: 00 00 00 00", 3, 3, 0, "20"}, // silent: language, count, socket 1
         {"L=IT|N=2C|P1x411SSTAB10|P2x302SNN0606", "Debug: 54 41 42 31", 1, 4, 0, "20"},
     };
     for (const auto& c : cases) {
@@ -464,7 +527,7 @@ TEST_F(Station, SecondStationReadAfterAFirst) {
     fake::events().clear();
     velmor_command(VC_WRITE);
     strings w = events_of("write");
-    ASSERT_EQ(w.size(), 5u) << "language, count, both sockets, the closing command";
+    ASSERT_EQ(w.size(), 9u) << "language, count, both sockets, the closing command, the check";
     EXPECT_EQ(w[1], "4E 32 41 0D") << "N2A";
     EXPECT_EQ(w[3], "50 32 33 30 32 53 4E 4E 30 36 30 36 0D") << "P2 302SNN0606";
 
@@ -475,9 +538,112 @@ TEST_F(Station, SecondStationReadAfterAFirst) {
     velmor_command(VC_READ);
     ASSERT_EQ(form()[VC_LOCK_2].list_index, LOCK_TWO);
     fake::events().clear();
+    answers("L=IT\r|N=1\r|P1x200SSN1610\r|P2x520SSN1610\r");
     velmor_command(VC_WRITE);
     EXPECT_TRUE(events_of("box").empty());
-    EXPECT_EQ(events_of("write").size(), 4u);
+    EXPECT_EQ(events_of("write").size(), 8u);
+}
+
+// An answer that carries no value changes nothing, and a station that answers
+// nothing at all leaves the form exactly as it was: no Write can then turn a
+// two-socket French station into a one-socket Italian one.
+TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
+    auto form_now = [] {
+        return std::to_string(form()[VC_STATION_LANGUAGE].list_index) + "|" +
+               std::to_string(form()[VC_SOCKET2].checked) + "|" +
+               std::to_string(form()[VC_MODE].list_index) + "|" +
+               std::to_string(form()[VC_TYPE_2].enabled) + "|" +
+               encode_socket_block(form_values().sockets[0]) + "|" +
+               encode_socket_block(form_values().sockets[1]);
+    };
+    answers("L=FR\r|N=2A\r|P1x411SST3210\r|P2x302SNN0606\r");
+    velmor_command(VC_READ);
+    const std::string french_two = "3|1|1|1|411SST3210|302SNN0606";
+    ASSERT_EQ(form_now(), french_two);
+    struct {
+        const char* answers; // then silence
+        std::size_t writes;
+    } silent[] = {{"", 1}, {"L=IT\r", 2}, {"L=IT\r|N=1\r|P1x200SSN1610\r", 4}};
+    for (const auto& c : silent) {
+        fake::events().clear();
+        answers(c.answers);
+        velmor_command(VC_READ);
+        EXPECT_EQ(events_of("box"), strings{"Error|The station does not answer"}) << c.answers;
+        EXPECT_EQ(events_of("write").size(), c.writes) << "ended at once";
+        EXPECT_EQ(form_now(), french_two) << c.answers;
+        EXPECT_TRUE(idle());
+    }
+    lang_set(LANGUAGE_FRENCH);
+    fake::events().clear();
+    velmor_command(VC_READ);
+    EXPECT_EQ(events_of("box"), strings{"Erreur|La borne ne répond pas"});
+    lang_set(LANGUAGE_ENGLISH);
+
+    // Answers with no known value: the Debug box, and the lists keep theirs.
+    fake::events().clear();
+    answers("L=\r|N=7\r|P1x411SST3210\r|P2x302SNN0606\r");
+    velmor_command(VC_READ);
+    EXPECT_EQ(events_of("box"), (strings{"Error|Debug: 4c 3d 0d 00", "Error|Debug: 4e 3d 37 0d"}));
+    EXPECT_EQ(form_now(), french_two);
+    answers("XX\r|N=\r|P1x411SST3210\r|P2x302SNN0606\r");
+    velmor_command(VC_READ);
+    EXPECT_EQ(form_now(), french_two);
+    answers("SP\r|N=1\r|P1x411SST3210\r|P2x302SNN0606\r"); // a known pair without "L="
+    velmor_command(VC_READ);
+    EXPECT_EQ(form_now(), "2|0|0|0|411SST3210|302SNN0606");
+}
+
+// Codes the lists do not hold are never sent back as something else.
+TEST_F(Station, UnknownCodesAreNotWrittenBack) {
+    answers("L=DE\r|N=1\r|P1x611SST3210\r|P2x302SNN0606\r");
+    velmor_command(VC_READ);
+    EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, LIST_UNSET);
+    EXPECT_EQ(form()[VC_TYPE_1].list_index, LIST_UNSET);
+    fake::events().clear();
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("box"), strings{"Warning|Language: choose the station language"});
+    EXPECT_TRUE(events_of("open").empty()) << "nothing sent";
+    form()[VC_STATION_LANGUAGE].list_index = 1;
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("box").back(), "Warning|Socket 1: choose the socket type");
+    EXPECT_TRUE(events_of("open").empty());
+}
+
+// A Write ends as a good one only when the station holds it.
+TEST_F(Station, WriteIsCheckedOnTheStation) {
+    struct {
+        const char* answers; // to the check after the closing command
+        const char* box;
+    } cases[] = {
+        {"L=IT\r|N=2C\r|P1x411SST3210\r|P2x200SSN1610\r", // it ignored every set command
+         "Error|The station does not hold what was written: station language, socket count or "
+         "mode, socket 1"},
+        {"L=FR\r|N=1\r|P1x200SST1610\r|P2x200SSN1610\r",
+         "Error|The station does not hold what was written: socket 1"},
+        {"", // silent after the closing command
+         "Error|The station does not hold what was written: station language, socket count or "
+         "mode, socket 1"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        example_form();
+        answers(c.answers);
+        velmor_command(VC_WRITE);
+        EXPECT_EQ(events_of("box"), strings{c.box}) << c.answers;
+        EXPECT_TRUE(idle());
+        EXPECT_EQ(fake::events().back(), "box " + std::string(c.box)) << "after the port closed";
+    }
+    SetUp();
+    example_form();
+    form()[VC_SOCKET2].checked = true;
+    form()[VC_IMAX_2].text = "16";
+    form()[VC_IMAXS_2].text = "10";
+    lang_set(LANGUAGE_ITALIAN);
+    answers("L=FR\r|N=2C\r|P1x200SSN1610\r|P2x200SSN1606\r");
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("box"),
+              strings{"Errore|La stazione non contiene ciò che è stato scritto: presa 2"});
+    EXPECT_EQ(form()[VC_IMAXS_2].text, "10") << "the form is not changed by the check";
 }
 
 class SetupForm : public Station {};
