@@ -44,6 +44,10 @@ std::string set_fault(station_sim_state& s, const std::vector<std::string>& w) {
         f = station_fault();
     } else if (kind == "silence" && n == 2) {
         f.silent = true;
+    } else if (kind == "ignore-sets" && n == 2) {
+        f.ignore_sets = true;
+    } else if (kind == "silent-after-closing" && n == 2) {
+        f.silent_after_close = true;
     } else if (kind == "answer" && n >= 4 &&
                (w[2] == "L" || w[2] == "N" || w[2] == "P1" || w[2] == "P2")) {
         std::string text;
@@ -51,7 +55,8 @@ std::string set_fault(station_sim_state& s, const std::vector<std::string>& w) {
             text += (i > 3 ? " " : "") + w[i];
         f.answers[w[2]] = unescape(text);
     } else {
-        return "fault none | silence | answer L|N|P1|P2 TEXT, then xN if wanted";
+        return "fault none | silence | ignore-sets | silent-after-closing | answer L|N|P1|P2 "
+               "TEXT, then xN if wanted";
     }
     s.station.set_fault(f);
     return "";

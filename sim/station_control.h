@@ -4,6 +4,9 @@
 //   set KEY=VALUE...             language=XX count=1|2C|2A socket1=BLOCK socket2=BLOCK
 //   config                       the configuration and the clock as last set
 //   fault silence [xN]           no answer to the next queries (or the next N)
+//   fault ignore-sets            set commands are taken but not applied (queries answer
+//                                what the station held)
+//   fault silent-after-closing   once a closing command came, no query is answered
 //   fault answer QUERY TEXT [xN] answer TEXT (CR added) to QUERY (L, N, P1, P2);
 //                                "\r", "\n", "\xHH" in TEXT stand for those bytes
 //   fault none                   answer normally again

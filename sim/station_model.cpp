@@ -32,7 +32,7 @@ std::vector<reply_chunk> station_model::feed(const std::uint8_t* data, std::size
 
 bytes station_model::answer(const std::string& query, const std::string& own) {
     std::string text = own;
-    bool silent = false;
+    bool silent = fault_.silent_after_close && closed_;
     if (fault_.remaining != 0) {
         auto it = fault_.answers.find(query);
         bool applies = fault_.silent || it != fault_.answers.end();
@@ -54,6 +54,13 @@ bytes station_model::execute(const bytes& c) {
     if (c.empty())
         return {};
     const std::string s(c.begin(), c.end());
+    if (s == "A00000000")
+        closed_ = true;
+    // A station that ignores set commands answers the queries from what it
+    // held, and counts the closing commands and reboots all the same.
+    const bool query = c.size() == 1 || (c[0] == 'P' && c.size() == 2);
+    if (fault_.ignore_sets && !query && c[0] != 'A' && c[0] != 'R')
+        return {};
     switch (c[0]) {
     case 'L':
         if (c.size() == 1)

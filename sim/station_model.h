@@ -30,6 +30,8 @@ struct station_state {
 // "P2"), or silence for every query.
 struct station_fault {
     bool silent = false;
+    bool ignore_sets = false;                   // the set commands are taken and not applied
+    bool silent_after_close = false;            // once a closing command came, no query is answered
     std::map<std::string, std::string> answers; // query -> answer bytes (CR added)
     int remaining = -1;                         // answers it applies to; -1 until cleared
 };
@@ -37,7 +39,10 @@ struct station_fault {
 class station_model {
   public:
     station_state& state() { return state_; }
-    void set_fault(const station_fault& f) { fault_ = f; }
+    void set_fault(const station_fault& f) {
+        fault_ = f;
+        closed_ = false;
+    }
 
     // Bytes from the line; answers to whatever complete commands they end.
     // `on_command` is told each command (without its CR).
@@ -56,5 +61,6 @@ class station_model {
     bytes answer(const std::string& query, const std::string& own);
     station_state state_;
     station_fault fault_;
+    bool closed_ = false; // a closing command came since the fault was set
     bytes partial_;
 };

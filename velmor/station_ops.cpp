@@ -120,8 +120,8 @@ void report(const read_result& r, station_observer& observer) {
 // The Read, or the Write's check, ended by a station that answered nothing.
 void station_silent(station_observer& observer) {
     port_close();
-    observer.busy(false);
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_NO_ANSWER));
+    observer.busy(false);
 }
 
 // The language answer: "L=" and a pair (an unknown pair leaves no entry
@@ -322,11 +322,17 @@ void station_write(int port, const station_config& c, station_observer& observer
         communication_failed(&observer);
         return;
     }
-    observer.busy(false);
+    if (differs.empty()) {
+        observer.busy(false);
+        sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
+        port_close();
+        return;
+    }
+    // The form comes back once the technician has read what differs.
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     port_close();
-    if (!differs.empty())
-        message_box(vtext(VT_CAPTION_ERROR), (vtext(VT_MSG_NOT_HELD) + differs).c_str());
+    message_box(vtext(VT_CAPTION_ERROR), (vtext(VT_MSG_NOT_HELD) + differs).c_str());
+    observer.busy(false);
 }
 
 void station_reboot(int port) {

@@ -95,8 +95,27 @@ TEST_F(Velmor, WriteExampleReachesTheStation) {
     ASSERT_TRUE(wait_for([&] { return idle(); }));
     EXPECT_EQ(sim_log_of("RX"),
               (strings{"44 13 12 20 0D", "4F 16 17 54 0D", "4C 46 52 0D", "4E 31 0D",
-                       "50 31 32 30 30 53 53 4E 31 36 31 30 0D", "41 30 30 30 30 30 30 30 30 0D"}));
-    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
+                       "50 31 32 30 30 53 53 4E 31 36 31 30 0D", "41 30 30 30 30 30 30 30 30 0D",
+                       "4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}))
+        << "written, then asked back";
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty()) << "the station holds it";
+}
+
+// A Write the station did not take does not end like a good one.
+TEST_F(Velmor, WriteTheStationDidNotTakeIsTold) {
+    start(true, "1");
+    example_form();
+    sim_command("fault ignore-sets");
+    app.command(VC_WRITE);
+    EXPECT_EQ(boxes_until_idle(),
+              strings{"The station does not hold what was written: station language, socket "
+                      "count or mode"});
+    EXPECT_EQ(sim_command("config")[0], "language IT") << "it took nothing";
+    sim_command("fault silent-after-closing");
+    app.command(VC_WRITE);
+    EXPECT_EQ(boxes_until_idle(),
+              strings{"The station does not hold what was written: station language, socket "
+                      "count or mode, socket 1"});
 }
 
 TEST_F(Velmor, ReadFillsTheFormAndThePortIsKept) {
@@ -119,13 +138,23 @@ TEST_F(Velmor, ReadFillsTheFormAndThePortIsKept) {
     EXPECT_EQ(text_of(app.child(VC_READ)), "Read");
 }
 
+// The cable slipped out: a Read from a station that answers nothing ends at
+// once and leaves the form as the last station filled it.
 TEST_F(Velmor, SilentStationIsGivenUp) {
-    sim_command("set language=IT count=2C socket1=411SST3210 socket2=302SNN0606");
+    sim_command("set language=FR count=2A socket1=411SST3210 socket2=302SNN0606");
     start(true, "1");
-    sim_command("fault silence");
     app.command(VC_READ);
-    EXPECT_EQ(boxes_until_idle().size(), 3u) << "language, count, socket 1: given up";
-    EXPECT_EQ(sim_log_of("RX"), (strings{"4C 0D", "4E 0D", "50 31 0D"}));
+    EXPECT_TRUE(boxes_until_idle().empty());
+    ASSERT_EQ(text_of(app.child(VC_TYPE_2)), "Type 3A");
+    sim_command("fault silence");
+    sim_command("clear-log");
+    app.command(VC_READ);
+    EXPECT_EQ(boxes_until_idle(), strings{"The station does not answer"});
+    EXPECT_EQ(sim_log_of("RX"), strings{"4C 0D"}) << "given up at once";
+    EXPECT_EQ(text_of(app.child(VC_STATION_LANGUAGE)), "French");
+    EXPECT_EQ(text_of(app.child(VC_MODE)), "Alternate");
+    EXPECT_EQ(IsDlgButtonChecked(app.main, VC_SOCKET2), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(text_of(app.child(VC_TYPE_2)), "Type 3A");
     sim_command("fault none");
     sim_command("clear-log");
     app.command(VC_READ);
