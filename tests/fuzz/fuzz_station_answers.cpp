@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     int language = 0;
     read_language_answer(data, size, &language);
-    if (language < 0 || language > 3)
+    if (language < LIST_UNSET || language > 3) // a list entry, or none for an unknown pair
         __builtin_trap();
     unsigned long count = 0;
     read_count_answer(data, size, &count);
@@ -19,6 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         decode_socket_reply(data, size, size ? static_cast<char>(data[0] % 2 + '1') : '1', &socket);
     if (r == SOCKET_REPLY_OK && (socket.imax_m3.size() > 3 || socket.imax_m3s.size() > 3))
         __builtin_trap();
+    // A socket read with a code no list holds is never written back.
+    if (r == SOCKET_REPLY_OK) {
+        station_config read;
+        read.date = read.time = "";
+        read.sockets[0] = socket;
+        read.two_sockets = false;
+        checked_datetime dt;
+        check_failure failure;
+        const bool unset = socket.socket_type == LIST_UNSET || socket.locking_type == LIST_UNSET ||
+                           socket.contactor_control == LIST_UNSET ||
+                           socket.meter_type == LIST_UNSET;
+        if (unset && config_check(read, &dt, &failure))
+            __builtin_trap();
+    }
 
     // The input as the form's texts, split at line feeds.
     std::string text(reinterpret_cast<const char*>(data), size);
