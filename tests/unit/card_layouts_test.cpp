@@ -4,6 +4,7 @@
 #include "card_layout.h"
 #include "card_writer_texts.h"
 #include "classic_layout.h"
+#include "text_number.h"
 #include "texts_classic.h"
 #include "texts_tandor.h"
 
@@ -37,6 +38,29 @@ void expect_refused(const encoded& e, int message, const std::string& typed) {
     EXPECT_EQ(e.block, "untouched") << typed;
 }
 
+// The date reader every form shares: the last day of each month, the day
+// after it, and the leap years of the Gregorian calendar.
+TEST(DateText, OnlyDaysThatExist) {
+    const int last[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_TRUE(day_exists(last[m - 1], m, 2023)) << m;
+        EXPECT_FALSE(day_exists(last[m - 1] + 1, m, 2023)) << m;
+    }
+    EXPECT_TRUE(day_exists(29, 2, 2024));
+    EXPECT_TRUE(day_exists(29, 2, 2000)) << "divisible by 400";
+    EXPECT_FALSE(day_exists(29, 2, 2100)) << "divisible by 100";
+    EXPECT_FALSE(day_exists(0, 1, 2024) || day_exists(1, 0, 2024) || day_exists(1, 13, 2024));
+    int d = 0, m = 0, y = 0;
+    EXPECT_TRUE(date_text_at("29/02/2024 and more", &d, &m, &y));
+    EXPECT_EQ(d * 1000000 + m * 10000 + y, 29022024);
+    for (const char* t : {"01/02/20", "", "1/02/2024x", "01/02/2O24"})
+        EXPECT_FALSE(date_text_at(t, &d, &m, &y)) << t;
+    long long v = 0;
+    EXPECT_TRUE(whole_number("-12", true, &v) && v == -12);
+    EXPECT_FALSE(whole_number("-12", false, &v) || whole_number("-", true, &v) ||
+                 whole_number("", false, &v));
+}
+
 TEST(UserCard, EncodedFromTheFormTexts) {
     struct {
         std::string code, expiry, accesses, block;
@@ -66,7 +90,7 @@ TEST(UserCard, RefusedTextsWriteNothing) {
         expect_refused(user("", expiry, ""), TXT_BAD_EXPIRY, expiry);
     // The whole field is one number: nothing before, after or inside it.
     for (const char* accesses : {"65536", "-1", "99999999999999999999999", "abc", "l5", "15a",
-                                 " 12", "12 ", "1 5", "+5", "\xEF\xBC\x91", "1\n"})
+                                 " 12", "12 ", "1 5", "+5", "\xEF\xBC\x91", "1\n", "-0"})
         expect_refused(user("", "", accesses), TXT_BAD_ACCESSES, accesses);
     // The card code is checked first, then the expiry, then the accesses.
     expect_refused(user("xyz", "bad", "-1"), TXT_BAD_CARD_CODE, "all three");

@@ -183,6 +183,15 @@ TEST_F(Exchange, LateRepliesToOtherCommandsAreNotTaken) {
            10}},
          exchange::done},
         {"only the late reply", {{late, 10}}, exchange::wrong_reply},
+        {"the late reply and the answer's first bytes, then the answer",
+         {{[&] {
+               bytes b = late;
+               b.insert(b.end(), ack.begin(), ack.begin() + 4);
+               return b;
+           }(),
+           10},
+          {ack, 10}},
+         exchange::done},
         {"a NAK to another command", {{reader_reply("19", "", 0x15), 10}}, exchange::wrong_reply},
     };
     for (const auto& c : cases) {
