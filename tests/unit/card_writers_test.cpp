@@ -367,6 +367,8 @@ TEST_F(Tandor, WrittenOnlyWhenTheCardHoldsIt) {
         const char* box;
     } cases[] = {
         {"another block read back", [] { reply_block(k_blank); }, "Attention|Failed operation"},
+        {"one digit off, the first", [] { reply_block("10000000FFFFFFFFA514050319A5000F"); },
+         "Attention|Failed operation"},
         {"the block not read", [] { reply("19", "03"); }, "Attention|Failed operation"},
         {"no read-back at all", [] {}, "Attention|General error of the device"},
     };

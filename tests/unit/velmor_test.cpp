@@ -632,7 +632,8 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
         EXPECT_EQ(events_of("box"), strings{c.box}) << c.answers;
         EXPECT_TRUE(idle());
         const std::string log = fake::log_text();
-        EXPECT_EQ(log.substr(log.rfind("close")), "close; box " + std::string(c.box) + "; " + done)
+        EXPECT_EQ(log.substr(log.rfind("sleep")),
+                  "sleep 200; close; box " + std::string(c.box) + "; " + done)
             << "after the port closed, before the form comes back";
     }
     SetUp();
