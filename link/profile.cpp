@@ -1,7 +1,7 @@
 #include "profile.h"
 
 namespace {
-const program_profile k_default = {"?", 9600, 0, "Software\\Velmor", 0, nullptr, 0};
+const program_profile k_default = {"?", 9600, 0, "Software\\Velmor", false, nullptr, 0};
 const program_profile* g_profile = &k_default;
 } // namespace
 

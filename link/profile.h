@@ -19,7 +19,7 @@ struct program_profile {
     unsigned speed;           // bit/s, 8-N-1
     int open_wait_ms;         // wait before and after opening the port (0: none)
     const char* settings_key; // under HKEY_LOCAL_MACHINE
-    int opens_port_at_start;  // card writers: the stored port is opened by settings_load
+    bool opens_port_at_start; // card writers: the stored port is opened by settings_load
     // Localized texts, looked up table by table: a program's own table comes
     // first and may override single texts of the tables after it.
     const string_table* tables;

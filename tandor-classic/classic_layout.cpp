@@ -69,7 +69,7 @@ bool classic_expiry_valid(const char* text, classic_date* out) {
 }
 
 int classic_check_texts(const char* card_code, const char* accesses, const char* expiry) {
-    if (!card_code_valid(card_code, CLASSIC_CODE_DIGITS, 0))
+    if (!card_code_valid(card_code, CLASSIC_CODE_DIGITS, false))
         return TXT_CLASSIC_BAD_CARD_CODE;
     if (!accesses_in_range(accesses, k_int32_min, k_int32_max))
         return TXT_CLASSIC_BAD_ACCESSES;

@@ -46,7 +46,7 @@ bool datetime_text_valid(const char* text, datetime_fields* out) {
 }
 
 int check_user_texts(const char* card_code, const char* expiry, const char* accesses) {
-    if (!card_code_valid(card_code, 8, 1))
+    if (!card_code_valid(card_code, 8, true))
         return TXT_BAD_CARD_CODE;
     expiry_fields e;
     if (*expiry && !expiry_text_valid(expiry, &e))

@@ -103,9 +103,9 @@ int encode_master_block(bool personal, bool delete_db, const char* datetime,
 bool decode_user_block(const char* block, user_form_texts* out) {
     if (std::strlen(block) < CARD_BLOCK_CHARS) {
         *out = user_form_texts{};
-        return true;
+        return false;
     }
-    bool read_error = false;
+    bool read = true;
     std::memcpy(out->card_code, block, 8);
     out->card_code[8] = '\0';
 
@@ -115,7 +115,7 @@ bool decode_user_block(const char* block, user_form_texts* out) {
         std::snprintf(out->expiry, sizeof out->expiry, "%02d/%02d/20%02d %02d", e[1], e[2], e[3],
                       e[0]);
     else if (!field_is(block, 16, k_unset))
-        read_error = true;
+        read = false;
 
     out->accesses[0] = '\0';
     if (field_is(block, 26, k_set)) {
@@ -129,11 +129,11 @@ bool decode_user_block(const char* block, user_form_texts* out) {
         if (digits)
             std::snprintf(out->accesses, sizeof out->accesses, "%u", v);
         else
-            read_error = true;
+            read = false;
     } else if (!field_is(block, 26, k_unset)) {
-        read_error = true;
+        read = false;
     }
-    return read_error;
+    return read;
 }
 
 bool decode_master_block(const char* block, master_form_state* form) {
@@ -143,9 +143,9 @@ bool decode_master_block(const char* block, master_form_state* form) {
         form->free_mode = false;
         form->delete_db = false;
         form->datetime[0] = '\0';
-        return false;
+        return true;
     }
-    bool read_error = false;
+    bool read = true;
     if (field_is(block, 0, "50")) {
         form->personal = true;
         form->free_mode = false;
@@ -153,7 +153,7 @@ bool decode_master_block(const char* block, master_form_state* form) {
         form->personal = false;
         form->free_mode = true;
     } else {
-        read_error = true;
+        read = false;
     }
 
     int c[7];
@@ -170,7 +170,7 @@ bool decode_master_block(const char* block, master_form_state* form) {
         std::snprintf(form->datetime, sizeof form->datetime, "%02d/%02d/20%02d %02d:%02d:%02d",
                       c[4], c[5], c[6], c[2], c[1], c[0]);
     } else {
-        read_error = true;
+        read = false;
     }
-    return read_error;
+    return read;
 }

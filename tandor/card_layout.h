@@ -31,8 +31,8 @@ struct user_form_texts {
     char accesses[12]; // decimal or empty
 };
 
-// Decodes a User card block; 1 when a marker or a field could not be read
-// (the read error), 0 otherwise. Both fields are decoded either way.
+// Decodes a User card block; false when a marker or a field could not be
+// read (the read error). Both fields are decoded either way.
 bool decode_user_block(const char* block, user_form_texts* out);
 
 struct master_form_state {
@@ -43,6 +43,6 @@ struct master_form_state {
     bool datetime_enabled; // the datetime field
 };
 
-// Decodes a Master card block into the form state; 1 on a read error, 0
-// otherwise. A part that cannot be read leaves its controls as they were.
+// Decodes a Master card block into the form state; false on a read error. A
+// part that cannot be read leaves its controls as they were.
 bool decode_master_block(const char* block, master_form_state* form);

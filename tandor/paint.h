@@ -11,5 +11,5 @@ std::vector<paint_step> paint_window(const tandor_state& s);
 // flag is cleared, so "Written card" shows in the first such painting only.
 void paint_finished(tandor_state& s);
 
-// 1 when the card form is painted rather than the centred prompt.
+// True when the card form is painted rather than the centred prompt.
 bool card_form_shown(const tandor_state& s);

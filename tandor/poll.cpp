@@ -61,7 +61,7 @@ bool user_display(tandor_state& s, int previous, const char* block) {
         form_set_text(TC_EXPIRY, "");
     } else {
         user_form_texts t;
-        if (decode_user_block(block, &t))
+        if (!decode_user_block(block, &t))
             s.read_error = true;
         form_set_text(TC_CODE, t.card_code);
         form_set_text(TC_ACCESSES, t.accesses);
@@ -92,7 +92,7 @@ bool master_display(tandor_state& s, int previous, const char* block) {
         f.delete_db = form_checked(TC_DELETE_DB);
         std::string datetime = form_text(TC_DATETIME);
         std::snprintf(f.datetime, sizeof f.datetime, "%s", datetime.c_str());
-        if (decode_master_block(block, &f))
+        if (!decode_master_block(block, &f))
             s.read_error = true;
         form_set_checked(TC_PERSONAL, f.personal);
         form_set_checked(TC_FREE, f.free_mode);

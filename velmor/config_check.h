@@ -18,6 +18,6 @@ struct check_failure {
     std::string text;    // in the current interface language
 };
 
-// 1 when every rule passes (the date and time as read into *datetime); 0 at
+// True when every rule passes (the date and time as read into *datetime); false at
 // the first failed rule, with its message in *failure.
 bool config_check(const station_config& config, checked_datetime* datetime, check_failure* failure);

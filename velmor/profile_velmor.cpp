@@ -3,5 +3,11 @@
 // 9600 bit/s; the station's texts live in velmor's own tables, not in the
 // card writers' string table.
 const program_profile k_velmor_profile = {
-    "velmor", 9600, 0, "Software\\Velmor", 0, nullptr, 0,
+    "velmor",           // name
+    9600,               // speed
+    0,                  // open_wait_ms
+    "Software\\Velmor", // settings_key
+    false,              // opens_port_at_start: velmor opens its port for each operation
+    nullptr,            // tables: none, velmor keeps its own
+    0,
 };

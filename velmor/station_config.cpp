@@ -114,7 +114,7 @@ bool read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* 
     // At most 8 hex digits: the number fits 32 bits on every platform.
     // Width-limited conversions cannot overflow; the formats are binding.
     // NOLINTNEXTLINE(cert-err34-c)
-    return std::sscanf(text, "N=%8lx", value) == 1 ? 1 : 0;
+    return std::sscanf(text, "N=%8lx", value) == 1;
 }
 
 int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, socket_config* s) {

@@ -77,8 +77,8 @@ int station_language_of(char first, char second);
 // (*index set from the pair, LIST_UNSET for an unknown one).
 bool read_language_answer(const std::uint8_t* answer, std::size_t count, int* index);
 
-// Reads a count answer "N=" and a hex number; 1 with *value when it has that
-// form, 0 otherwise.
+// Reads a count answer "N=" and a hex number; true with *value when it has
+// that form.
 bool read_count_answer(const std::uint8_t* answer, std::size_t count, unsigned long* value);
 
 // Results of decode_socket_reply.

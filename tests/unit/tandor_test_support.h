@@ -93,7 +93,7 @@ class CardWriter : public ::testing::Test {
     }
     void TearDown() override {
         fake::control_names().clear();
-        set_port_open_flag(0);
+        set_port_open_flag(false);
         lang_set(LANGUAGE_ITALIAN);
         profile_set(nullptr);
     }
