@@ -1,6 +1,8 @@
 // The classic card writer.
 #include "card_window_win32.h"
 #include "card_writer_ids.h"
+#include "classic_commands.h"
+#include "classic_paint.h"
 #include "classic_poll.h"
 #include "profile_classic.h"
 

@@ -130,11 +130,8 @@ void poll_tick(tandor_state& s) {
     int previous = s.card_state;
 
     int status = 0;
-    if (const exchange r = card_detect(&s.reader, &status); r != exchange::done) {
-        s = before;
-        reader_check_gone(r);
+    if (tick_exchange_failed(card_detect(&s.reader, &status), s, before))
         return;
-    }
     const bool last_tick_error = s.read_error;
     s.read_error = false;
 
@@ -159,11 +156,8 @@ void poll_tick(tandor_state& s) {
     s.card_present = true;
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (const exchange r = block_read(&s.reader, 4, block, &read_status); r != exchange::done) {
-        s = before;
-        reader_check_gone(r);
+    if (tick_exchange_failed(block_read(&s.reader, 4, block, &read_status), s, before))
         return;
-    }
     // Another card laid between two ticks is a new card, exactly as if the
     // reader had seen no card in between: its own block fills the form.
     if (another_card) {

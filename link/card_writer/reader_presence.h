@@ -12,6 +12,17 @@
 // device is taken as gone.
 void reader_check_gone(exchange result);
 
+// A tick's exchange that failed: the tick changes nothing (the state is put
+// back as it was before the tick) and a reader whose frame did not go out is
+// taken as gone. True when it failed (the tick ends there).
+template <typename State> bool tick_exchange_failed(exchange r, State& s, const State& before) {
+    if (r == exchange::done)
+        return false;
+    s = before;
+    reader_check_gone(r);
+    return true;
+}
+
 // At the start of a tick while the port is not open: true when the reader
 // is back (the port open again and its flag set), so that the tick can go on.
 bool reader_try_back();

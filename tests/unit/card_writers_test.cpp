@@ -1,5 +1,7 @@
 // Both card writers on a fake reader: the polling tick, the commands, the
 // painting, and the sequences a technician goes through.
+#include "classic_commands.h"
+#include "classic_paint.h"
 #include "classic_poll.h"
 #include "com_dialog.h"
 #include "commands.h"
