@@ -28,49 +28,9 @@ void show_invalid(classic_state& s) {
     hide_form(s);
     form_invalidate(true);
 }
-} // namespace
-
-void classic_poll(classic_state& s) {
-    if (message_box_open() || (!port_open_flag() && !reader_try_back()))
-        return;
-    const classic_state before = s;
-    int status = 0;
-    if (tick_exchange_failed(card_detect(&s.reader, &status), s, before))
-        return;
-    if (status == READER_NO_CARD) {
-        // The form goes with the card, also when it was lifted right after a
-        // write (which leaves the card to be read again by the next tick).
-        if (s.card_shown || s.form_shown) {
-            hide_form(s);
-            form_invalidate(false);
-        }
-        s.card_shown = false;
-        s.card_invalid = false;
-        // "Written card" belongs to the card it was written on.
-        s.card_written = false;
-        return;
-    }
-    if (status != READER_CARD_PRESENT) {
-        s = before;
-        localized_message(TXT_ATTENTION, TXT_FAILED);
-        return;
-    }
-    // Another card laid between two ticks is a new card: it is read into the
-    // form as if the reader had seen no card in between, also right after a
-    // write ("Written card" belongs to the card it was written on).
-    if (std::strcmp(s.reader.uid, before.reader.uid) != 0) {
-        s.card_shown = false;
-        s.card_invalid = false;
-        s.card_written = false;
-    }
-    if (s.card_shown) {
-        // The card stays: the form keeps what it shows, and the card keeps the
-        // UID it was read with.
-        s.reader = before.reader;
-        return;
-    }
-    s.card_shown = true;
-
+// A card laid: blocks 4 and 5 read into the form; an exchange that fails
+// puts the state back as it was before the tick.
+void read_card(classic_state& s, const classic_state& before) {
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
     if (tick_exchange_failed(block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status), s,
@@ -99,4 +59,52 @@ void classic_poll(classic_state& s) {
         form_show(c, true);
     s.form_shown = true;
     form_invalidate(false);
+}
+
+// The reader finds no card: the form goes with it, also when it was lifted
+// right after a write (which leaves the card to be read again by the next
+// tick), and "Written card" with it.
+void no_card(classic_state& s) {
+    if (s.card_shown || s.form_shown) {
+        hide_form(s);
+        form_invalidate(false);
+    }
+    s.card_shown = false;
+    s.card_invalid = false;
+    s.card_written = false;
+}
+} // namespace
+
+void classic_poll(classic_state& s) {
+    if (message_box_open() || (!port_open_flag() && !reader_try_back()))
+        return;
+    const classic_state before = s;
+    int status = 0;
+    if (tick_exchange_failed(card_detect(&s.reader, &status), s, before))
+        return;
+    if (status == READER_NO_CARD) {
+        no_card(s);
+        return;
+    }
+    if (status != READER_CARD_PRESENT) {
+        s = before;
+        localized_message(TXT_ATTENTION, TXT_FAILED);
+        return;
+    }
+    // Another card laid between two ticks is a new card: it is read into the
+    // form as if the reader had seen no card in between, also right after a
+    // write ("Written card" belongs to the card it was written on).
+    if (std::strcmp(s.reader.uid, before.reader.uid) != 0) {
+        s.card_shown = false;
+        s.card_invalid = false;
+        s.card_written = false;
+    }
+    if (s.card_shown) {
+        // The card stays: the form keeps what it shows, and the card keeps the
+        // UID it was read with.
+        s.reader = before.reader;
+        return;
+    }
+    s.card_shown = true;
+    read_card(s, before);
 }

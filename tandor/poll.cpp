@@ -121,6 +121,33 @@ void forget_card(tandor_state& s) {
     s.card_present = false;
     form_invalidate(false);
 }
+// The reader finds no card: the form goes with the card.
+void no_card(tandor_state& s, int previous) {
+    s.card_state = CARD_NONE;
+    s.prompt_index = PROMPT_PLACE;
+    if (previous != CARD_NONE)
+        forget_card(s);
+    // "Written card" belongs to the card it was written on: the next card
+    // laid shows its own state and its Write card button.
+    s.written = false;
+}
+
+// The card's block 4, read: the form of its kind, held while the technician
+// edits it.
+void show_card(tandor_state& s, int previous, const char* block, bool last_tick_error) {
+    classify_block(block, &s.user_card, &s.master_card);
+    if (!s.written &&
+        ((s.user_card && previous == CARD_USER) || (s.master_card && previous == CARD_MASTER)))
+        return;
+    if (!s.user_card && !s.master_card) {
+        blank_display(s, previous);
+        return;
+    }
+    const bool done =
+        s.user_card ? user_display(s, previous, block) : master_display(s, previous, block);
+    if (!done)
+        read_error_display(s, last_tick_error);
+}
 } // namespace
 
 void poll_tick(tandor_state& s) {
@@ -136,13 +163,7 @@ void poll_tick(tandor_state& s) {
     s.read_error = false;
 
     if (status == READER_NO_CARD) {
-        s.card_state = CARD_NONE;
-        s.prompt_index = PROMPT_PLACE;
-        if (previous != CARD_NONE)
-            forget_card(s);
-        // "Written card" belongs to the card it was written on: the next card
-        // laid shows its own state and its Write card button.
-        s.written = false;
+        no_card(s, previous);
         return;
     }
     if (status != READER_CARD_PRESENT) {
@@ -171,22 +192,5 @@ void poll_tick(tandor_state& s) {
         read_error_display(s, last_tick_error);
         return;
     }
-    classify_block(block, &s.user_card, &s.master_card);
-
-    // The form holds while the user edits it.
-    if (!s.written &&
-        ((s.user_card && previous == CARD_USER) || (s.master_card && previous == CARD_MASTER)))
-        return;
-
-    bool done;
-    if (!s.user_card && !s.master_card) {
-        blank_display(s, previous);
-        return;
-    } else if (s.user_card) {
-        done = user_display(s, previous, block);
-    } else {
-        done = master_display(s, previous, block);
-    }
-    if (!done)
-        read_error_display(s, last_tick_error);
+    show_card(s, previous, block, last_tick_error);
 }

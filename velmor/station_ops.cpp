@@ -71,7 +71,9 @@ bool open_port(int port) {
     return port_open(settings_port());
 }
 
-// Results of read_socket.
+// How a query of the Read ended: answered, an answer that ends the Read (a
+// socket answer that is not one), a query the port did not take, no answer
+// at all.
 enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED, SOCKET_SILENT };
 
 // Asks socket n (0 or 1) into *s (which holds what the form shows). The Read
@@ -117,6 +119,21 @@ void report(const read_result& r, station_observer& observer) {
         observer.socket_read(n, r.sockets[n]);
 }
 
+// Both sockets into *r, with their progress; the first that was not read
+// ends it.
+socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read_result* r,
+                         station_observer& observer) {
+    for (int n = 0; n < 2; ++n) {
+        r->sockets[n] = shown.sockets[n];
+        const socket_read result = read_socket(buffer, n, &r->sockets[n]);
+        if (result != SOCKET_READ)
+            return result;
+        r->sockets_read = n + 1;
+        observer.progress(5 + n);
+    }
+    return SOCKET_READ;
+}
+
 // The Read, or the Write's check, ended by a station that answered nothing.
 void station_silent(station_observer& observer) {
     port_close();
@@ -159,6 +176,30 @@ std::string bytes3(char letter, int a, int b, int c) {
 }
 } // namespace
 
+namespace {
+// The Read's queries in their order, with their pauses and progress, into *r.
+socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_result* r,
+                        station_observer& observer) {
+    if (!send(buffer, "L"))
+        return SOCKET_SEND_FAILED;
+    std::size_t got = receive(buffer);
+    if (got == 0)
+        return SOCKET_SILENT;
+    take_language(buffer, got, r);
+    observer.progress(3);
+    sys_sleep_ms(PAUSE_BETWEEN_MS);
+
+    if (!send(buffer, "N"))
+        return SOCKET_SEND_FAILED;
+    got = receive(buffer);
+    if (got == 0)
+        return SOCKET_SILENT;
+    take_count(buffer, got, r);
+    observer.progress(4);
+    return read_sockets(buffer, shown, r, observer);
+}
+} // namespace
+
 void station_read(int port, const station_config& shown, station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     observer.busy(true);
@@ -168,50 +209,20 @@ void station_read(int port, const station_config& shown, station_observer& obser
         return;
     }
     read_result r;
-    if (!send(buffer, "L")) {
+    switch (ask_station(buffer, shown, &r, observer)) {
+    case SOCKET_SEND_FAILED:
         communication_failed(&observer);
         return;
-    }
-    std::size_t got = receive(buffer);
-    if (got == 0) {
+    case SOCKET_SILENT:
         station_silent(observer);
         return;
-    }
-    take_language(buffer, got, &r);
-    observer.progress(3);
-    sys_sleep_ms(PAUSE_BETWEEN_MS);
-
-    if (!send(buffer, "N")) {
-        communication_failed(&observer);
+    case SOCKET_ANSWER_REFUSED: // what the earlier answers set stays
+        report(r, observer);
+        port_close();
+        observer.busy(false);
         return;
-    }
-    got = receive(buffer);
-    if (got == 0) {
-        station_silent(observer);
-        return;
-    }
-    take_count(buffer, got, &r);
-    observer.progress(4);
-
-    for (int n = 0; n < 2; ++n) {
-        r.sockets[n] = shown.sockets[n];
-        const socket_read result = read_socket(buffer, n, &r.sockets[n]);
-        if (result == SOCKET_SEND_FAILED) {
-            communication_failed(&observer);
-            return;
-        }
-        if (result == SOCKET_SILENT) {
-            station_silent(observer);
-            return;
-        }
-        if (result != SOCKET_READ) { // what the earlier answers set stays
-            report(r, observer);
-            port_close();
-            observer.busy(false);
-            return;
-        }
-        r.sockets_read = n + 1;
-        observer.progress(5 + n);
+    case SOCKET_READ:
+        break;
     }
     report(r, observer);
     observer.progress(PROGRESS_STEPS);
@@ -264,21 +275,11 @@ std::string check_written(std::uint8_t* buffer, const station_config& c, bool* s
 }
 } // namespace
 
-void station_write(int port, const station_config& c, station_observer& observer) {
-    checked_datetime dt;
-    check_failure failure;
-    if (!config_check(c, &dt, &failure)) {
-        message_box(vtext(failure.caption_row), failure.text.c_str());
-        return;
-    }
-
-    std::uint8_t buffer[PORT_READ_SIZE] = {};
-    observer.busy(true);
-    if (!open_port(port)) {
-        port_box();
-        observer.busy(false);
-        return;
-    }
+namespace {
+// The Write's commands with their pauses and progress, up to the closing
+// command. False at the first command the port did not take.
+bool send_configuration(std::uint8_t* buffer, const station_config& c, const checked_datetime& dt,
+                        station_observer& observer) {
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
     // Each step: its command (none when empty), the progress it reaches (the
     // date and time only when sent, socket 2's step either way) and the
@@ -302,15 +303,32 @@ void station_write(int port, const station_config& c, station_observer& observer
         {c.two_sockets ? "P2" + encode_socket_block(c.sockets[1]) : "", 6, true, PAUSE_BETWEEN_MS},
     };
     for (const auto& step : steps) {
-        if (!step.command.empty() && !send(buffer, step.command)) {
-            communication_failed(&observer);
-            return;
-        }
+        if (!step.command.empty() && !send(buffer, step.command))
+            return false;
         if (!step.command.empty() || step.progress_when_skipped)
             observer.progress(step.progress);
         sys_sleep_ms(step.pause_ms);
     }
-    if (!send(buffer, "A00000000")) {
+    return send(buffer, "A00000000");
+}
+} // namespace
+
+void station_write(int port, const station_config& c, station_observer& observer) {
+    checked_datetime dt;
+    check_failure failure;
+    if (!config_check(c, &dt, &failure)) {
+        message_box(vtext(failure.caption_row), failure.text.c_str());
+        return;
+    }
+
+    std::uint8_t buffer[PORT_READ_SIZE] = {};
+    observer.busy(true);
+    if (!open_port(port)) {
+        port_box();
+        observer.busy(false);
+        return;
+    }
+    if (!send_configuration(buffer, c, dt, observer)) {
         communication_failed(&observer);
         return;
     }

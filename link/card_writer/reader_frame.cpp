@@ -57,6 +57,36 @@ std::size_t answer_start(const std::uint8_t* bytes, std::size_t got, const char*
 }
 } // namespace
 
+namespace {
+// Reads the answer to cmd into frame: only the last read counts (a read of
+// fewer than 4 bytes is dropped and read again from the start of the buffer,
+// within the wait bound; so is a read that holds only a reply to another
+// command). The bytes of the answer, 0 when none came; *other_replies when a
+// reply to another command was passed over.
+std::size_t read_answer(std::uint8_t* frame, const char* cmd, bool* other_replies) {
+    const std::int64_t start = sys_now_ms();
+    std::size_t got = 0;
+    for (int reads = 0; reads < LINK_MAX_READS; ++reads) {
+        if (!port_read(frame, &got))
+            got = 0;
+        if (got > 4) {
+            const std::size_t at = answer_start(frame, got, cmd);
+            if (at < got) {
+                std::memmove(frame, frame + at, got - at);
+                got -= at;
+            } else {
+                trace_bytes("RX", frame, got, "reply to another command");
+                *other_replies = true;
+                got = 0;
+            }
+        }
+        if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
+            break;
+    }
+    return got;
+}
+} // namespace
+
 exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
     std::uint8_t frame[LINK_FRAME_SIZE];
     std::size_t length = link_frame(frame, cmd, payload);
@@ -69,29 +99,8 @@ exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload
     const bool written = port_write(frame, length);
     trace_bytes("TX", frame, length, written ? "sent" : "write failed");
 
-    // Only the last read counts: a read of fewer than 4 bytes is dropped and
-    // read again from the start of the buffer, within the wait bound; so is a
-    // read that holds only a reply to another command.
-    const std::int64_t start = sys_now_ms();
-    std::size_t got = 0;
     bool other_replies = false;
-    for (int reads = 0; reads < LINK_MAX_READS; ++reads) {
-        if (!port_read(frame, &got))
-            got = 0;
-        if (got > 4) {
-            const std::size_t at = answer_start(frame, got, cmd);
-            if (at < got) {
-                std::memmove(frame, frame + at, got - at);
-                got -= at;
-            } else {
-                trace_bytes("RX", frame, got, "reply to another command");
-                other_replies = true;
-                got = 0;
-            }
-        }
-        if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
-            break;
-    }
+    const std::size_t got = read_answer(frame, cmd, &other_replies);
     if (got == 0 && other_replies)
         return exchange::wrong_reply;
     if (got == 0) {
