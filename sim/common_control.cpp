@@ -16,6 +16,23 @@ bool parse_int(const std::string& text, int base, int* out) {
     return true;
 }
 
+namespace {
+// unplug, unplug on=CMD, plug.
+std::string plug(sim_common& s, const std::vector<std::string>& w) {
+    if (w[0] == "unplug" && w.size() == 2 && w[1].rfind("on=", 0) == 0) {
+        s.unplug_on = w[1].substr(3);
+        return "";
+    }
+    if (!s.pty)
+        return "no device";
+    if (w[0] == "unplug")
+        unplug_device(s);
+    else if (s.pty->master_fd() < 0)
+        return s.pty->open(std::string(s.unplugged_link));
+    return "";
+}
+} // namespace
+
 bool common_control(sim_common& s, const std::vector<std::string>& w, std::vector<std::string>* out,
                     std::string* error) {
     error->clear();
@@ -49,19 +66,8 @@ bool common_control(sim_common& s, const std::vector<std::string>& w, std::vecto
             s.log->clear();
         return true;
     }
-    if (cmd == "unplug" && w.size() == 2 && w[1].rfind("on=", 0) == 0) {
-        s.unplug_on = w[1].substr(3);
-        return true;
-    }
     if (cmd == "unplug" || cmd == "plug") {
-        if (!s.pty) {
-            *error = "no device";
-        } else if (cmd == "unplug") {
-            unplug_device(s);
-        } else if (s.pty->master_fd() < 0) {
-            std::string link = s.unplugged_link;
-            *error = s.pty->open(link);
-        }
+        *error = plug(s, w);
         return true;
     }
     if (cmd == "quit") {

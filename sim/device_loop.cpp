@@ -92,65 +92,41 @@ std::string start_sim(const sim_options& opt, pty_device& pty, control_server& c
     return "";
 }
 
-int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
-                    const device_hooks& hooks, bool line_speed) {
-    std::signal(SIGTERM, on_signal);
-    std::signal(SIGINT, on_signal);
-    std::signal(SIGPIPE, SIG_IGN);
+namespace {
+// The loop's queues: reply pieces waiting for their time to go out, and, at
+// line speed, bytes received waiting for the time they would have come.
+class device_loop {
+  public:
+    device_loop(pty_device& pty, sim_log& log, const device_hooks& hooks, bool line_speed)
+        : pty_(pty), log_(log), hooks_(hooks), line_speed_(line_speed) {}
 
-    // On a real line a byte takes 10 bit times (start, 8 data, stop) at the
-    // speed the program set; a pseudo-terminal moves it at once.
-    auto byte_time = [&]() {
-        termios t;
-        const long speed = line_speed && pty.line_settings(&t) ? ::line_speed(t) : 0;
-        return std::chrono::microseconds(speed > 0 ? 10000000 / speed : 0);
-    };
-    std::deque<pending_piece> outgoing;
-    auto schedule = [&](const std::vector<reply_chunk>& chunks) {
-        clock_type::time_point t = outgoing.empty() ? clock_type::now() : outgoing.back().due;
-        const auto per_byte = byte_time();
-        for (const auto& c : chunks) {
-            t += std::chrono::milliseconds(c.delay_ms);
-            if (per_byte.count() == 0) {
-                outgoing.push_back({t, c.data, c.data});
-                continue;
+    void send_due() {
+        const auto now = clock_type::now();
+        while (!outgoing_.empty() && outgoing_.front().due <= now) {
+            const bytes& d = outgoing_.front().data;
+            if (!d.empty() && pty_.master_fd() >= 0) {
+                ssize_t w = ::write(pty_.master_fd(), d.data(), d.size());
+                if (!outgoing_.front().logged.empty() || w < 0)
+                    log_.write("TX",
+                               to_hex(outgoing_.front().logged) + (w < 0 ? " (write failed)" : ""));
             }
-            for (std::size_t i = 0; i < c.data.size(); ++i) { // each after the one before
-                t += per_byte;
-                outgoing.push_back({t, bytes{c.data[i]}, i == 0 ? c.data : bytes{}});
-            }
+            outgoing_.pop_front();
         }
-    };
-    // Bytes received, handed on once they would have come over the line.
-    std::deque<pending_piece> incoming;
+    }
 
-    while (!g_stop && !hooks.should_quit()) {
-        // Send what is due.
-        auto now = clock_type::now();
-        while (!outgoing.empty() && outgoing.front().due <= now) {
-            const bytes& d = outgoing.front().data;
-            if (!d.empty() && pty.master_fd() >= 0) {
-                ssize_t w = ::write(pty.master_fd(), d.data(), d.size());
-                if (!outgoing.front().logged.empty() || w < 0)
-                    log.write("TX",
-                              to_hex(outgoing.front().logged) + (w < 0 ? " (write failed)" : ""));
-            }
-            outgoing.pop_front();
+    // Received bytes whose time has come, handed on.
+    void take_due_input() {
+        while (!incoming_.empty() && incoming_.front().due <= clock_type::now()) {
+            const bytes d = incoming_.front().data;
+            incoming_.pop_front();
+            schedule(hooks_.on_input(d.data(), d.size()));
         }
+    }
 
-        std::vector<pollfd> fds;
-        // An unplugged device (fd -1) is left out of the poll.
-        fds.push_back({pty.master_fd(), static_cast<short>(pty.master_fd() < 0 ? 0 : POLLIN), 0});
-        for (int fd : control.fds())
-            fds.push_back({fd, POLLIN, 0});
-        // Received bytes whose time has come.
-        while (!incoming.empty() && incoming.front().due <= clock_type::now()) {
-            const bytes d = incoming.front().data;
-            incoming.pop_front();
-            schedule(hooks.on_input(d.data(), d.size()));
-        }
+    // How long the poll may wait: until the next piece is due, 200 ms at most.
+    int poll_timeout() const {
         int timeout = 200;
-        for (const auto* q : {&outgoing, &incoming}) {
+        for (const auto* q : {&outgoing_, &incoming_}) {
             if (q->empty())
                 continue;
             auto us = std::chrono::duration_cast<std::chrono::microseconds>(q->front().due -
@@ -159,28 +135,82 @@ int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
             timeout =
                 std::min(timeout, static_cast<int>(std::max<long long>(0, (us + 999) / 1000)));
         }
-        int r = ::poll(fds.data(), fds.size(), timeout);
+        return timeout;
+    }
+
+    void read_line() {
+        std::uint8_t buf[512];
+        ssize_t n = ::read(pty_.master_fd(), buf, sizeof buf);
+        const auto per_byte = byte_time();
+        if (n > 0 && per_byte.count() == 0) {
+            schedule(hooks_.on_input(buf, static_cast<std::size_t>(n)));
+        } else if (n > 0) {
+            clock_type::time_point t = std::max(
+                clock_type::now(), incoming_.empty() ? clock_type::now() : incoming_.back().due);
+            for (ssize_t i = 0; i < n; ++i) {
+                t += per_byte;
+                incoming_.push_back({t, bytes{buf[i]}, {}});
+            }
+        }
+    }
+
+  private:
+    // On a real line a byte takes 10 bit times (start, 8 data, stop) at the
+    // speed the program set; a pseudo-terminal moves it at once.
+    std::chrono::microseconds byte_time() const {
+        termios t;
+        const long speed = line_speed_ && pty_.line_settings(&t) ? ::line_speed(t) : 0;
+        return std::chrono::microseconds(speed > 0 ? 10000000 / speed : 0);
+    }
+
+    void schedule(const std::vector<reply_chunk>& chunks) {
+        clock_type::time_point t = outgoing_.empty() ? clock_type::now() : outgoing_.back().due;
+        const auto per_byte = byte_time();
+        for (const auto& c : chunks) {
+            t += std::chrono::milliseconds(c.delay_ms);
+            if (per_byte.count() == 0) {
+                outgoing_.push_back({t, c.data, c.data});
+                continue;
+            }
+            for (std::size_t i = 0; i < c.data.size(); ++i) { // each after the one before
+                t += per_byte;
+                outgoing_.push_back({t, bytes{c.data[i]}, i == 0 ? c.data : bytes{}});
+            }
+        }
+    }
+
+    pty_device& pty_;
+    sim_log& log_;
+    const device_hooks& hooks_;
+    bool line_speed_;
+    std::deque<pending_piece> outgoing_;
+    std::deque<pending_piece> incoming_;
+};
+} // namespace
+
+int run_device_loop(pty_device& pty, control_server& control, sim_log& log,
+                    const device_hooks& hooks, bool line_speed) {
+    std::signal(SIGTERM, on_signal);
+    std::signal(SIGINT, on_signal);
+    std::signal(SIGPIPE, SIG_IGN);
+    device_loop loop(pty, log, hooks, line_speed);
+    while (!g_stop && !hooks.should_quit()) {
+        loop.send_due();
+        std::vector<pollfd> fds;
+        // An unplugged device (fd -1) is left out of the poll.
+        fds.push_back({pty.master_fd(), static_cast<short>(pty.master_fd() < 0 ? 0 : POLLIN), 0});
+        for (int fd : control.fds())
+            fds.push_back({fd, POLLIN, 0});
+        loop.take_due_input();
+        int r = ::poll(fds.data(), fds.size(), loop.poll_timeout());
         if (r < 0) {
             if (errno == EINTR)
                 continue;
             log.write("ERR", std::string("poll: ") + std::strerror(errno));
             return 1;
         }
-        if (pty.master_fd() >= 0 && (fds[0].revents & POLLIN)) {
-            std::uint8_t buf[512];
-            ssize_t n = ::read(pty.master_fd(), buf, sizeof buf);
-            const auto per_byte = byte_time();
-            if (n > 0 && per_byte.count() == 0) {
-                schedule(hooks.on_input(buf, static_cast<std::size_t>(n)));
-            } else if (n > 0) {
-                clock_type::time_point t = std::max(
-                    clock_type::now(), incoming.empty() ? clock_type::now() : incoming.back().due);
-                for (ssize_t i = 0; i < n; ++i) {
-                    t += per_byte;
-                    incoming.push_back({t, bytes{buf[i]}, {}});
-                }
-            }
-        }
+        if (pty.master_fd() >= 0 && (fds[0].revents & POLLIN))
+            loop.read_line();
         for (std::size_t i = 1; i < fds.size(); ++i)
             if (fds[i].revents & (POLLIN | POLLHUP | POLLERR))
                 control.serve(fds[i].fd, hooks.on_control);

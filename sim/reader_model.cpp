@@ -168,14 +168,17 @@ std::vector<reply_chunk> reader_model::answer_with(const received_frame& frame,
     } else {
         reply = plain_reply(frame);
     }
+    return pieces_of(reply, f);
+}
 
+std::vector<reply_chunk> reader_model::pieces_of(const bytes& reply, const reader_fault& f) {
     switch (f.kind) {
     case reader_fault::silence:
         return {};
     case reader_fault::cut:
-        if (static_cast<std::size_t>(f.arg) < reply.size())
-            reply.resize(static_cast<std::size_t>(f.arg));
-        return {{0, reply}};
+        return {{0, bytes(reply.begin(),
+                          reply.begin() + static_cast<long>(std::min(
+                                              reply.size(), static_cast<std::size_t>(f.arg))))}};
     case reader_fault::split: {
         std::size_t k = std::min(reply.size(), static_cast<std::size_t>(f.arg));
         // The second part comes well after the 50 ms gap that ends a read.

@@ -75,6 +75,8 @@ class reader_model {
 
   private:
     std::vector<reply_chunk> answer_with(const received_frame& frame, const reader_fault& f);
+    // The reply as the fault sends it: in pieces, late, cut, or not at all.
+    static std::vector<reply_chunk> pieces_of(const bytes& reply, const reader_fault& f);
     std::string status_body(int status, const std::string& fields) const;
     bytes detect(const received_frame& f);
     bytes read_block(const received_frame& f);

@@ -56,52 +56,56 @@ bytes station_model::execute(const bytes& c) {
     const std::string s(c.begin(), c.end());
     if (s == "A00000000")
         closed_ = true;
+    if ((s == "L" || s == "N" || s == "P1" || s == "P2"))
+        return query(s);
     // A station that ignores set commands answers the queries from what it
     // held, and counts the closing commands and reboots all the same.
-    const bool query = c.size() == 1 || (c[0] == 'P' && c.size() == 2);
-    if (fault_.ignore_sets && !query && c[0] != 'A' && c[0] != 'R')
-        return {};
-    switch (c[0]) {
+    if (!fault_.ignore_sets || c[0] == 'A' || c[0] == 'R')
+        apply(s);
+    return {};
+}
+
+bytes station_model::query(const std::string& s) {
+    if (s == "L")
+        return answer("L", "L=" + state_.language);
+    if (s == "N")
+        return answer("N", "N=" + state_.count);
+    return answer(s, s + "0" + state_.sockets[s[1] - '1']);
+}
+
+void station_model::apply(const std::string& s) {
+    switch (s[0]) {
     case 'L':
-        if (c.size() == 1)
-            return answer("L", "L=" + state_.language);
-        if (c.size() == 3)
+        if (s.size() == 3)
             state_.language = s.substr(1);
-        return {};
+        break;
     case 'N':
-        if (c.size() == 1)
-            return answer("N", "N=" + state_.count);
         if (s == "N1" || s == "N2C" || s == "N2A")
             state_.count = s.substr(1);
-        return {};
+        break;
     case 'P':
-        if (c.size() == 2 && (c[1] == '1' || c[1] == '2'))
-            return answer(s, s + "0" + state_.sockets[c[1] - '1']);
-        if (c.size() == 12 && (c[1] == '1' || c[1] == '2') && valid_block(s.substr(2)))
-            state_.sockets[c[1] - '1'] = s.substr(2);
-        return {};
+        if (s.size() == 12 && (s[1] == '1' || s[1] == '2') && valid_block(s.substr(2)))
+            state_.sockets[s[1] - '1'] = s.substr(2);
+        break;
     case 'D':
-        if (c.size() == 4) {
-            state_.date = {c[1], c[2], c[3]};
-            state_.date_set = true;
-        }
-        return {};
     case 'O':
-        if (c.size() == 4) {
-            state_.time = {c[1], c[2], c[3]};
-            state_.time_set = true;
+        if (s.size() == 4) {
+            auto& field = s[0] == 'D' ? state_.date : state_.time;
+            field = {static_cast<std::uint8_t>(s[1]), static_cast<std::uint8_t>(s[2]),
+                     static_cast<std::uint8_t>(s[3])};
+            (s[0] == 'D' ? state_.date_set : state_.time_set) = true;
         }
-        return {};
+        break;
     case 'A':
         if (s == "A00000000")
             ++state_.closings;
-        return {};
+        break;
     case 'R':
-        if (c.size() == 1)
+        if (s.size() == 1)
             ++state_.reboots;
-        return {};
+        break;
     default:
-        return {};
+        break;
     }
 }
 

@@ -59,6 +59,8 @@ class station_model {
 
   private:
     bytes answer(const std::string& query, const std::string& own);
+    bytes query(const std::string& command); // "L", "N", "P1", "P2"
+    void apply(const std::string& command);  // a set command, the closing command, reboot
     station_state state_;
     station_fault fault_;
     bool closed_ = false; // a closing command came since the fault was set

@@ -13,6 +13,31 @@
 #include <chrono>
 #include <cstdio>
 
+namespace {
+// Commands gathered from the line, each answered by the station model.
+struct command_answerer {
+    station_sim_state& state;
+    sim_log& log;
+    std::chrono::steady_clock::time_point last_input = std::chrono::steady_clock::now();
+
+    std::vector<reply_chunk> operator()(const std::uint8_t* data, std::size_t n) {
+        // A command left without its CR for a second is given up.
+        auto now = std::chrono::steady_clock::now();
+        if (now - last_input > std::chrono::seconds(1))
+            state.station.reset_partial();
+        last_input = now;
+        return state.station.feed(data, n, [&](const bytes& command) {
+            bytes with_cr = command;
+            with_cr.push_back(0x0D);
+            log.write("RX", to_hex(with_cr));
+            if (!state.unplug_on.empty() &&
+                std::string(command.begin(), command.end()).rfind(state.unplug_on, 0) == 0)
+                unplug_device(state);
+        });
+    }
+};
+} // namespace
+
 int main(int argc, char** argv) {
     sim_options opt;
     std::string err;
@@ -45,24 +70,9 @@ int main(int argc, char** argv) {
     log.write("START",
               "station on " + pty.slave_path() + " control port " + std::to_string(control.port()));
 
-    auto last_input = std::chrono::steady_clock::now();
+    command_answerer answer{state, log};
     device_hooks hooks;
-    hooks.on_input = [&](const std::uint8_t* data, std::size_t n) {
-        // A command left without its CR for a second is given up.
-        auto now = std::chrono::steady_clock::now();
-        if (now - last_input > std::chrono::seconds(1))
-            state.station.reset_partial();
-        last_input = now;
-        auto replies = state.station.feed(data, n, [&](const bytes& command) {
-            bytes with_cr = command;
-            with_cr.push_back(0x0D);
-            log.write("RX", to_hex(with_cr));
-            if (!state.unplug_on.empty() &&
-                std::string(command.begin(), command.end()).rfind(state.unplug_on, 0) == 0)
-                unplug_device(state);
-        });
-        return replies;
-    };
+    hooks.on_input = [&](const std::uint8_t* data, std::size_t n) { return answer(data, n); };
     hooks.on_control = [&](const std::vector<std::string>& w, std::vector<std::string>* out) {
         return station_control(state, w, out);
     };
