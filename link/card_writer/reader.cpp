@@ -16,7 +16,8 @@ const char k_write[] = "1A";
 int hex_pair(const std::uint8_t* reply, std::size_t at) {
     if (link_reply_count(reply) < at + 2)
         return -1;
-    const char pair[2] = {static_cast<char>(reply[1 + at]), static_cast<char>(reply[2 + at])};
+    const char pair[2] = {static_cast<char>(link_reply_byte(reply, at)),
+                          static_cast<char>(link_reply_byte(reply, at + 1))};
     return hex_pair_value(pair);
 }
 } // namespace
@@ -35,8 +36,9 @@ bool reader_uid(const std::uint8_t* reply, char uid[READER_UID_CHARS + 1]) {
     for (int i = 0; i < READER_UID_CHARS; i += 2) {
         if (hex_pair(reply, 10 + static_cast<std::size_t>(i)) < 0)
             return false;
-        found[i] = static_cast<char>(reply[11 + i]);
-        found[i + 1] = static_cast<char>(reply[12 + i]);
+        const std::size_t at = 10 + static_cast<std::size_t>(i);
+        found[i] = static_cast<char>(link_reply_byte(reply, at));
+        found[i + 1] = static_cast<char>(link_reply_byte(reply, at + 1));
     }
     found[READER_UID_CHARS] = '\0';
     std::memcpy(uid, found, sizeof found);

@@ -111,11 +111,15 @@ exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload
         trace_bytes("RX", frame, got, "short reply");
         return exchange::short_reply;
     }
-    reply[0] = static_cast<std::uint8_t>(got & 0xFF);
-    std::memcpy(reply + 1, frame, got);
-    const bool nak = reply[4] == LINK_NAK;
+    link_reply_fill(reply, frame, got);
+    const bool nak = link_reply_byte(reply, 3) == LINK_NAK;
     trace_bytes("RX", frame, got, nak ? "NAK" : "reply");
     return nak ? exchange::nak : exchange::done;
+}
+
+void link_reply_fill(std::uint8_t* reply, const std::uint8_t* received, std::size_t count) {
+    reply[0] = static_cast<std::uint8_t>(count & 0xFF); // 256 is held as 0
+    std::memcpy(reply + 1, received, count);
 }
 
 exchange link_command(std::uint8_t* reply, const char* cmd, const char* payload) {

@@ -67,3 +67,11 @@ enum class exchange {
 inline std::size_t link_reply_count(const std::uint8_t* reply) {
     return reply[0] == 0 ? 256 : reply[0];
 }
+
+// Received byte k (from 0) of a filled reply buffer; k below its count.
+inline std::uint8_t link_reply_byte(const std::uint8_t* reply, std::size_t k) {
+    return reply[1 + k];
+}
+
+// Fills a reply buffer with the `count` received bytes (1 to 256).
+void link_reply_fill(std::uint8_t* reply, const std::uint8_t* received, std::size_t count);
