@@ -88,6 +88,18 @@ bool port_open_flag() {
     return g_port_open;
 }
 
+bool configured_port_open(int n) {
+    if (!port_open(n))
+        return false;
+    g_port_open = true;
+    return true;
+}
+
+void configured_port_close() {
+    if (g_port_open && port_close())
+        g_port_open = false;
+}
+
 void set_port_open_flag(bool open) {
     g_port_open = open;
 }

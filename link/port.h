@@ -32,9 +32,15 @@ void port_discard_input();
 // does not fit.
 [[nodiscard]] bool port_device_name(int n, char* out, std::size_t size);
 
-// Card writers: the configured port is open (set by settings_load, the COM
-// port dialog and settings_save).
+// Card writers: the configured port, the one that stays open between
+// exchanges. The flag is set only when port_open succeeded and cleared only
+// when port_close did: these two are the only ways it changes.
 bool port_open_flag();
+// Opens port n as the configured port; true (and the flag set) when it opened.
+[[nodiscard]] bool configured_port_open(int n);
+// Closes the configured port when the flag is set.
+void configured_port_close();
+// For the tests: the flag as a test needs it.
 void set_port_open_flag(bool open);
 
 // The line of the active profile: its speed, 8-N-1, no flow control, DTR and

@@ -72,8 +72,8 @@ void settings_load() {
     int port = 0;
     if (scan_port_text(settings_read("Port").c_str(), &port)) {
         g_port = port;
-        if (p.opens_port_at_start && g_port != 0 && port_open(g_port))
-            set_port_open_flag(true);
+        if (p.opens_port_at_start && g_port != 0)
+            (void)configured_port_open(g_port); // a failure is silent here
     }
     int lang = 0;
     if (!scan_int(settings_read("Lang").c_str(), &lang))
@@ -83,8 +83,7 @@ void settings_load() {
 }
 
 void settings_save() {
-    if (port_open_flag() && port_close())
-        set_port_open_flag(false);
+    configured_port_close();
     settings_open(profile_get().settings_key);
     char text[32];
     std::snprintf(text, sizeof text, "COM%d", g_port);

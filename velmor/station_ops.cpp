@@ -52,23 +52,42 @@ void port_box() {
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_PORT));
 }
 
+// The port of one operation: opened for it and closed once, where the
+// operation's order puts it, or at the latest on the way out of the
+// operation, whatever path it takes.
+class operation_port {
+  public:
+    operation_port() = default;
+    operation_port(const operation_port&) = delete;
+    operation_port& operator=(const operation_port&) = delete;
+    ~operation_port() { close(); }
+    // Stores the port number as the setting (with no entry chosen, 0,
+    // nothing is stored: a stored port beyond the list is kept) and opens it.
+    [[nodiscard]] bool open(int port) {
+        if (port < 1)
+            return false;
+        settings_set_port(port);
+        open_ = port_open(port);
+        return open_;
+    }
+    void close() {
+        if (open_)
+            port_close();
+        open_ = false;
+    }
+
+  private:
+    bool open_ = false;
+};
+
 // A command the port did not take (the adapter pulled out, the line gone)
 // ends the operation there: nothing more is sent, the form comes back and the
 // technician is told, rather than the operation ending as if it had worked.
-void communication_failed(station_observer* observer) {
-    port_close();
+void communication_failed(operation_port& port, station_observer* observer) {
+    port.close();
     if (observer)
         observer->busy(false);
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
-}
-
-// Stores the port number as the setting and opens it. With no entry chosen
-// (0) nothing is stored: a stored port beyond the list is kept.
-bool open_port(int port) {
-    if (port < 1)
-        return false;
-    settings_set_port(port);
-    return port_open(settings_port());
 }
 
 // How a query of the Read ended: answered, an answer that ends the Read (a
@@ -135,8 +154,8 @@ socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read
 }
 
 // The Read, or the Write's check, ended by a station that answered nothing.
-void station_silent(station_observer& observer) {
-    port_close();
+void station_silent(operation_port& port, station_observer& observer) {
+    port.close();
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_NO_ANSWER));
     observer.busy(false);
 }
@@ -203,7 +222,8 @@ socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_
 void station_read(int port, const station_config& shown, station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     observer.busy(true);
-    if (!open_port(port)) {
+    operation_port line;
+    if (!line.open(port)) {
         port_box();
         observer.busy(false);
         return;
@@ -211,14 +231,14 @@ void station_read(int port, const station_config& shown, station_observer& obser
     read_result r;
     switch (ask_station(buffer, shown, &r, observer)) {
     case SOCKET_SEND_FAILED:
-        communication_failed(&observer);
+        communication_failed(line, &observer);
         return;
     case SOCKET_SILENT:
-        station_silent(observer);
+        station_silent(line, observer);
         return;
     case SOCKET_ANSWER_REFUSED: // what the earlier answers set stays
         report(r, observer);
-        port_close();
+        line.close();
         observer.busy(false);
         return;
     case SOCKET_READ:
@@ -227,7 +247,7 @@ void station_read(int port, const station_config& shown, station_observer& obser
     report(r, observer);
     observer.progress(PROGRESS_STEPS);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
-    port_close();
+    line.close();
     observer.busy(false);
 }
 
@@ -323,13 +343,14 @@ void station_write(int port, const station_config& c, station_observer& observer
 
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     observer.busy(true);
-    if (!open_port(port)) {
+    operation_port line;
+    if (!line.open(port)) {
         port_box();
         observer.busy(false);
         return;
     }
     if (!send_configuration(buffer, c, dt, observer)) {
-        communication_failed(&observer);
+        communication_failed(line, &observer);
         return;
     }
     observer.progress(PROGRESS_STEPS);
@@ -337,33 +358,34 @@ void station_write(int port, const station_config& c, station_observer& observer
     bool send_failed = false;
     const std::string differs = check_written(buffer, c, &send_failed);
     if (send_failed) {
-        communication_failed(&observer);
+        communication_failed(line, &observer);
         return;
     }
     if (differs.empty()) {
         observer.busy(false);
         sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
-        port_close();
+        line.close();
         return;
     }
     // The form comes back once the technician has read what differs.
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
-    port_close();
+    line.close();
     message_box(vtext(VT_CAPTION_ERROR), (vtext(VT_MSG_NOT_HELD) + differs).c_str());
     observer.busy(false);
 }
 
 void station_reboot(int port) {
-    if (!open_port(port)) {
+    operation_port line;
+    if (!line.open(port)) {
         port_box();
         return;
     }
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
     if (!send(buffer, "R")) {
-        communication_failed(nullptr);
+        communication_failed(line, nullptr);
         return;
     }
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
-    port_close();
+    line.close();
 }

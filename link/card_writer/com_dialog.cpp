@@ -53,11 +53,8 @@ namespace {
 void reopen(int port) {
     reader_stop_retrying();
     settings_set_port(port);
-    if (port_open_flag() && port_close())
-        set_port_open_flag(false);
-    if (port_open(settings_port()))
-        set_port_open_flag(true);
-    else
+    configured_port_close();
+    if (!configured_port_open(settings_port()))
         localized_message(TXT_ERROR, TXT_PORT_ERROR);
 }
 } // namespace

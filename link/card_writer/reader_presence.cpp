@@ -31,8 +31,7 @@ bool device_there(int port) {
 void reader_check_gone(exchange result) {
     if (result != exchange::write_failed || !port_open_flag())
         return;
-    port_close();
-    set_port_open_flag(false);
+    configured_port_close();
     g_presence.away = true;
     g_presence.last_try_ms = sys_now_ms();
 }
@@ -44,9 +43,8 @@ bool reader_try_back() {
     if (now - g_presence.last_try_ms < RETRY_EVERY_MS)
         return false;
     g_presence.last_try_ms = now;
-    if (!device_there(settings_port()) || !port_open(settings_port()))
+    if (!device_there(settings_port()) || !configured_port_open(settings_port()))
         return false;
-    set_port_open_flag(true);
     g_presence.away = false;
     return true;
 }
