@@ -5,6 +5,7 @@
 #include "classic_paint.h"
 #include "classic_poll.h"
 #include "profile_classic.h"
+#include "program_info.h"
 
 namespace {
 // In the order of creation, all hidden until a tick shows them.
@@ -17,7 +18,7 @@ const control_spec k_controls[] = {
 
 const card_writer_shell k_shell = {
     &k_classic_profile,
-    L"Tandor - Quenby Corvane - v1.3",
+    CLASSIC_TITLE,
     k_controls,
     sizeof k_controls / sizeof k_controls[0],
     false, // the button keeps its system colours

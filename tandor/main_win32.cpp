@@ -5,6 +5,7 @@
 #include "paint.h"
 #include "poll.h"
 #include "profile_tandor.h"
+#include "program_info.h"
 #include "tandor_state.h"
 
 namespace {
@@ -28,7 +29,7 @@ const control_spec k_controls[] = {
 
 const card_writer_shell k_shell = {
     &k_tandor_profile,
-    L"Tandor v2.0",
+    TANDOR_TITLE,
     k_controls,
     sizeof k_controls / sizeof k_controls[0],
     true,

@@ -8,6 +8,7 @@
 #include "language.h"
 #include "paint_win32.h"
 #include "profile_velmor.h"
+#include "program_info.h"
 #include "station_ops.h"
 
 #include <commctrl.h>
@@ -107,7 +108,7 @@ int velmor_main(HINSTANCE instance, int show) {
     const app_spec spec = {
         &k_velmor_profile,
         L"VelmorClass",
-        L"Velmor - Quenby Corvane - v1.0",
+        VELMOR_TITLE,
         806,
         470,
         IDI_VELMOR,

@@ -60,12 +60,16 @@ target_link_libraries(tandor-classic PRIVATE card_writer_win32 classic_core)
 
 # Each shipped file as Windows sees it: 32-bit, Windows' own DLLs only, its
 # version resource, no manifest.
-foreach(shipped "velmor|Station setup tool|1.0" "tandor|Card writer|2.0"
-                "tandor-classic|Classic card writer|1.3")
+# Their descriptions and versions as resources/program_info.h writes them.
+file(READ ${CMAKE_SOURCE_DIR}/resources/program_info.h VM_PROGRAM_INFO)
+foreach(shipped "velmor|VELMOR" "tandor|TANDOR" "tandor-classic|CLASSIC")
     string(REPLACE "|" ";" fields "${shipped}")
     list(GET fields 0 program)
-    list(GET fields 1 description)
-    list(GET fields 2 version)
+    list(GET fields 1 prefix)
+    string(REGEX MATCH "#define ${prefix}_DESCRIPTION \"([^\"]*)\"" _ "${VM_PROGRAM_INFO}")
+    set(description "${CMAKE_MATCH_1}")
+    string(REGEX MATCH "#define ${prefix}_VERSION_TEXT \"([^\"]*)\"" _ "${VM_PROGRAM_INFO}")
+    set(version "${CMAKE_MATCH_1}")
     add_test(NAME shipped_${program}
              COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/check-exe $<TARGET_FILE:${program}>
                      "${description}" ${version})

@@ -6,6 +6,7 @@
 // Then each program's main road.
 #include "card_writer_ids.h"
 #include "e2e_support.h"
+#include "program_info.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ namespace {
 using strings = std::vector<std::string>;
 
 #ifdef VM_CLASSIC
-const wchar_t k_title[] = L"Tandor - Quenby Corvane - v1.3";
+const wchar_t k_title[] = CLASSIC_TITLE;
 const char k_counter[] = "0F000000F0FFFFFF0F00000001FE01FE";
 const char k_block4[] = "01234567890315121400000000000000";
 const std::string k_card = std::string("place 0A1B2C3D 4=") + k_block4 + " 5=" + k_counter;
@@ -22,7 +23,7 @@ const std::string k_other_card =
 const char k_other_code[] = "9876543210";
 const char k_readbacks[] = " x2";
 #else
-const wchar_t k_title[] = L"Tandor v2.0";
+const wchar_t k_title[] = TANDOR_TITLE;
 const char k_block4[] = "0A1B2C3DFFFFFFFFA514050319A5000F";
 const std::string k_card = std::string("place 0A1B2C3D 4=") + k_block4;
 const std::string k_other_card = "place 99887766 4=11223344FFFFFFFFA514050319A5000F";
