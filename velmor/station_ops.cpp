@@ -153,6 +153,17 @@ socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read
     return SOCKET_READ;
 }
 
+// A Read or a Write starts: the form busy at step 0 and the port opened; one
+// that does not open gets the port box and the form back.
+bool start(operation_port& line, int port, station_observer& observer) {
+    observer.busy(true);
+    if (line.open(port))
+        return true;
+    port_box();
+    observer.busy(false);
+    return false;
+}
+
 // The Read, or the Write's check, ended by a station that answered nothing.
 void station_silent(operation_port& port, station_observer& observer) {
     port.close();
@@ -221,13 +232,9 @@ socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_
 
 void station_read(int port, const station_config& shown, station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
-    observer.busy(true);
     operation_port line;
-    if (!line.open(port)) {
-        port_box();
-        observer.busy(false);
+    if (!start(line, port, observer))
         return;
-    }
     read_result r;
     switch (ask_station(buffer, shown, &r, observer)) {
     case SOCKET_SEND_FAILED:
@@ -342,13 +349,9 @@ void station_write(int port, const station_config& c, station_observer& observer
     }
 
     std::uint8_t buffer[PORT_READ_SIZE] = {};
-    observer.busy(true);
     operation_port line;
-    if (!line.open(port)) {
-        port_box();
-        observer.busy(false);
+    if (!start(line, port, observer))
         return;
-    }
     if (!send_configuration(buffer, c, dt, observer)) {
         communication_failed(line, &observer);
         return;
