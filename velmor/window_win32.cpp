@@ -104,7 +104,8 @@ void start(HWND main, HINSTANCE instance) {
 } // namespace
 
 int velmor_main(HINSTANCE instance, int show) {
-    static velmor_window window = {nullptr};
+    // Lives as long as the window: app_main runs its message loop.
+    velmor_window window = {nullptr};
     const app_spec spec = {
         &k_velmor_profile,
         L"VelmorClass",

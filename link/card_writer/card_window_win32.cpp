@@ -121,7 +121,8 @@ void start(HWND main, HINSTANCE instance) {
 } // namespace
 
 int card_writer_main(HINSTANCE instance, int show, const card_writer_shell& shell) {
-    static card_window window = {&shell, nullptr, nullptr};
+    // Lives as long as the window: app_main runs its message loop.
+    card_window window = {&shell, nullptr, nullptr};
     const app_spec spec = {
         shell.profile, L"TandorClass",  shell.title,    592,
         420,           IDI_CARD_WRITER, IDM_MENU_FIRST, CS_OWNDC | CS_HREDRAW | CS_VREDRAW,

@@ -6,15 +6,12 @@
 #include "settings.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
-const char* com_dialog_entry(int index) {
-    static char names[COM_DIALOG_PORTS][8];
+std::string com_dialog_entry(int index) {
     if (index < 0 || index >= COM_DIALOG_PORTS)
         return "";
-    std::snprintf(names[index], sizeof names[index], "COM%d", index + 1);
-    return names[index];
+    return "COM" + std::to_string(index + 1);
 }
 
 int com_dialog_selection() {

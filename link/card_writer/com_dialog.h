@@ -8,7 +8,7 @@ enum { COM_DIALOG_PORTS = 32, COM_TYPED_PORT_MAX = 255 };
 
 // The entries of the list ("COM1" to "COM32") and the one to select: port
 // number - 1, or -1 when the port number is 0 or above 32.
-const char* com_dialog_entry(int index);
+std::string com_dialog_entry(int index);
 int com_dialog_selection();
 
 // The text the editable box starts with when no entry is selected: the

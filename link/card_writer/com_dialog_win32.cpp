@@ -12,7 +12,7 @@ INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
         HWND list = GetDlgItem(dialog, IDC_COM_PORT_LIST);
         for (int i = 0; i < COM_DIALOG_PORTS; ++i)
             SendMessageW(list, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(widen(com_dialog_entry(i)).c_str()));
+                         reinterpret_cast<LPARAM>(widen(com_dialog_entry(i).c_str()).c_str()));
         int selection = com_dialog_selection();
         if (selection >= 0)
             SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);

@@ -102,9 +102,9 @@ TEST_F(Settings, StoreFailuresShowTheirBoxesInOrder) {
 }
 
 TEST_F(Settings, ComPortDialog) {
-    EXPECT_STREQ(com_dialog_entry(0), "COM1");
-    EXPECT_STREQ(com_dialog_entry(31), "COM32");
-    EXPECT_STREQ(com_dialog_entry(32), "");
+    EXPECT_EQ(com_dialog_entry(0), "COM1");
+    EXPECT_EQ(com_dialog_entry(31), "COM32");
+    EXPECT_EQ(com_dialog_entry(32), "");
     settings_set_port(33);
     EXPECT_EQ(com_dialog_selection(), -1) << "no entry for COM33";
     EXPECT_EQ(com_dialog_start_text(), "COM33") << "shown in the box instead";
