@@ -2,12 +2,11 @@
 
 #include "form_win32.h"
 #include "settings.h"
+#include "win32_handles.h"
 
 #include <commctrl.h>
 
 namespace {
-const app_spec* g_spec = nullptr; // the one application of the process
-
 // What every program's window does alike: at its end the settings are saved
 // and the loop ends; everything else is the program's.
 LRESULT CALLBACK app_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -20,12 +19,12 @@ LRESULT CALLBACK app_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         PostQuitMessage(0);
         return 0;
     }
-    return g_spec->window_proc(hwnd, msg, wp, lp);
+    return win32().app->window_proc(hwnd, msg, wp, lp);
 }
 } // namespace
 
 int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state) {
-    g_spec = &spec;
+    win32().app = &spec;
     profile_set(spec.profile);
 
     INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFF};

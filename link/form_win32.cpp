@@ -3,34 +3,30 @@
 
 #include "form.h"
 #include "wide.h"
+#include "win32_handles.h"
 
 #include <commctrl.h>
 
-namespace {
 // The form seam names no window: the one main window of the process.
-HWND g_main = nullptr;
-HINSTANCE g_instance = nullptr;
-} // namespace
-
 void form_set_main(HWND main, HINSTANCE instance) {
-    g_main = main;
-    g_instance = instance;
+    win32().main = main;
+    win32().instance = instance;
 }
 HWND form_main() {
-    return g_main;
+    return win32().main;
 }
 HINSTANCE form_instance() {
-    return g_instance;
+    return win32().instance;
 }
 
 HWND form_window(int control) {
-    return GetDlgItem(g_main, control);
+    return GetDlgItem(win32().main, control);
 }
 
 HWND form_create(int control, const wchar_t* cls, const wchar_t* text, DWORD style, DWORD ex_style,
                  int x, int y, int w, int h) {
-    return CreateWindowExW(ex_style, cls, text, WS_CHILD | style, x, y, w, h, g_main,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)), g_instance,
+    return CreateWindowExW(ex_style, cls, text, WS_CHILD | style, x, y, w, h, win32().main,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)), win32().instance,
                            nullptr);
 }
 
@@ -84,18 +80,18 @@ void form_set_progress(int control, int position) {
 }
 
 void form_invalidate(bool erase) {
-    InvalidateRect(g_main, nullptr, erase ? TRUE : FALSE);
+    InvalidateRect(win32().main, nullptr, erase ? TRUE : FALSE);
 }
 
 void form_repaint_now() {
-    RedrawWindow(g_main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    InvalidateRect(g_main, nullptr, TRUE);
+    RedrawWindow(win32().main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    InvalidateRect(win32().main, nullptr, TRUE);
 }
 
 void form_set_menu(int menu_id) {
-    HMENU old = GetMenu(g_main);
-    SetMenu(g_main, LoadMenuW(g_instance, MAKEINTRESOURCEW(menu_id)));
+    HMENU old = GetMenu(win32().main);
+    SetMenu(win32().main, LoadMenuW(win32().instance, MAKEINTRESOURCEW(menu_id)));
     if (old)
         DestroyMenu(old);
-    DrawMenuBar(g_main);
+    DrawMenuBar(win32().main);
 }

@@ -1,13 +1,11 @@
 #include "language.h"
 
-namespace {
-int g_lang = LANGUAGE_ITALIAN;
-}
+#include "link_state.h"
 
 int lang_get() {
-    return g_lang;
+    return link_record().language;
 }
 
 void lang_set(int index) {
-    g_lang = (index >= 0 && index < LANGUAGE_COUNT) ? index : LANGUAGE_ITALIAN;
+    link_record().language = (index >= 0 && index < LANGUAGE_COUNT) ? index : LANGUAGE_ITALIAN;
 }

@@ -1,17 +1,14 @@
 #include "message_box.h"
 
+#include "link_state.h"
 #include "system.h"
 
-namespace {
-int g_open = 0;
-}
-
 void message_box(const char* caption, const char* text) {
-    ++g_open;
+    ++link_record().boxes_open;
     sys_message_box(caption, text);
-    --g_open;
+    --link_record().boxes_open;
 }
 
 bool message_box_open() {
-    return g_open > 0;
+    return link_record().boxes_open > 0;
 }

@@ -1,5 +1,6 @@
 #include "port.h"
 
+#include "link_state.h"
 #include "profile.h"
 #include "serial.h"
 #include "system.h"
@@ -8,7 +9,6 @@
 #include <string>
 
 namespace {
-bool g_port_open = false;
 
 // "tandor 1234 OPEN \\.\COM14 not present (system error 2)"
 void trace_open(const char* name, const serial_open_outcome& outcome) {
@@ -85,21 +85,21 @@ bool port_read(std::uint8_t* buffer, std::size_t* got) {
 }
 
 bool port_open_flag() {
-    return g_port_open;
+    return link_record().port_open;
 }
 
 bool configured_port_open(int n) {
     if (!port_open(n))
         return false;
-    g_port_open = true;
+    link_record().port_open = true;
     return true;
 }
 
 void configured_port_close() {
-    if (g_port_open && port_close())
-        g_port_open = false;
+    if (link_record().port_open && port_close())
+        link_record().port_open = false;
 }
 
 void set_port_open_flag(bool open) {
-    g_port_open = open;
+    link_record().port_open = open;
 }

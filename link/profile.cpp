@@ -1,14 +1,16 @@
 #include "profile.h"
 
+#include "link_state.h"
+
 namespace {
 const program_profile k_default = {"?", 9600, 0, "Software\\Velmor", false, nullptr, 0};
-const program_profile* g_profile = &k_default;
 } // namespace
 
 void profile_set(const program_profile* profile) {
-    g_profile = profile ? profile : &k_default;
+    link_record().profile = profile;
 }
 
 const program_profile& profile_get() {
-    return *g_profile;
+    const program_profile* p = link_record().profile;
+    return p ? *p : k_default;
 }

@@ -1,10 +1,10 @@
 // Serial device on the Win32 communications API.
 #include "serial.h"
+#include "win32_handles.h"
 
 #include <windows.h>
 
 namespace {
-HANDLE g_port = INVALID_HANDLE_VALUE;
 
 // The whole line is set, not only what differs: flow control and the modem
 // lines are whatever the last program left, and a port left in XON/XOFF mode
@@ -62,49 +62,49 @@ serial_open_result reason(DWORD error) {
 } // namespace
 
 serial_open_outcome serial_open(const char* name, const line_settings& line) {
-    g_port = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (g_port == INVALID_HANDLE_VALUE) {
+    win32().port = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (win32().port == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return {reason(error), error};
     }
-    if (configure(g_port, line))
+    if (configure(win32().port, line))
         return {SERIAL_OPENED, 0};
     // A device that cannot take the line settings is of no use and would stay
     // locked against every later open: let it go.
     const DWORD error = GetLastError();
-    CloseHandle(g_port);
-    g_port = INVALID_HANDLE_VALUE;
+    CloseHandle(win32().port);
+    win32().port = INVALID_HANDLE_VALUE;
     return {SERIAL_SETTINGS_REFUSED, error};
 }
 
 bool serial_close() {
-    if (g_port == INVALID_HANDLE_VALUE)
+    if (win32().port == INVALID_HANDLE_VALUE)
         return false;
-    BOOL ok = CloseHandle(g_port);
-    g_port = INVALID_HANDLE_VALUE;
+    BOOL ok = CloseHandle(win32().port);
+    win32().port = INVALID_HANDLE_VALUE;
     return ok != FALSE;
 }
 
 bool serial_is_open() {
-    return g_port != INVALID_HANDLE_VALUE;
+    return win32().port != INVALID_HANDLE_VALUE;
 }
 
 void serial_discard_input() {
-    if (g_port != INVALID_HANDLE_VALUE)
-        PurgeComm(g_port, PURGE_RXCLEAR);
+    if (win32().port != INVALID_HANDLE_VALUE)
+        PurgeComm(win32().port, PURGE_RXCLEAR);
 }
 
 bool serial_write(const std::uint8_t* bytes, std::size_t count) {
     DWORD written = 0;
     // A write that took fewer bytes than it was given has failed too.
-    BOOL ok = WriteFile(g_port, bytes, static_cast<DWORD>(count), &written, nullptr);
+    BOOL ok = WriteFile(win32().port, bytes, static_cast<DWORD>(count), &written, nullptr);
     return ok && written == count;
 }
 
 bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     DWORD n = 0;
-    BOOL ok = ReadFile(g_port, buffer, static_cast<DWORD>(capacity), &n, nullptr);
+    BOOL ok = ReadFile(win32().port, buffer, static_cast<DWORD>(capacity), &n, nullptr);
     *got = ok ? n : 0;
     return ok != FALSE;
 }

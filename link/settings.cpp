@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "language.h"
+#include "link_state.h"
 #include "message_box.h"
 #include "port.h"
 #include "profile.h"
@@ -11,7 +12,6 @@
 #include <cstring>
 
 namespace {
-int g_port = 0;
 
 // A whole number at the start of p, as "%d" reads it, held within int.
 bool scan_int(const char* p, int* out) {
@@ -26,10 +26,10 @@ bool scan_int(const char* p, int* out) {
 } // namespace
 
 int settings_port() {
-    return g_port;
+    return link_record().port;
 }
 void settings_set_port(int port) {
-    g_port = port;
+    link_record().port = port;
 }
 
 void settings_open(const char* path) {
@@ -71,9 +71,9 @@ void settings_load() {
     settings_open(p.settings_key);
     int port = 0;
     if (scan_port_text(settings_read("Port").c_str(), &port)) {
-        g_port = port;
-        if (p.opens_port_at_start && g_port != 0)
-            (void)configured_port_open(g_port); // a failure is silent here
+        settings_set_port(port);
+        if (p.opens_port_at_start && port != 0)
+            (void)configured_port_open(port); // a failure is silent here
     }
     int lang = 0;
     if (!scan_int(settings_read("Lang").c_str(), &lang))
@@ -86,7 +86,7 @@ void settings_save() {
     configured_port_close();
     settings_open(profile_get().settings_key);
     char text[32];
-    std::snprintf(text, sizeof text, "COM%d", g_port);
+    std::snprintf(text, sizeof text, "COM%d", settings_port());
     if (!settings_write("Port", text))
         message_box("Error", "Error writing registry");
     std::snprintf(text, sizeof text, "%d", lang_get());

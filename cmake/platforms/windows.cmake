@@ -9,7 +9,8 @@ add_library(link_win32_base OBJECT
     link/serial_win32.cpp
     link/store_win32.cpp
     link/system_win32.cpp
-    link/wide_win32.cpp)
+    link/wide_win32.cpp
+    link/win32_handles_win32.cpp)
 target_include_directories(link_win32_base PUBLIC link)
 target_compile_definitions(link_win32_base PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 vm_warnings(link_win32_base)
