@@ -16,11 +16,9 @@ std::vector<paint_step> classic_paint(const classic_state& s) {
     steps.push_back(text_step(FONT_LABEL, 100, 100, 300, 160, localized(TXT_CARD_CODE)));
     steps.push_back(text_step(FONT_LABEL, 100, 160, 300, 220, localized(TXT_ACCESSES)));
     steps.push_back(text_step(FONT_LABEL, 100, 220, 300, 280, localized(TXT_EXPIRY)));
-    steps.push_back(text_step(FONT_HEADER, 50, 24, 550, 80,
-                              std::string(localized(TXT_CODE)) + s.reader.uid, true));
+    steps.push_back(code_header_step(s.reader.uid));
     if (s.card_written)
-        steps.push_back(text_step(FONT_WRITTEN, 340, 306, 580, 380, localized(TXT_WRITTEN), false,
-                                  WRITTEN_COLOR));
+        steps.push_back(written_card_step());
     return steps;
 }
 

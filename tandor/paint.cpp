@@ -31,15 +31,13 @@ std::vector<paint_step> paint_window(const tandor_state& s) {
         steps.push_back(text_step(FONT_LABEL, 100, 220, 300, 280, localized(TXT_DATETIME)));
         steps.push_back(text_step(FONT_HINT, 100, 240, 300, 280, localized(TXT_DATETIME_HINT)));
     }
-    steps.push_back(text_step(FONT_HEADER, 50, 24, 550, 80,
-                              std::string(localized(TXT_CODE)) + s.reader.uid_display, true));
+    steps.push_back(code_header_step(s.reader.uid_display));
     if (s.user_card)
         steps.push_back(text_step(FONT_HEADER, 50, 24, 1050, 80, localized(TXT_USER_CARD)));
     if (s.master_card)
         steps.push_back(text_step(FONT_HEADER, 50, 24, 1050, 80, localized(TXT_MASTER_CARD)));
     if (s.written)
-        steps.push_back(text_step(FONT_WRITTEN, 340, 306, 580, 380, localized(TXT_WRITTEN), false,
-                                  WRITTEN_COLOR));
+        steps.push_back(written_card_step());
     return steps;
 }
 

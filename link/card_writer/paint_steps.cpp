@@ -1,5 +1,7 @@
 #include "paint_steps.h"
 
+#include "card_writer_texts.h"
+
 paint_step step(paint_step::kind_t kind) {
     paint_step p;
     p.kind = kind;
@@ -33,4 +35,13 @@ font_spec font_of(paint_font f) {
     default:
         return {24, true};
     }
+}
+
+paint_step code_header_step(const char* uid) {
+    return text_step(FONT_HEADER, 50, 24, 550, 80, std::string(localized(TXT_CODE)) + uid, true);
+}
+
+paint_step written_card_step() {
+    return text_step(FONT_WRITTEN, 340, 306, 580, 380, localized(TXT_WRITTEN), false,
+                     WRITTEN_COLOR);
 }

@@ -38,3 +38,8 @@ enum { OVERLAY_KEY = 0xE518FD, WRITTEN_COLOR = 0xC80000 }; // RGB(229, 24, 253),
 paint_step step(paint_step::kind_t kind);
 paint_step text_step(paint_font font, int left, int top, int right, int bottom,
                      const std::string& text, bool right_aligned = false, unsigned color = 0);
+
+// What both card forms paint alike: the header with the card's UID
+// ("Code: 0A1B2C3D", right-aligned), and "Written card" in red under the form.
+paint_step code_header_step(const char* uid);
+paint_step written_card_step();

@@ -78,11 +78,7 @@ TEST_F(CardWriter, FirstStartIsSilentAndItalianAndStoresItsSettings) {
     EXPECT_EQ(text_of(app.child(TC_WRITE)), "Scrivi carta");
     Sleep(1200); // three ticks: none may talk to the reader
     EXPECT_TRUE(sim_log_of("RX").empty());
-    ASSERT_TRUE(app.close());
-    EXPECT_EQ(app.exit_code, 0u);
-    EXPECT_EQ(reg_read(key, "Port"), "COM0");
-    EXPECT_EQ(reg_read(key, "Lang"), "0");
-    EXPECT_FALSE(reg_key_in_64bit_view(key)) << "kept in the 32-bit view (Wow6432Node)";
+    close_and_expect_first_start_settings();
 
     reg_write(key, "Port", DWORD{5}); // not text: no port, no box
     start();

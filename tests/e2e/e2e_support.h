@@ -112,6 +112,9 @@ class program_test : public ::testing::Test {
     // starts the program; start() alone starts it on what is stored.
     void start(bool with_port, const char* lang);
     void start() { ASSERT_TRUE(app.start(program_path(), cls)); }
+    // Closes the program after a first start and checks what it stored: no
+    // port, Italian, in the 32-bit view of the registry.
+    void close_and_expect_first_start_settings();
 
     const char* key;
     const wchar_t* cls;

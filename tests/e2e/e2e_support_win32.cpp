@@ -273,3 +273,11 @@ void program_test::start(bool with_port, const char* lang) {
     store_settings(key, with_port, lang);
     start();
 }
+
+void program_test::close_and_expect_first_start_settings() {
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(app.exit_code, 0u);
+    EXPECT_EQ(reg_read(key, "Port"), "COM0");
+    EXPECT_EQ(reg_read(key, "Lang"), "0");
+    EXPECT_FALSE(reg_key_in_64bit_view(key)) << "kept in the 32-bit view (Wow6432Node)";
+}

@@ -79,11 +79,7 @@ TEST_F(Velmor, FirstStartIsItalianWithNoPort) {
     EXPECT_EQ(b.text, "Errore durante l'apertura della porta COM selezionata!");
     EXPECT_TRUE(wait_for([&] { return idle(); }));
     EXPECT_TRUE(sim_log_of("RX").empty());
-    ASSERT_TRUE(app.close());
-    EXPECT_EQ(app.exit_code, 0u);
-    EXPECT_EQ(reg_read(key, "Port"), "COM0");
-    EXPECT_EQ(reg_read(key, "Lang"), "0");
-    EXPECT_FALSE(reg_key_in_64bit_view(key)) << "kept in the 32-bit view (Wow6432Node)";
+    close_and_expect_first_start_settings();
 }
 
 TEST_F(Velmor, WriteExampleReachesTheStation) {
