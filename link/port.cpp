@@ -4,20 +4,18 @@
 #include "profile.h"
 #include "serial.h"
 #include "system.h"
+#include "trace.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
-
 // "tandor 1234 OPEN \\.\COM14 not present (system error 2)"
 void trace_open(const char* name, const serial_open_outcome& outcome) {
-    const program_profile& p = profile_get();
-    std::string line = std::string(p.name ? p.name : "?") + " " + std::to_string(sys_now_ms()) +
-                       " OPEN " + name + " " + serial_open_text(outcome.result);
+    std::string text = std::string(name) + " " + serial_open_text(outcome.result);
     if (outcome.system_error != 0)
-        line += " (system error " + std::to_string(outcome.system_error) + ")";
-    sys_debug_output((line + "\n").c_str());
+        text += " (system error " + std::to_string(outcome.system_error) + ")";
+    trace_event("OPEN", text);
 }
 } // namespace
 

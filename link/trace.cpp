@@ -3,12 +3,19 @@
 #include "profile.h"
 #include "system.h"
 
+namespace {
+// "<program> <ms> <kind> ", the start of every trace line.
+std::string trace_prefix(const char* kind) {
+    const program_profile& p = profile_get();
+    return std::string(p.name ? p.name : "?") + " " + std::to_string(sys_now_ms()) + " " + kind +
+           " ";
+}
+} // namespace
+
 std::string trace_line(const char* direction, const std::uint8_t* bytes, std::size_t count,
                        const char* outcome) {
     static const char digits[] = "0123456789ABCDEF";
-    const program_profile& p = profile_get();
-    std::string line = std::string(p.name ? p.name : "?") + " " + std::to_string(sys_now_ms()) +
-                       " " + direction + " ";
+    std::string line = trace_prefix(direction);
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
         line += digits[bytes[i] >> 4];
@@ -22,4 +29,8 @@ std::string trace_line(const char* direction, const std::uint8_t* bytes, std::si
 void trace_bytes(const char* direction, const std::uint8_t* bytes, std::size_t count,
                  const char* outcome) {
     sys_debug_output(trace_line(direction, bytes, count, outcome).c_str());
+}
+
+void trace_event(const char* kind, const std::string& text) {
+    sys_debug_output((trace_prefix(kind) + text + "\n").c_str());
 }

@@ -18,6 +18,9 @@
 void trace_bytes(const char* direction, const std::uint8_t* bytes, std::size_t count,
                  const char* outcome);
 
+// A line of another kind: "<program> <ms> <kind> <text>".
+void trace_event(const char* kind, const std::string& text);
+
 // The line trace_bytes sends, for the tests.
 std::string trace_line(const char* direction, const std::uint8_t* bytes, std::size_t count,
                        const char* outcome);

@@ -10,6 +10,7 @@
 #include "velmor_texts.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -61,12 +62,7 @@ class operation_port {
     operation_port(const operation_port&) = delete;
     operation_port& operator=(const operation_port&) = delete;
     ~operation_port() { close(); }
-    // Stores the port number as the setting (with no entry chosen, 0,
-    // nothing is stored: a stored port beyond the list is kept) and opens it.
     [[nodiscard]] bool open(int port) {
-        if (port < 1)
-            return false;
-        settings_set_port(port);
         open_ = port_open(port);
         return open_;
     }
@@ -79,6 +75,23 @@ class operation_port {
   private:
     bool open_ = false;
 };
+
+// Every operation first stores the port it is given as the setting; with no
+// entry chosen (0) nothing is stored, so a stored port beyond the list is
+// kept.
+void remember_port(int port) {
+    if (port >= 1)
+        settings_set_port(port);
+}
+
+// One query: written, and its answer read into the buffer (*got bytes).
+// False when the port did not take the query.
+bool ask(std::uint8_t* buffer, const std::string& query, std::size_t* got) {
+    if (!send(buffer, query))
+        return false;
+    *got = receive(buffer);
+    return true;
+}
 
 // A command the port did not take (the adapter pulled out, the line gone)
 // ends the operation there: nothing more is sent, the form comes back and the
@@ -157,6 +170,7 @@ socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read
 // that does not open gets the port box and the form back.
 bool start(operation_port& line, int port, station_observer& observer) {
     observer.busy(true);
+    remember_port(port);
     if (line.open(port))
         return true;
     port_box();
@@ -210,18 +224,17 @@ namespace {
 // The Read's queries in their order, with their pauses and progress, into *r.
 socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_result* r,
                         station_observer& observer) {
-    if (!send(buffer, "L"))
+    std::size_t got = 0;
+    if (!ask(buffer, "L", &got))
         return SOCKET_SEND_FAILED;
-    std::size_t got = receive(buffer);
     if (got == 0)
         return SOCKET_SILENT;
     take_language(buffer, got, r);
     observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
-    if (!send(buffer, "N"))
+    if (!ask(buffer, "N", &got))
         return SOCKET_SEND_FAILED;
-    got = receive(buffer);
     if (got == 0)
         return SOCKET_SILENT;
     take_count(buffer, got, r);
@@ -260,45 +273,44 @@ void station_read(int port, const station_config& shown, station_observer& obser
 
 namespace {
 // After a Write: the station asked back with the Read's queries and pauses,
-// each answer compared with what was sent. The parts that differ (or that
-// did not answer), for the box; "" when the station holds the Write.
-// *send_failed when a query did not go out.
-std::string check_written(std::uint8_t* buffer, const station_config& c, bool* send_failed) {
-    std::vector<std::string> differs;
-    *send_failed = false;
+// each answer compared with what was sent. *differs: the parts that differ
+// (or did not answer), for the box, "" when the station holds the Write.
+// False when a query did not go out.
+bool check_written(std::uint8_t* buffer, const station_config& c, std::string* differs) {
+    std::vector<std::string> parts;
+    std::size_t got = 0;
     sys_sleep_ms(PAUSE_BEFORE_CHECK_MS); // the station takes the closing command
-    if (!(*send_failed = !send(buffer, "L"))) {
-        std::size_t got = receive(buffer);
-        int language = LIST_UNSET;
-        if (!read_language_answer(buffer, got, &language) || language != c.station_language)
-            differs.push_back(vtext(VT_PART_LANGUAGE));
-    }
+    if (!ask(buffer, "L", &got))
+        return false;
+    int language = LIST_UNSET;
+    if (!read_language_answer(buffer, got, &language) || language != c.station_language)
+        parts.push_back(vtext(VT_PART_LANGUAGE));
     sys_sleep_ms(PAUSE_BETWEEN_MS);
-    if (!*send_failed && !(*send_failed = !send(buffer, "N"))) {
-        std::size_t got = receive(buffer);
-        unsigned long count = 0;
-        const unsigned long sent = !c.two_sockets                       ? 1
-                                   : c.operating_mode == MODE_ALTERNATE ? 0x2A
-                                                                        : 0x2C;
-        if (!read_count_answer(buffer, got, &count) || count != sent)
-            differs.push_back(vtext(VT_PART_COUNT));
-    }
-    for (int n = 0; n < 2 && !*send_failed; ++n) {
+
+    if (!ask(buffer, "N", &got))
+        return false;
+    // The count answer is the hexadecimal reading of the count command's code.
+    const unsigned long sent =
+        std::strtoul(encode_socket_count(c.two_sockets, c.operating_mode), nullptr, 16);
+    unsigned long count = 0;
+    if (!read_count_answer(buffer, got, &count) || count != sent)
+        parts.push_back(vtext(VT_PART_COUNT));
+
+    for (int n = 0; n < 2; ++n) { // both asked, as the Read does
         const char digit = static_cast<char>('1' + n);
-        if ((*send_failed = !send(buffer, std::string("P") + digit)))
-            break;
-        const std::size_t got = receive(buffer);
+        if (!ask(buffer, std::string("P") + digit, &got))
+            return false;
         const std::string block = encode_socket_block(c.sockets[n]);
         const bool held = got >= 13 && buffer[0] == 'P' &&
                           buffer[1] == static_cast<std::uint8_t>(digit) &&
                           std::memcmp(buffer + 3, block.data(), block.size()) == 0;
         if ((n == 0 || c.two_sockets) && !held)
-            differs.push_back(vtext_with(VT_PART_SOCKET_N, n + 1));
+            parts.push_back(vtext_with(VT_PART_SOCKET_N, n + 1));
     }
-    std::string text;
-    for (const std::string& part : differs)
-        text += (text.empty() ? "" : ", ") + part;
-    return text;
+    differs->clear();
+    for (const std::string& part : parts)
+        *differs += (differs->empty() ? "" : ", ") + part;
+    return true;
 }
 } // namespace
 
@@ -358,9 +370,8 @@ void station_write(int port, const station_config& c, station_observer& observer
     }
     observer.progress(PROGRESS_STEPS);
     // A Write ends as a good one only when the station holds it.
-    bool send_failed = false;
-    const std::string differs = check_written(buffer, c, &send_failed);
-    if (send_failed) {
+    std::string differs;
+    if (!check_written(buffer, c, &differs)) {
         communication_failed(line, &observer);
         return;
     }
@@ -378,6 +389,7 @@ void station_write(int port, const station_config& c, station_observer& observer
 }
 
 void station_reboot(int port) {
+    remember_port(port);
     operation_port line;
     if (!line.open(port)) {
         port_box();

@@ -418,8 +418,9 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
 // port did not take, the form comes back and the technician is told.
 TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
     const strings box = {"Error|Communication error with the station"};
-    const char* const reached[] = {"0", "1", "2", "3", "4", "6"};
-    for (int taken = 0; taken < 6; ++taken) {
+    // The Write's six commands, then the four queries of its check.
+    const char* const reached[] = {"0", "1", "2", "3", "4", "6", "7", "7", "7", "7"};
+    for (int taken = 0; taken < 10; ++taken) {
         SetUp();
         example_form();
         dev().writes_before_failing = taken;
