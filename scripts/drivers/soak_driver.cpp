@@ -1,12 +1,13 @@
 // A long run of a card writer: cards laid and taken away every few seconds,
-// a write now and then, for MINUTES minutes. Prints the counts of handles,
-// GDI and USER objects of the program once a minute, and at the end how many
+// a write now and then, for MINUTES minutes. Prints the program's handle and
+// GDI object counts and its working set once a minute, and at the end how many
 // cycles ran and how many state changes were missed. Used by scripts/soak.
 //
 //   soak-driver MINUTES
 #include "card_writer_ids.h"
 #include "e2e_support.h"
 
+#include <psapi.h>
 #include <winternl.h>
 
 #include <cstdio>
@@ -47,8 +48,14 @@ ULONG handle_count(DWORD pid) {
 }
 
 void report(const program& app, int minute) {
-    std::printf("minute %d handles %lu gdi %lu\n", minute, handle_count(app.pi.dwProcessId),
-                GetGuiResources(app.pi.hProcess, GR_GDIOBJECTS));
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (!GetProcessMemoryInfo(app.pi.hProcess, &memory, sizeof memory))
+        memory = {};
+    std::printf("minute %d handles %lu gdi %lu working_set_kb %lu peak_kb %lu\n", minute,
+                handle_count(app.pi.dwProcessId), GetGuiResources(app.pi.hProcess, GR_GDIOBJECTS),
+                static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+                static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
     std::fflush(stdout);
 }
 } // namespace
