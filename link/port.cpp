@@ -6,6 +6,7 @@
 #include "system.h"
 #include "trace.h"
 
+#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -37,6 +38,26 @@ const char* serial_open_text(serial_open_result result) {
     return "could not be opened";
 }
 
+bool com_typed_port(const char* text, int* port) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    if (std::toupper(static_cast<unsigned char>(p[0])) == 'C' &&
+        std::toupper(static_cast<unsigned char>(p[1])) == 'O' &&
+        std::toupper(static_cast<unsigned char>(p[2])) == 'M')
+        p += 3;
+    int value = 0;
+    int digits = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*p)) && digits < 4; ++p, ++digits)
+        value = value * 10 + (*p - '0');
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    if (digits == 0 || *p != '\0' || value < 1 || value > COM_TYPED_PORT_MAX)
+        return false;
+    *port = value;
+    return true;
+}
+
 bool port_device_name(int n, char* out, std::size_t size) {
     if (n < 1 || size == 0)
         return false;
@@ -53,17 +74,21 @@ line_settings port_line() {
 }
 
 bool port_open(int n) {
-    const program_profile& p = profile_get();
     char name[32];
     if (!port_device_name(n, name, sizeof name))
         return false;
+    return port_open_device(name).result == SERIAL_OPENED;
+}
+
+serial_open_outcome port_open_device(const char* name) {
+    const program_profile& p = profile_get();
     if (p.open_wait_ms > 0)
         sys_sleep_ms(p.open_wait_ms);
     const serial_open_outcome outcome = serial_open(name, port_line());
     trace_open(name, outcome);
     if (p.open_wait_ms > 0)
         sys_sleep_ms(p.open_wait_ms);
-    return outcome.result == SERIAL_OPENED;
+    return outcome;
 }
 
 bool port_close() {

@@ -6,12 +6,16 @@
 #include <cstddef>
 #include <cstdint>
 
-enum { PORT_READ_SIZE = 256 };
+enum { PORT_READ_SIZE = 256, COM_TYPED_PORT_MAX = 255 };
 
 // Opens port n (1 and up) by the device name of the active profile, with its
 // line and open waits. True when open and configured; the trace tells the
 // outcome either way, with the system's reason when it did not open.
 [[nodiscard]] bool port_open(int n);
+
+// port_open by the device's own name ("\\.\COM5", "/dev/ttyUSB0"), with the
+// same waits and trace line; the outcome says why it did not open.
+[[nodiscard]] serial_open_outcome port_open_device(const char* name);
 
 // True when the handle was closed, false when closing failed.
 bool port_close();
@@ -25,6 +29,10 @@ void port_discard_input();
 // One read of up to 256 bytes into buffer; *got is how many came. True when
 // the read call succeeded. Bytes past what came keep their earlier contents.
 [[nodiscard]] bool port_read(std::uint8_t* buffer, std::size_t* got);
+
+// A port as a technician types it: "COM14", "com14" or "14" (blanks around it
+// allowed) is port 14, for 1 to COM_TYPED_PORT_MAX. False for anything else.
+bool com_typed_port(const char* text, int* port);
 
 // The device name of port n: "\\.\COM5", the device-namespace form, for
 // every program and every port number.

@@ -17,3 +17,7 @@
 #define CLASSIC_VERSION 1, 3, 0, 0
 #define CLASSIC_VERSION_TEXT "1.3"
 #define CLASSIC_TITLE L"Tandor - Quenby Corvane - v" CLASSIC_VERSION_TEXT
+
+#define QUENBY_DESCRIPTION "Service companion"
+#define QUENBY_VERSION 1, 0, 0, 0
+#define QUENBY_VERSION_TEXT "1.0"

@@ -117,6 +117,16 @@ bool read_count_answer(const std::uint8_t* a, std::size_t count, unsigned long* 
     return std::sscanf(text, "N=%8lx", value) == 1;
 }
 
+bool read_socket_count(const std::uint8_t* answer, std::size_t count, bool* two_sockets,
+                       int* operating_mode) {
+    unsigned long value = 0;
+    if (!read_count_answer(answer, count, &value) || (value != 1 && value != 0x2A && value != 0x2C))
+        return false;
+    *two_sockets = value != 1;
+    *operating_mode = value == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS;
+    return true;
+}
+
 int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, socket_config* s) {
     if (count < 13 || a[0] != 'P' || a[1] != static_cast<std::uint8_t>(digit))
         return SOCKET_REPLY_REFUSED;

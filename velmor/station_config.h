@@ -81,6 +81,12 @@ bool read_language_answer(const std::uint8_t* answer, std::size_t count, int* in
 // that form.
 bool read_count_answer(const std::uint8_t* answer, std::size_t count, unsigned long* value);
 
+// Reads a count answer as the station means it: "N=1" one socket, "N=2C"
+// two at once, "N=2A" two in turn. True with both set when it is one of
+// those.
+bool read_socket_count(const std::uint8_t* answer, std::size_t count, bool* two_sockets,
+                       int* operating_mode);
+
 // Results of decode_socket_reply.
 enum {
     SOCKET_REPLY_REFUSED = 0,     // not "P" and the digit: nothing changed

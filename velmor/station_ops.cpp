@@ -201,14 +201,11 @@ void take_language(const std::uint8_t* buffer, std::size_t got, read_result* r) 
 // The count answer: one socket, or two of either mode; any other value gets
 // the Debug box and changes nothing.
 void take_count(const std::uint8_t* buffer, std::size_t got, read_result* r) {
-    unsigned long count = 0;
-    if (!read_count_answer(buffer, got, &count) || (count != 1 && count != 0x2A && count != 0x2C)) {
+    if (!read_socket_count(buffer, got, &r->two_sockets, &r->mode)) {
         debug_box(buffer);
         return;
     }
     r->has_count = true;
-    r->two_sockets = count != 1;
-    r->mode = count == 0x2A ? MODE_ALTERNATE : MODE_SIMULTANEOUS;
 }
 
 std::string bytes3(char letter, int a, int b, int c) {

@@ -36,6 +36,15 @@ vm_warnings(station-sim)
 add_executable(simctl sim/simctl.cpp)
 vm_warnings(simctl)
 
+# The companion for Linux: the same core on termios.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SERIALPORT REQUIRED IMPORTED_TARGET libserialport)
+add_executable(quenby quenby/main.cpp quenby/console_box.cpp quenby/debug_log_posix.cpp
+                      quenby/port_list_posix.cpp quenby/use_port_posix.cpp
+                      link/serial_posix.cpp link/system_posix.cpp)
+target_link_libraries(quenby PRIVATE quenby_core PkgConfig::SERIALPORT)
+vm_warnings(quenby)
+
 add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
 target_include_directories(fakes PUBLIC tests/fakes)

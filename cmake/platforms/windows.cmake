@@ -59,11 +59,21 @@ target_link_libraries(tandor PRIVATE card_writer_win32 tandor_core)
 vm_program(tandor-classic tandor-classic.rc tandor-classic/main_win32.cpp)
 target_link_libraries(tandor-classic PRIVATE card_writer_win32 classic_core)
 
+# The companion, a console program. CLI11 is header-only: its folder alone is
+# put on the include path, not the rest of the build machine's headers.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/cli11)
+file(CREATE_LINK /usr/include/CLI ${CMAKE_BINARY_DIR}/cli11/CLI SYMBOLIC)
+add_executable(quenby quenby/main.cpp quenby/console_box.cpp quenby/debug_log_win32.cpp
+                      quenby/port_list_win32.cpp quenby/use_port_win32.cpp resources/quenby.rc)
+target_include_directories(quenby SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/cli11)
+target_link_libraries(quenby PRIVATE quenby_core link_win32_base setupapi)
+vm_warnings(quenby)
+
 # Each shipped file as Windows sees it: 32-bit, Windows' own DLLs only, its
 # version resource, no manifest.
 # Their descriptions and versions as resources/program_info.h writes them.
 file(READ ${CMAKE_SOURCE_DIR}/resources/program_info.h VM_PROGRAM_INFO)
-foreach(shipped "velmor|VELMOR" "tandor|TANDOR" "tandor-classic|CLASSIC")
+foreach(shipped "velmor|VELMOR" "tandor|TANDOR" "tandor-classic|CLASSIC" "quenby|QUENBY")
     string(REPLACE "|" ";" fields "${shipped}")
     list(GET fields 0 program)
     list(GET fields 1 prefix)

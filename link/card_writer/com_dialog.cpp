@@ -26,26 +26,6 @@ std::string com_dialog_start_text() {
     return "COM" + std::to_string(port);
 }
 
-bool com_typed_port(const char* text, int* port) {
-    const char* p = text;
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    if (std::toupper(static_cast<unsigned char>(p[0])) == 'C' &&
-        std::toupper(static_cast<unsigned char>(p[1])) == 'O' &&
-        std::toupper(static_cast<unsigned char>(p[2])) == 'M')
-        p += 3;
-    int value = 0;
-    int digits = 0;
-    for (; std::isdigit(static_cast<unsigned char>(*p)) && digits < 4; ++p, ++digits)
-        value = value * 10 + (*p - '0');
-    while (*p == ' ' || *p == '\t')
-        ++p;
-    if (digits == 0 || *p != '\0' || value < 1 || value > COM_TYPED_PORT_MAX)
-        return false;
-    *port = value;
-    return true;
-}
-
 namespace {
 void reopen(int port) {
     reader_stop_retrying();

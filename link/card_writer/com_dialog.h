@@ -4,7 +4,7 @@
 
 #include <string>
 
-enum { COM_DIALOG_PORTS = 32, COM_TYPED_PORT_MAX = 255 };
+enum { COM_DIALOG_PORTS = 32 };
 
 // The entries of the list ("COM1" to "COM32") and the one to select: port
 // number - 1, or -1 when the port number is 0 or above 32.
@@ -14,10 +14,6 @@ int com_dialog_selection();
 // The text the editable box starts with when no entry is selected: the
 // stored port above the list ("COM40"), or "".
 std::string com_dialog_start_text();
-
-// A port typed into the box: "COM14", "com14" or "14" (blanks around it
-// allowed) is port 14, for 1 to 255. False for anything else.
-bool com_typed_port(const char* text, int* port);
 
 // OK with list entry `selected` (-1: none) and the text of the editable box.
 // A chosen entry, or else a typed port, closes the port in use, opens the

@@ -17,6 +17,7 @@ enum {
     LINK_STX = 0x02,
     LINK_ETX = 0x03,
     LINK_CR = 0x0D,
+    LINK_ACK = 0x06,
     LINK_NAK = 0x15,
 };
 

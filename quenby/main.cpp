@@ -1,0 +1,128 @@
+// quenby: the technicians' companion to the three programs, on the command
+// line. Finds the port of each device, records and decodes the programs'
+// trace.
+#include "debug_log.h"
+#include "language.h"
+#include "port_list.h"
+#include "probe.h"
+#include "program_info.h"
+#include "trace_decode.h"
+#include "use_port.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <set>
+
+namespace {
+std::string padded(const std::string& name) {
+    return name.size() < 6 ? name + std::string(6 - name.size(), ' ') : name;
+}
+
+// The ports named, or those present when none is.
+bool ports_to_list(const std::vector<std::string>& names, std::vector<listed_port>* out) {
+    if (names.empty()) {
+        *out = list_ports();
+        return true;
+    }
+    for (const std::string& text : names) {
+        listed_port p;
+        std::string error;
+        if (!port_from_text(text, ports_are_com_numbers(), &p, &error)) {
+            std::fprintf(stderr, "quenby ports: %s\n", error.c_str());
+            return false;
+        }
+        out->push_back(p);
+    }
+    return true;
+}
+
+int run_ports(const std::vector<std::string>& names, bool probe, bool use) {
+    std::vector<listed_port> ports;
+    if (!ports_to_list(names, &ports))
+        return 2;
+    if (ports.empty())
+        std::fprintf(stderr, "quenby ports: no serial port found\n");
+    std::set<probe_found> stored;
+    bool failed = false;
+    for (const listed_port& p : ports) {
+        std::string line = padded(p.name);
+        const std::string about = p.description.empty() ? "" : "[" + p.description + "]";
+        if (!probe) {
+            std::printf("%s\n", about.empty() ? p.name.c_str() : (line + "  " + about).c_str());
+            continue;
+        }
+        const probe_result r = probe_port(p.device);
+        line += "  " + probe_words(r) + (about.empty() ? "" : "  " + about);
+        if (use && settings_key_of(r.found) && !stored.count(r.found)) {
+            std::string said;
+            failed |= !use_found_port(r.found, com_number_of(p.name), &said);
+            stored.insert(r.found);
+            line += "  " + said;
+        }
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    }
+    if (use && stored.empty())
+        std::fprintf(stderr, "quenby ports: no device found, nothing stored\n");
+    return failed || (use && stored.empty()) ? 1 : 0;
+}
+
+int run_decode(const std::string& path, const std::string& layout_name) {
+    std::ifstream file;
+    if (!path.empty()) {
+        file.open(path);
+        if (!file) {
+            std::fprintf(stderr, "quenby decode: cannot read %s\n", path.c_str());
+            return 1;
+        }
+    }
+    std::istream& in = path.empty() ? std::cin : file;
+    const card_layout layout =
+        layout_name == "classic" ? card_layout::classic : card_layout::tandor;
+    trace_decoder decoder(layout_name.empty() ? nullptr : &layout);
+    for (std::string line; std::getline(in, line);)
+        std::cout << decoder.decode(line) << '\n';
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    lang_set(LANGUAGE_ENGLISH);
+    CLI::App app{"The field companion of the Quenby service tools: finds each device's port, "
+                 "records and decodes the programs' trace.",
+                 "quenby"};
+    app.set_version_flag("--version", std::string("quenby ") + QUENBY_VERSION_TEXT);
+    app.require_subcommand(1);
+
+    CLI::App* ports = app.add_subcommand("ports", "List the serial ports (those named, or all)");
+    std::vector<std::string> names;
+    bool probe = false, use = false;
+    ports->add_option("PORT", names, "Ports to list: COM7 or 7 on Windows, a device path on Linux");
+    CLI::Option* probe_flag = ports->add_flag(
+        "--probe", probe, "Ask each port whether a card reader or a station answers");
+    ports->add_flag("--use", use, "Store each port found in the settings of the program using it")
+        ->needs(probe_flag);
+
+    CLI::App* log = app.add_subcommand("log", "Record the programs' debug output (Windows)");
+    std::string log_file;
+    int seconds = 0;
+    log->add_option("FILE", log_file, "Record into FILE (appended to); standard output without");
+    log->add_option("--seconds", seconds, "Stop after this many seconds (else at Ctrl+C)")
+        ->check(CLI::PositiveNumber);
+
+    CLI::App* decode = app.add_subcommand("decode", "Print a recorded trace in words");
+    std::string trace_file, layout;
+    decode->add_option("FILE", trace_file, "The trace (standard input without)");
+    decode->add_option("--layout", layout, "Read card blocks as tandor's or the classic layout")
+        ->check(CLI::IsMember({"tandor", "classic"}));
+
+    CLI11_PARSE(app, argc, argv);
+    if (ports->parsed())
+        return run_ports(names, probe, use);
+    if (log->parsed())
+        return record_debug_output(log_file, seconds);
+    return run_decode(trace_file, layout);
+}

@@ -1,0 +1,28 @@
+// What a technician types for a port, on either system.
+#include "port.h"
+#include "port_list.h"
+
+int com_number_of(const std::string& name) {
+    int n = 0;
+    return com_typed_port(name.c_str(), &n) ? n : 0;
+}
+
+bool port_from_text(const std::string& text, bool com_numbers, listed_port* port,
+                    std::string* error) {
+    if (com_numbers) {
+        const int n = com_number_of(text);
+        char device[32];
+        if (n > 0 && port_device_name(n, device, sizeof device)) {
+            *port = {"COM" + std::to_string(n), device, ""};
+            return true;
+        }
+        *error = "\"" + text + "\" names no port (COM1 to COM255, or 1 to 255)";
+        return false;
+    }
+    if (!text.empty() && text[0] == '/') {
+        *port = {text, text, ""};
+        return true;
+    }
+    *error = "\"" + text + "\" names no port (a device path such as /dev/ttyUSB0)";
+    return false;
+}

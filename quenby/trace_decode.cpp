@@ -1,0 +1,133 @@
+#include "trace_decode.h"
+
+#include "station_words.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+struct trace_decoder::frame_line {
+    bool command = false; // what the program sent (else what the device answered)
+    std::string program;  // "" in a simulator's log
+    bool bad_frame = false;
+    byte_string bytes;
+};
+
+namespace {
+bool is_hex_pair(const std::string& t) {
+    return t.size() == 2 && std::isxdigit(static_cast<unsigned char>(t[0])) &&
+           std::isxdigit(static_cast<unsigned char>(t[1]));
+}
+
+bool is_number(const std::string& t, bool fraction) {
+    if (t.empty())
+        return false;
+    bool dot = false;
+    for (char c : t) {
+        if (c == '.' && fraction && !dot)
+            dot = true;
+        else if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return true;
+}
+
+// "2026-12-08 04:30:12.345 " at the start: its length, else 0.
+std::size_t date_prefix(const std::string& line) {
+    const char* shape = "dddd-dd-dd dd:dd:dd";
+    std::size_t i = 0;
+    for (; shape[i]; ++i) {
+        if (i >= line.size())
+            return 0;
+        const bool digit = std::isdigit(static_cast<unsigned char>(line[i])) != 0;
+        if (shape[i] == 'd' ? !digit : line[i] != shape[i])
+            return 0;
+    }
+    while (i < line.size() && line[i] != ' ')
+        ++i;
+    return i < line.size() ? i + 1 : 0;
+}
+
+std::vector<std::string> words_of(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;)
+        out.push_back(w);
+    return out;
+}
+
+void take_hex(const std::vector<std::string>& tokens, std::size_t from, byte_string* out) {
+    for (std::size_t i = from; i < tokens.size() && is_hex_pair(tokens[i]); ++i)
+        out->push_back(static_cast<std::uint8_t>(std::strtoul(tokens[i].c_str(), nullptr, 16)));
+}
+} // namespace
+
+std::string unwrap_debug_line(const std::string& line) {
+    const std::string mark = "OutputDebugStringA \"";
+    const std::size_t at = line.find(mark);
+    const std::size_t end = line.rfind('"');
+    if (at == std::string::npos || end <= at + mark.size() - 1)
+        return line;
+    std::string out;
+    for (std::size_t i = at + mark.size(); i < end; ++i) {
+        if (line[i] != '\\' || i + 1 >= end) {
+            out += line[i];
+            continue;
+        }
+        const char c = line[++i];
+        out += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r'))
+        out.pop_back();
+    return out;
+}
+
+trace_decoder::trace_decoder(const card_layout* layout) {
+    if (layout) {
+        layout_given_ = true;
+        layout_ = *layout;
+    }
+}
+
+std::string trace_decoder::words(const frame_line& f) {
+    if (!layout_given_ && !f.program.empty())
+        layout_ = f.program == "tandor-classic" ? card_layout::classic : card_layout::tandor;
+    const bool station = f.program.empty()
+                             ? (f.command ? !looks_like_reader_frame(f.bytes) : last_was_station_)
+                             : f.program == "velmor";
+    if (f.command)
+        last_was_station_ = station;
+    if (station && f.command) {
+        station_asked_ = f.bytes;
+        return station_command_words(f.bytes);
+    }
+    if (station)
+        return station_answer_words(f.bytes, station_asked_);
+    if (f.command)
+        return reader_command_words(f.bytes, layout_, &reader_asked_);
+    return reader_reply_words(f.bytes, reader_asked_, layout_);
+}
+
+std::string trace_decoder::decode(const std::string& raw) {
+    std::string line = unwrap_debug_line(raw);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    const std::vector<std::string> t = words_of(line.substr(date_prefix(line)));
+    frame_line f;
+    std::size_t hex_from = 0;
+    if (t.size() >= 2 && is_number(t[0], true) &&
+        (t[1] == "RX" || t[1] == "TX" || t[1] == "RX-BAD")) { // a simulator's log
+        f.command = t[1] != "TX";
+        f.bad_frame = t[1] == "RX-BAD";
+        hex_from = 2;
+    } else if (t.size() >= 3 && is_number(t[1], false) && (t[2] == "TX" || t[2] == "RX")) {
+        f.program = t[0];
+        f.command = t[2] == "TX";
+        hex_from = 3;
+    } else {
+        return line;
+    }
+    take_hex(t, hex_from, &f.bytes);
+    return line + "  = " + words(f);
+}
