@@ -31,6 +31,12 @@ vm_e2e_test(classic_e2e_test card_writer_e2e_test tandor-classic reader --com 14
             --flow-control)
 target_compile_definitions(classic_e2e_test PRIVATE VM_CLASSIC)
 
+# The companion against both simulators and a card writer's trace.
+add_test(NAME quenby_e2e
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim reader,station --com 14,12 --host
+                 --flow-control -- ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_wine_test.sh)
+set_tests_properties(quenby_e2e PROPERTIES TIMEOUT 300)
+
 # The README's run command, headless, in its shortest form: the same script,
 # programs and ports a newcomer gets.
 foreach(program tandor tandor-classic velmor)

@@ -41,9 +41,15 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(SERIALPORT REQUIRED IMPORTED_TARGET libserialport)
 add_executable(quenby quenby/main.cpp quenby/console_box.cpp quenby/debug_log_posix.cpp
                       quenby/port_list_posix.cpp quenby/use_port_posix.cpp
-                      link/serial_posix.cpp link/system_posix.cpp)
+                      quenby/serial_posix.cpp quenby/system_posix.cpp)
 target_link_libraries(quenby PRIVATE quenby_core PkgConfig::SERIALPORT)
 vm_warnings(quenby)
+
+add_test(NAME quenby_native_e2e
+         COMMAND env VM_BUILD=${CMAKE_BINARY_DIR}/.. ${CMAKE_SOURCE_DIR}/scripts/with-sim
+                 reader,station --com 14,12 --native --
+                 ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_native_test.sh)
+set_tests_properties(quenby_native_e2e PROPERTIES TIMEOUT 120)
 
 add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
@@ -72,5 +78,7 @@ vm_unit_test(card_writers_test tests/unit/card_writers_test.cpp)
 vm_unit_test(velmor_test tests/unit/velmor_test.cpp)
 vm_unit_test(reader_link_test tests/unit/reader_link_test.cpp)
 vm_unit_test(settings_test tests/unit/settings_test.cpp)
+vm_unit_test(quenby_test tests/unit/quenby_test.cpp)
+target_link_libraries(quenby_test PRIVATE quenby_core)
 
 add_test(NAME clang_tidy COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-tidy ${CMAKE_BINARY_DIR})

@@ -11,12 +11,12 @@ sleep 1 # a bundle that took the time of day would differ now
 zip=quenby-service-tools-win32.zip
 cmp "$work/one/$zip" "$work/two/$zip" || { echo "FAIL: two runs differ"; exit 1; }
 listed=$(unzip -Z1 "$work/one/$zip" | sort | tr '\n' ' ')
-want="README.txt SHA256SUMS tandor-classic.exe tandor.exe velmor.exe "
+want="README.txt SHA256SUMS quenby.exe tandor-classic.exe tandor.exe velmor.exe "
 [ "$listed" = "$want" ] || { echo "FAIL: the bundle holds: $listed"; exit 1; }
 mkdir "$work/x"
 (cd "$work/x" && unzip -q "../one/$zip" && sha256sum -c --quiet SHA256SUMS) ||
     { echo "FAIL: checksums"; exit 1; }
-[ "$(wc -l <"$work/x/SHA256SUMS")" -eq 3 ] || { echo "FAIL: SHA256SUMS lines"; exit 1; }
+[ "$(wc -l <"$work/x/SHA256SUMS")" -eq 4 ] || { echo "FAIL: SHA256SUMS lines"; exit 1; }
 cmp "$work/x/velmor.exe" "$root/build/windows/bin/velmor.exe" || exit 1
 grep -q "HKEY_LOCAL_MACHINE\\\\Software\\\\Velmor" "$work/x/README.txt" ||
     { echo "FAIL: the guide does not say where the settings are"; exit 1; }

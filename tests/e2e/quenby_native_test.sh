@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# quenby on Linux against both simulators' pseudo-terminals (started by
+# with-sim --native: the reader as SIM_*, the station as SIM2_*).
+set -u
+q=$VM_BUILD/native/bin/quenby
+ctl=$VM_BUILD/native/bin/simctl
+failed=0
+check() { # WHAT EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then echo "ok: $1"; else
+        echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; failed=1
+    fi
+}
+
+"$ctl" "$SIM_CONTROL_PORT" place 0A1B2C3D 4=00001234FFFFFFFFA514050327A5000F >/dev/null
+out=$("$q" ports --probe "$SIM_DEVICE" "$SIM2_DEVICE" "$SIM_WORK/absent")
+check "probe exit status" 0 $?
+check "the reader's line" "$SIM_DEVICE  card reader  (card 0A1B2C3D on it)" "$(sed -n 1p <<<"$out")"
+check "the station's line" "$SIM2_DEVICE  charging station  (language IT, 2 sockets)" \
+    "$(sed -n 2p <<<"$out")"
+check "the absent port's line" "$SIM_WORK/absent  not present" "$(sed -n 3p <<<"$out")"
+check "the probe changed no card" "04 00001234FFFFFFFFA514050327A5000F" \
+    "$("$ctl" "$SIM_CONTROL_PORT" dump | grep '^04 ')"
+check "the station received queries only (L, N)" "4C 0D,4E 0D," \
+    "$(grep ' RX ' "$SIM2_LOG" | grep -v ' 01 46 46 ' | cut -d' ' -f3- | tr '\n' ,)"
+
+# The simulators' logs in words.
+check "the reader's log decoded" "card 0A1B2C3D on the reader" \
+    "$("$q" decode "$SIM_LOG" | grep -o '= card .*' | head -1 | cut -c3-)"
+check "the station's log decoded" "2 sockets, simultaneous" \
+    "$("$q" decode <"$SIM2_LOG" | grep -o '= 2 sockets.*' | head -1 | cut -c3-)"
+
+# Errors: on standard error, with a status other than 0.
+"$q" ports COM7 >/dev/null 2>"$SIM_WORK/err"
+check "a COM name on Linux is refused" "2 quenby ports: \"COM7\" names no port (a device path such as /dev/ttyUSB0)" \
+    "$? $(cat "$SIM_WORK/err")"
+"$q" ports --probe --use "$SIM_DEVICE" >/dev/null 2>&1
+check "--use stores nothing on Linux" 1 $?
+"$q" decode "$SIM_WORK/none" >/dev/null 2>&1
+check "a trace that is not there" 1 $?
+"$q" log >/dev/null 2>&1
+check "log on Linux" 1 $?
+"$q" --version >"$SIM_WORK/version"
+check "--version" "0 quenby 1.0" "$? $(cat "$SIM_WORK/version")"
+exit $failed

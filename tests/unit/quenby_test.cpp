@@ -1,0 +1,230 @@
+// The companion: the trace in words, the record's lines, port names and the
+// probe, on the fake device.
+#include "debug_log.h"
+#include "fake_device.h"
+#include "language.h"
+#include "port_list.h"
+#include "probe.h"
+#include "station_config.h"
+#include "tandor_test_support.h"
+#include "trace_decode.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// A trace line of `program` with these bytes, as the programs write it.
+std::string traced(const char* program, const char* dir, const fake::bytes& b,
+                   const char* outcome) {
+    std::string text;
+    for (std::uint8_t c : b)
+        text += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '.';
+    std::string hex = fake::hex(b);
+    return std::string(program) + " 1234 " + dir + " " + hex + " |" + text + "| " + outcome;
+}
+
+std::string meaning(trace_decoder& d, const std::string& line) {
+    const std::string out = d.decode(line);
+    const std::size_t at = out.find("  = ");
+    return at == std::string::npos ? "(none)" : out.substr(at + 4);
+}
+
+fake::bytes frame(const char* cmd, const std::string& payload) {
+    fake::bytes f(LINK_FRAME_SIZE);
+    f.resize(link_frame(f.data(), cmd, payload.c_str()));
+    return f;
+}
+
+fake::bytes text(const std::string& s) {
+    return fake::bytes(s.begin(), s.end());
+}
+
+const std::string k_head = "0A1B2C3D00FFFFFFFFFFFF04";
+} // namespace
+
+TEST(Decode, ReaderExchangesInWords) {
+    lang_set(LANGUAGE_ENGLISH);
+    trace_decoder d;
+    const struct {
+        fake::bytes bytes;
+        const char* dir;
+        const char* words;
+    } cases[] = {
+        {frame("18", ""), "TX", "detect a card"},
+        {reader_reply("18", "00080A1B2C3D"), "RX", "card 0A1B2C3D on the reader"},
+        {reader_reply("18", "01000000000000"), "RX", "no card on the reader"},
+        {frame("19", k_head), "TX", "read block 4 of card 0A1B2C3D"},
+        {reader_reply("19", "0000001234FFFFFFFFA514050327A5000F"), "RX",
+         "User card: code 00001234, 15 accesses, expires 05/03/2027 at 14"},
+        {reader_reply("19", "0000001234FFFFFFFFFF00000000FF0000"), "RX",
+         "User card: code 00001234, no access limit, no expiry"},
+        {reader_reply("19", "0000000000000000000000000000000000"), "RX", "blank block"},
+        {frame("1A", k_head + "50A55A090807010503194D4153544552"), "TX",
+         "write block 4 of card 0A1B2C3D: Master card: Personal, delete the database"},
+        {frame("1A", k_head + "467007090807010503194D4153544552"), "TX",
+         "write block 4 of card 0A1B2C3D: Master card: Free, set the clock to 05/03/2019 07:08:09"},
+        {reader_reply("1A", "00"), "RX", "written"},
+        {reader_reply("1A", "04"), "RX", "refused (status 04)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(meaning(d, traced("tandor", c.dir, c.bytes, "sent")), c.words);
+}
+
+TEST(Decode, WhatWentWrongIsNamed) {
+    trace_decoder d;
+    meaning(d, traced("tandor", "TX", frame("19", k_head), "sent"));
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", {}, "no reply")), "no reply within 2.5 s");
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", {0x01, 'F', 'F'}, "short reply")),
+              "short reply (3 bytes)");
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", reader_reply("19", "", 0x15), "NAK")),
+              "NAK: the reader refused the frame");
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", reader_reply("18", "01"), "reply")),
+              "reply to another command (detect, not read)");
+    meaning(d, traced("tandor", "TX", frame("1A", k_head + std::string(32, '0')), "sent"));
+    fake::bytes bad = reader_reply("1A", "00");
+    const std::uint8_t right = bad[bad.size() - 2];
+    bad[bad.size() - 2] = 0x54;
+    ASSERT_NE(right, 0x54);
+    char want[80];
+    std::snprintf(want, sizeof want, "written; check byte wrong (0x54, should be 0x%02X)", right);
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", bad, "reply")), want);
+    EXPECT_EQ(meaning(d, traced("tandor", "TX", {0x01, 'F', 'F', 0x02, '1', '8'}, "sent")),
+              "not a whole frame");
+}
+
+TEST(Decode, StationCommandsAndAnswers) {
+    socket_config s;
+    s.socket_type = TYPE_3C;
+    s.locking_type = LOCK_ONE;
+    s.contactor_control = CONTACTOR_COIMP;
+    s.meter_type = METER_CT;
+    s.imax_m3 = "32";
+    s.imax_m3s = "10";
+    const std::string block = encode_socket_block(s);
+    trace_decoder d;
+    const struct {
+        std::string bytes;
+        const char* dir;
+        std::string words;
+    } cases[] = {
+        {"L\r", "TX", "ask the station language"},
+        {"L=FR\r", "RX", "station language FR"},
+        {"L=XX\r", "RX", "station language XX (no option holds it)"},
+        {"N\r", "TX", "ask the socket count"},
+        {"N=2C\r", "RX", "2 sockets, simultaneous"},
+        {"N=7\r", "RX", "an answer that is not one to N"},
+        {"P1\r", "TX", "ask socket 1"},
+        {"P10" + block + "\r", "RX", "socket 1: Type 3C, 1 actuator, COIMP, CT meter, 32 A / 10 A"},
+        {"P10" + block.substr(0, 6) + "XX10\r", "RX",
+         "socket 1: Type 3C, 1 actuator, COIMP, CT meter, currents that do not read (XX10)"},
+        {"P1\r", "TX", "ask socket 1"},
+        {"", "RX", "no reply within 2.6 s"},
+        {std::string("D\x19\x03\x05\r"), "TX", "set the date to 19/03/05 (yy/mm/dd)"},
+        {std::string("O\x14\x07\x09\r"), "TX", "set the time to 14:07:09"},
+        {"LSP\r", "TX", "set the station language to SP"},
+        {"N2A\r", "TX", "set 2 sockets, alternate"},
+        {"P2" + block + "\r", "TX",
+         "set socket 2: Type 3C, 1 actuator, COIMP, CT meter, 32 A / 10 A"},
+        {"P29" + block.substr(1) + "\r", "TX",
+         "set socket 2: socket type code 9 (no option holds it), 1 actuator, COIMP, CT meter, "
+         "32 A / 10 A"},
+        {"A00000000\r", "TX", "closing command: keep what was written"},
+        {"R", "TX", "reboot; no CR at its end"},
+        {"Z\r", "TX", "a command the station does not know"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(meaning(d, traced("velmor", c.dir, text(c.bytes), "sent")), c.words) << c.bytes;
+}
+
+TEST(Decode, LinesOfEveryRecorder) {
+    trace_decoder d;
+    // quenby log's date and time, Wine's debug channel, a simulator's log.
+    EXPECT_EQ(
+        d.decode("2026-12-08 04:41:25 tandor 5 TX 01 46 46 02 31 38 03 09 0D |.FF.18...| sent"),
+        "2026-12-08 04:41:25 tandor 5 TX 01 46 46 02 31 38 03 09 0D |.FF.18...| sent  = "
+        "detect a card");
+    EXPECT_EQ(d.decode("0024:trace:debugstr:OutputDebugStringA \"velmor 9 TX 4C 0D |L.| sent\\n\""),
+              "velmor 9 TX 4C 0D |L.| sent  = ask the station language");
+    EXPECT_EQ(meaning(d, "0.224 RX 01 46 46 02 31 38 03 09 0D"), "detect a card");
+    EXPECT_EQ(meaning(d, "0.230 TX 01 46 46 06 31 38 30 31 03 09 0D"),
+              "no card on the reader; check byte wrong (0x09, should be 0x0C)");
+    EXPECT_EQ(meaning(d, "2.783 RX 4C 0D"), "ask the station language");
+    EXPECT_EQ(meaning(d, "2.790 TX 4C 3D 49 54 0D"), "station language IT");
+    EXPECT_EQ(d.decode("0.001 START reader on /dev/pts/0"), "0.001 START reader on /dev/pts/0");
+    EXPECT_EQ(d.decode("tandor 5 OPEN \\\\.\\COM14 opened"), "tandor 5 OPEN \\\\.\\COM14 opened");
+    // The classic writer's blocks by its name, or by the layout asked for.
+    const fake::bytes five = reader_reply("19", "000F000000F0FFFFFF0F00000004FB04FB");
+    trace_decoder classic;
+    meaning(classic,
+            traced("tandor-classic", "TX", frame("19", k_head.substr(0, 22) + "05"), "sent"));
+    EXPECT_EQ(meaning(classic, traced("tandor-classic", "RX", five, "reply")),
+              "counter: 15 accesses");
+    const card_layout forced = card_layout::classic;
+    trace_decoder asked(&forced);
+    meaning(asked, traced("tandor", "TX", frame("19", k_head), "sent"));
+    EXPECT_EQ(
+        meaning(asked, traced("tandor", "RX",
+                              reader_reply("19", "00012345678903151214000000000000000"), "reply")),
+        "classic card: code 0123456789, counts accesses, expires 14/12/2015");
+}
+
+TEST(LogLines, EachLineWithTheLocalDateAndTime) {
+    const local_time t{2026, 12, 8, 4, 5, 6};
+    EXPECT_EQ(stamped_lines(t, "tandor 1 TX 01 |.| sent\n"),
+              "2026-12-08 04:05:06 tandor 1 TX 01 |.| sent\n");
+    EXPECT_EQ(stamped_lines(t, "a\r\nb"), "2026-12-08 04:05:06 a\n2026-12-08 04:05:06 b\n");
+    EXPECT_EQ(stamped_lines(t, "\n\n"), "");
+}
+
+TEST(PortNames, AsTheTechnicianTypesThem) {
+    listed_port p;
+    std::string error;
+    for (const char* typed : {"COM7", "com7", "7", " 7 "}) {
+        ASSERT_TRUE(port_from_text(typed, true, &p, &error)) << typed;
+        EXPECT_EQ(p.name, "COM7");
+        EXPECT_EQ(p.device, "\\\\.\\COM7");
+    }
+    ASSERT_TRUE(port_from_text("/dev/ttyUSB0", false, &p, &error));
+    EXPECT_EQ(p.device, "/dev/ttyUSB0");
+    for (const char* typed : {"COM0", "COM256", "x", "/dev/ttyS0", ""})
+        EXPECT_FALSE(port_from_text(typed, true, &p, &error)) << typed;
+    EXPECT_FALSE(port_from_text("COM7", false, &p, &error));
+    EXPECT_EQ(error, "\"COM7\" names no port (a device path such as /dev/ttyUSB0)");
+    EXPECT_EQ(com_number_of("COM12"), 12);
+    EXPECT_EQ(com_number_of("/dev/ttyS0"), 0);
+}
+
+TEST(Probe, AsksTheReaderThenTheStationAndChangesNothing) {
+    fake::reset();
+    reply_card("0A1B2C3D");
+    probe_result r = probe_port("\\\\.\\COM5");
+    EXPECT_EQ(probe_words(r), "card reader  (card 0A1B2C3D on it)");
+    EXPECT_STREQ(settings_key_of(r.found), "Software\\Tandor");
+    ASSERT_EQ(fake::dev().lines.size(), 1u);
+    EXPECT_EQ(fake::dev().lines[0].speed, 19200u);
+    EXPECT_FALSE(fake::dev().is_open);
+
+    fake::reset();
+    fake::script_read({}, fake::SILENT_READ_MS); // the reader's frame finds no reader
+    fake::script_read(text("L=FR\r"));
+    fake::script_read(text("N=2A\r"));
+    r = probe_port("\\\\.\\COM7");
+    EXPECT_EQ(probe_words(r), "charging station  (language FR, 2 sockets)");
+    EXPECT_STREQ(settings_key_of(r.found), "Software\\Velmor");
+    ASSERT_EQ(fake::dev().lines.size(), 2u);
+    EXPECT_EQ(fake::dev().lines[1].speed, 9600u);
+    // Queries only: the card-detect frame, then L and N.
+    ASSERT_EQ(fake::dev().writes.size(), 3u);
+    EXPECT_EQ(fake::hex(fake::dev().writes[1]), "4C 0D");
+    EXPECT_EQ(fake::hex(fake::dev().writes[2]), "4E 0D");
+    EXPECT_FALSE(fake::dev().is_open);
+
+    fake::reset();
+    EXPECT_EQ(probe_words(probe_port("\\\\.\\COM3")), "no answer");
+    EXPECT_EQ(settings_key_of(probe_found::no_answer), nullptr);
+
+    fake::reset();
+    fake::dev().open_succeeds = false;
+    fake::dev().open_failure = {SERIAL_IN_USE, 32};
+    EXPECT_EQ(probe_words(probe_port("\\\\.\\COM4")), "in use by another program");
+    EXPECT_TRUE(fake::dev().writes.empty());
+}
