@@ -46,7 +46,7 @@ target_link_libraries(quenby PRIVATE quenby_core PkgConfig::SERIALPORT)
 vm_warnings(quenby)
 
 add_test(NAME quenby_native_e2e
-         COMMAND env VM_BUILD=${CMAKE_BINARY_DIR}/.. ${CMAKE_SOURCE_DIR}/scripts/with-sim
+         COMMAND env VM_SIM_BIN=${CMAKE_BINARY_DIR}/bin ${CMAKE_SOURCE_DIR}/scripts/with-sim
                  reader,station --com 14,12 --native --
                  ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_native_test.sh)
 set_tests_properties(quenby_native_e2e PROPERTIES TIMEOUT 120)

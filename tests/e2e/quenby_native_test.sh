@@ -2,8 +2,9 @@
 # quenby on Linux against both simulators' pseudo-terminals (started by
 # with-sim --native: the reader as SIM_*, the station as SIM2_*).
 set -u
-q=$VM_BUILD/native/bin/quenby
-ctl=$VM_BUILD/native/bin/simctl
+bin=${VM_SIM_BIN:-$VM_BUILD/native/bin}
+q=$bin/quenby
+ctl=$bin/simctl
 failed=0
 check() { # WHAT EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then echo "ok: $1"; else
