@@ -82,19 +82,23 @@ bool ask_station(probe_result* r) {
 }
 } // namespace
 
+// The station is asked first: its two queries are single letters that no
+// reader takes for a frame, while a reader's frame heard at the station's
+// speed is bytes the station might read as something; the reader's frame only
+// goes where no station answered.
 probe_result probe_port(const std::string& device) {
     probe_result r;
-    const program_profile reader = probing(k_tandor_profile);
-    if (!open_as(reader, device, &r))
-        return r;
-    const bool answered = ask_reader(&r);
-    port_close();
-    if (answered)
-        return r;
     const program_profile station = probing(k_velmor_profile);
     if (!open_as(station, device, &r))
         return r;
-    if (!ask_station(&r))
+    const bool answered = ask_station(&r);
+    port_close();
+    if (answered)
+        return r;
+    const program_profile reader = probing(k_tandor_profile);
+    if (!open_as(reader, device, &r))
+        return r;
+    if (!ask_reader(&r))
         r = {probe_found::no_answer, ""};
     port_close();
     return r;

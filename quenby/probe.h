@@ -1,7 +1,7 @@
 #pragma once
-// Asks a port which device is on it, changing nothing on any device: a card
-// reader answers the card-detect frame at its speed, a charging station the
-// language and count queries at its own.
+// Asks a port which device is on it, changing nothing on any device: a
+// charging station answers the language and count queries at its speed, a
+// card reader the card-detect frame at its own.
 
 #include <string>
 

@@ -193,29 +193,30 @@ TEST(PortNames, AsTheTechnicianTypesThem) {
     EXPECT_EQ(com_number_of("/dev/ttyS0"), 0);
 }
 
-TEST(Probe, AsksTheReaderThenTheStationAndChangesNothing) {
+TEST(Probe, AsksTheStationThenTheReaderAndChangesNothing) {
     fake::reset();
-    reply_card("0A1B2C3D");
-    probe_result r = probe_port("\\\\.\\COM5");
-    EXPECT_EQ(probe_words(r), "card reader  (card 0A1B2C3D on it)");
-    EXPECT_STREQ(settings_key_of(r.found), "Software\\Tandor");
+    fake::script_read(text("L=FR\r"));
+    fake::script_read(text("N=2A\r"));
+    probe_result r = probe_port("\\\\.\\COM7");
+    EXPECT_EQ(probe_words(r), "charging station  (language FR, 2 sockets)");
+    EXPECT_STREQ(settings_key_of(r.found), "Software\\Velmor");
     ASSERT_EQ(fake::dev().lines.size(), 1u);
-    EXPECT_EQ(fake::dev().lines[0].speed, 19200u);
+    EXPECT_EQ(fake::dev().lines[0].speed, 9600u);
+    // Queries only, with the setup tool's pause between them.
+    EXPECT_EQ(fake::log_text().substr(fake::log_text().find("write")),
+              "write 4C 0D; read; sleep 250; write 4E 0D; read; close");
     EXPECT_FALSE(fake::dev().is_open);
 
     fake::reset();
-    fake::script_read({}, fake::SILENT_READ_MS); // the reader's frame finds no reader
-    fake::script_read(text("L=FR\r"));
-    fake::script_read(text("N=2A\r"));
-    r = probe_port("\\\\.\\COM7");
-    EXPECT_EQ(probe_words(r), "charging station  (language FR, 2 sockets)");
-    EXPECT_STREQ(settings_key_of(r.found), "Software\\Velmor");
+    fake::script_read({}, fake::SILENT_READ_MS); // the queries find no station
+    reply_card("0A1B2C3D");
+    r = probe_port("\\\\.\\COM5");
+    EXPECT_EQ(probe_words(r), "card reader  (card 0A1B2C3D on it)");
+    EXPECT_STREQ(settings_key_of(r.found), "Software\\Tandor");
     ASSERT_EQ(fake::dev().lines.size(), 2u);
-    EXPECT_EQ(fake::dev().lines[1].speed, 9600u);
-    // Queries only: the card-detect frame, then L and N.
-    ASSERT_EQ(fake::dev().writes.size(), 3u);
-    EXPECT_EQ(fake::hex(fake::dev().writes[1]), "4C 0D");
-    EXPECT_EQ(fake::hex(fake::dev().writes[2]), "4E 0D");
+    EXPECT_EQ(fake::dev().lines[1].speed, 19200u);
+    ASSERT_EQ(fake::dev().writes.size(), 2u) << "the language query, then the detect frame";
+    EXPECT_EQ(fake::hex(fake::dev().writes[1]), "01 46 46 02 31 38 03 09 0D");
     EXPECT_FALSE(fake::dev().is_open);
 
     fake::reset();
