@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -56,6 +57,7 @@ TEST(DateText, OnlyDaysThatExist) {
     for (const char* t : {"01/02/20", "", "1/02/2024x", "01/02/2O24"})
         EXPECT_FALSE(date_text_at(t, &d, &m, &y)) << t;
     long long v = 0;
+    EXPECT_FALSE(leading_number("x1", &v) || leading_number("", &v));
     EXPECT_TRUE(whole_number("-12", true, &v) && v == -12);
     EXPECT_FALSE(whole_number("-12", false, &v) || whole_number("-", true, &v) ||
                  whole_number("", false, &v));
@@ -100,6 +102,12 @@ TEST(UserCard, RefusedTextsWriteNothing) {
 TEST(MasterCard, EncodedOrRefused) {
     EXPECT_EQ(master(true, false, "31/12/2018 23:59:30").block, "507007305923013112184D4153544552");
     EXPECT_EQ(master(false, true, "").block, "46A55AFFFFFFFFFFFFFF4D4153544552");
+    master_form_state shown{};
+    std::strcpy(shown.datetime, "01/01/2020 00:00:00");
+    ASSERT_TRUE(decode_master_block("46A55AFFFFFFFFFFFFFF4D4153544552", &shown));
+    EXPECT_STREQ(shown.datetime, "") << "Delete DB clears the date and time";
+    user_form_texts short_block{};
+    EXPECT_FALSE(decode_user_block("0A1B2C3D", &short_block));
     EXPECT_EQ(master(false, false, "").block, "46FFFFFFFFFFFFFFFFFF4D4153544552");
     EXPECT_EQ(master(true, true, "not a date").block, "50A55AFFFFFFFFFFFFFF4D4153544552");
     EXPECT_EQ(master(false, false, "31/12/2018 24:00:00").block,
@@ -194,5 +202,7 @@ TEST(ClassicCard, DecodedIntoTheForm) {
     EXPECT_STREQ(data.expiry, "14/1A/2015") << "shown as it stands";
     classic_date d;
     EXPECT_FALSE(classic_expiry_valid(data.expiry, &d)) << "and refused by a rewrite";
+    EXPECT_TRUE(classic_expiry_valid("31/12/2099", &d) && classic_expiry_valid("01/01/2013", &d));
+    EXPECT_FALSE(classic_expiry_valid("01/01/2100", &d) || classic_expiry_valid("31/12/2012", &d));
 }
 } // namespace

@@ -189,6 +189,8 @@ TEST(PortNames, AsTheTechnicianTypesThem) {
         EXPECT_FALSE(port_from_text(typed, true, &p, &error)) << typed;
     EXPECT_FALSE(port_from_text("COM7", false, &p, &error));
     EXPECT_EQ(error, "\"COM7\" names no port (a device path such as /dev/ttyUSB0)");
+    char small[8];
+    EXPECT_FALSE(port_device_name(14, small, sizeof small)) << "\\\\.\\COM14 does not fit in 8";
     EXPECT_EQ(com_number_of("COM12"), 12);
     EXPECT_EQ(com_number_of("/dev/ttyS0"), 0);
 }

@@ -32,6 +32,13 @@ TEST(Frame, WorkedFramesAndTheCheckByte) {
     }
     const std::uint8_t three[] = {0x10, 0x20, 0x40};
     EXPECT_EQ(link_bcc(three, 3), 0x70);
+    // A status in the last two bytes that came is read; one cut short is not.
+    const std::uint8_t eight[] = {0x01, 'F', 'F', 0x06, '1', '8', '0', '1'};
+    std::uint8_t reply[LINK_REPLY_SIZE] = {};
+    link_reply_fill(reply, eight, sizeof eight);
+    EXPECT_EQ(reader_status(reply), READER_NO_CARD);
+    link_reply_fill(reply, eight, sizeof eight - 1);
+    EXPECT_EQ(reader_status(reply), READER_STATUS_UNREADABLE);
 }
 
 // Every program opens a port by its device-namespace name, which reaches

@@ -159,9 +159,10 @@ TEST(ComPortText, TypedPortsAreWholeNumbersFrom1To255) {
         const char* text;
         int port; // 0: refused
     } cases[] = {
-        {"COM14", 14}, {"com14", 14}, {"14", 14},   {" Com7 ", 7}, {"COM255", 255}, {"1", 1},
-        {"COM0", 0},   {"256", 0},    {"", 0},      {"COM", 0},    {"COM-3", 0},    {"1 4", 0},
-        {"14a", 0},    {"COMX", 0},   {"0014", 14}, {"00014", 0},  {"COM1.5", 0},
+        {"COM14", 14}, {"com14", 14}, {"14", 14},  {" Com7 ", 7}, {"COM255", 255},
+        {"1", 1},      {"COM0", 0},   {"256", 0},  {"", 0},       {"COM", 0},
+        {"COM-3", 0},  {"1 4", 0},    {"14a", 0},  {"COMX", 0},   {"0014", 14},
+        {"00014", 0},  {"COM1.5", 0}, {"CXM7", 0}, {"COX7", 0},
     };
     for (const auto& c : cases) {
         int port = -1;

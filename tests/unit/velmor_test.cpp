@@ -51,6 +51,9 @@ TEST(StationWire, CommandsAndBlocks) {
     EXPECT_STREQ(encode_socket_count(false, MODE_ALTERNATE), "1");
     EXPECT_STREQ(encode_socket_count(true, MODE_SIMULTANEOUS), "2C");
     EXPECT_STREQ(encode_socket_count(true, LIST_UNSET), "2A");
+    EXPECT_EQ(station_language_of('F', 'R'), 3);
+    EXPECT_EQ(station_language_of('F', 'T'), LIST_UNSET) << "both letters count";
+    EXPECT_EQ(station_language_of('X', 'R'), LIST_UNSET);
 }
 
 TEST(StationWire, SocketAnswers) {
@@ -467,6 +470,9 @@ TEST_F(Station, PortsAboveNineAreChosenAndKept) {
     velmor_command(VC_REBOOT);
     settings_save();
     EXPECT_EQ(fake::store().keys["Software\\Velmor"]["Port"], "COM7");
+    form()[VC_COM_PORT].list_index = 0;
+    velmor_command(VC_READ);
+    EXPECT_EQ(settings_port(), 1) << "COM1, the first entry, is stored too";
 }
 
 TEST_F(Station, ReadsFillTheForm) {
@@ -494,7 +500,7 @@ TEST_F(Station, ReadsFillTheForm) {
         const char* imax_1; // 20 before: kept unless socket 1 was read
     } cases[] = {
         {"FR\r\n|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 46 52 0d 0a", 1, 4, 3, "16"},
-        {"L=IT|N=2C|X1x200SSN1610", "Debug: 58 31 78 32", 1, 3, 0, "20"},
+        {"L=FR|N=2C|X1x200SSN1610", "Debug: 58 31 78 32", 1, 3, 3, "20"}, // what came stays
         {"L=F|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 4c 3d 46 00", 1, 4, 0, "16"},
         {"L=IT|N=2C|P1x411SSTAB10|P2x302SNN0606", "Debug: 54 41 42 31", 1, 4, 0, "20"},
     };
@@ -680,6 +686,9 @@ TEST_F(SetupForm, StartValuesAndLanguages) {
     EXPECT_EQ(form()[VC_TITLE_SETTINGS].text + "|" + form()[VC_READ].text + "|" +
                   form()[VC_LABEL_METER].text + "|" + form()[VC_SOCKET2].text,
               "Settings:|Read|Current measure:|Socket 2:");
+    settings_set_port(32);
+    form_start_values();
+    EXPECT_EQ(form()[VC_COM_PORT].list_index, 31) << "the last entry";
 }
 
 TEST_F(SetupForm, ControlsFollowEachOther) {
