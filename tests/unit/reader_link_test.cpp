@@ -138,6 +138,10 @@ TEST_F(Exchange, RepliesAndHowEachExchangeEnds) {
         {"exactly four bytes", {{{1, 'F', 'F', 6}, 10}}, exchange::short_reply, false},
         {"NAK", {{reader_reply("18", "", 0x15), 10}}, exchange::nak, true},
         {"another verdict is taken", {{{1, 'F', 'F', 0x16, '1'}, 10}}, exchange::done, true},
+        {"five bytes of a reply to another command",
+         {{{1, 'F', 'F', 6, '2'}, 10}},
+         exchange::wrong_reply,
+         false},
         {"silence", {}, exchange::no_reply, false},
     };
     for (const auto& c : cases) {
