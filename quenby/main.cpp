@@ -1,11 +1,13 @@
 // quenby: the technicians' companion to the three programs, on the command
 // line. Finds the port of each device, records and decodes the programs'
 // trace.
+#include "cards_job.h"
 #include "debug_log.h"
 #include "language.h"
 #include "port_list.h"
 #include "probe.h"
 #include "program_info.h"
+#include "station_jobs.h"
 #include "trace_decode.h"
 #include "use_port.h"
 
@@ -70,6 +72,34 @@ int run_ports(const std::vector<std::string>& names, bool probe, bool use) {
     return failed || (use && stored.empty()) ? 1 : 0;
 }
 
+// The one port a station or card job names; false (having said why) when
+// the text names none.
+bool job_port(const char* job, const std::string& text, listed_port* port) {
+    std::string error;
+    if (port_from_text(text, ports_are_com_numbers(), port, &error))
+        return true;
+    std::fprintf(stderr, "quenby %s: %s\n", job, error.c_str());
+    return false;
+}
+
+int run_station(const std::string& job, const std::string& port_text, const std::string& path) {
+    listed_port port;
+    if (!job_port("station", port_text, &port))
+        return 2;
+    if (job == "read")
+        return station_read_job(port, path);
+    if (job == "write")
+        return station_write_job(port, path);
+    return station_diff_job(port, path);
+}
+
+int run_cards(const std::string& port_text, const cards_options& options) {
+    listed_port port;
+    if (!job_port("cards", port_text, &port))
+        return 2;
+    return cards_issue_job(port, options);
+}
+
 int run_decode(const std::string& path, const std::string& layout_name) {
     std::ifstream file;
     if (!path.empty()) {
@@ -92,7 +122,8 @@ int run_decode(const std::string& path, const std::string& layout_name) {
 int main(int argc, char** argv) {
     lang_set(LANGUAGE_ENGLISH);
     CLI::App app{"The field companion of the Quenby service tools: finds each device's port, "
-                 "records and decodes the programs' trace.",
+                 "records and decodes the programs' trace, keeps station profiles, issues card "
+                 "batches.",
                  "quenby"};
     app.set_version_flag("--version", std::string("quenby ") + QUENBY_VERSION_TEXT);
     app.require_subcommand(1);
@@ -119,7 +150,43 @@ int main(int argc, char** argv) {
     decode->add_option("--layout", layout, "Read card blocks as tandor's or the classic layout")
         ->check(CLI::IsMember({"tandor", "classic"}));
 
+    CLI::App* station = app.add_subcommand("station", "Station profiles: read, write, compare");
+    station->require_subcommand(1);
+    std::string station_job, station_port, profile_file;
+    const struct {
+        const char* name;
+        const char* about;
+    } station_jobs[] = {
+        {"read", "Read the station into a profile (FILE, or - for standard output)"},
+        {"write", "Check a profile by the setup form's rules, write it, ask the station back"},
+        {"diff", "List what the station holds that differs from a profile"}};
+    for (const auto& job : station_jobs) {
+        CLI::App* sub = station->add_subcommand(job.name, job.about);
+        sub->add_option("PORT", station_port, "The station's port")->required();
+        sub->add_option("FILE", profile_file, "The profile")->required();
+        sub->callback([&station_job, &job] { station_job = job.name; });
+    }
+
+    CLI::App* cards = app.add_subcommand("cards", "Card batches");
+    cards->require_subcommand(1);
+    CLI::App* issue = cards->add_subcommand("issue", "Write one User card for each row of a CSV");
+    std::string cards_port;
+    cards_options card_options;
+    issue->add_option("PORT", cards_port, "The card reader's port")->required();
+    issue->add_option("FILE", card_options.batch, "The batch: code,accesses,expiry")->required();
+    CLI::Option* audit =
+        issue->add_option("--audit", card_options.audit, "Record each written card in this CSV");
+    issue->add_flag("--resume", card_options.resume, "Skip the rows the audit holds")->needs(audit);
+    issue
+        ->add_option("--wait", card_options.wait_seconds,
+                     "Stop when no card is laid or lifted for this many seconds")
+        ->check(CLI::PositiveNumber);
+
     CLI11_PARSE(app, argc, argv);
+    if (station->parsed())
+        return run_station(station_job, station_port, profile_file);
+    if (cards->parsed())
+        return run_cards(cards_port, card_options);
     if (ports->parsed())
         return run_ports(names, probe, use);
     if (log->parsed())

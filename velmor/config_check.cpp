@@ -30,16 +30,22 @@ bool time_ok(const std::string& t, checked_datetime* dt) {
 }
 
 // A list left with no entry chosen (a code read from a station that no list
-// holds): the row of its "choose ..." text, or -1 when every list has one.
-int unchosen_list(const socket_config& s) {
-    if (s.socket_type == LIST_UNSET)
-        return VT_MSG_CHOOSE_TYPE;
-    if (s.locking_type == LIST_UNSET)
-        return VT_MSG_CHOOSE_LOCKING;
-    if (s.contactor_control == LIST_UNSET)
-        return VT_MSG_CHOOSE_CONTACTOR;
-    if (s.meter_type == LIST_UNSET)
-        return VT_MSG_CHOOSE_METER;
+// holds): the row of its "choose ..." text and the field, or -1 when every
+// list has one.
+int unchosen_list(const socket_config& s, check_field* field) {
+    const struct {
+        int index;
+        int row;
+        check_field field;
+    } lists[] = {{s.socket_type, VT_MSG_CHOOSE_TYPE, check_field::socket_type},
+                 {s.locking_type, VT_MSG_CHOOSE_LOCKING, check_field::locking},
+                 {s.contactor_control, VT_MSG_CHOOSE_CONTACTOR, check_field::contactor},
+                 {s.meter_type, VT_MSG_CHOOSE_METER, check_field::meter}};
+    for (const auto& list : lists)
+        if (list.index == LIST_UNSET) {
+            *field = list.field;
+            return list.row;
+        }
     return -1;
 }
 
@@ -57,9 +63,12 @@ bool current_ok(const std::string& text, int low, int high) {
     return read_current(text, &v) && in(v, low, high);
 }
 
-bool fail(check_failure* f, int caption, const std::string& text) {
+bool fail(check_failure* f, int caption, const std::string& text, check_field field,
+          int socket = 0) {
     f->caption_row = caption;
     f->text = text;
+    f->field = field;
+    f->socket = socket;
     return false;
 }
 
@@ -78,7 +87,8 @@ bool fail_current(check_failure* f, int socket, const char* suffix, int low, int
             text += *p;
         }
     }
-    return fail(f, VT_CAPTION_ERROR, text);
+    return fail(f, VT_CAPTION_ERROR, text, suffix[0] ? check_field::imax_s : check_field::imax,
+                socket);
 }
 } // namespace
 
@@ -87,25 +97,29 @@ bool config_check(const station_config& c, checked_datetime* dt, check_failure* 
     d.has_date = !c.date.empty();
     d.has_time = !c.time.empty();
     if (d.has_date && !date_ok(c.date, &d))
-        return fail(failure, VT_CAPTION_ERROR, vtext(VT_MSG_DATETIME));
+        return fail(failure, VT_CAPTION_ERROR, vtext(VT_MSG_DATETIME), check_field::date);
     if (d.has_time && !time_ok(c.time, &d))
-        return fail(failure, VT_CAPTION_ERROR, vtext(VT_MSG_DATETIME));
+        return fail(failure, VT_CAPTION_ERROR, vtext(VT_MSG_DATETIME), check_field::time);
 
     // Nothing is sent back as another option than the one read.
     if (c.station_language == LIST_UNSET)
-        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_CHOOSE_LANGUAGE));
-    for (int n = 0; n < (c.two_sockets ? 2 : 1); ++n)
-        if (const int row = unchosen_list(c.sockets[n]); row >= 0) {
+        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_CHOOSE_LANGUAGE),
+                    check_field::language);
+    for (int n = 0; n < (c.two_sockets ? 2 : 1); ++n) {
+        check_field field = check_field::socket_type;
+        if (const int row = unchosen_list(c.sockets[n], &field); row >= 0) {
             return fail(failure, VT_CAPTION_WARNING,
-                        vtext_with(VT_MSG_SOCKET_N, n + 1) + ": " + vtext(row));
+                        vtext_with(VT_MSG_SOCKET_N, n + 1) + ": " + vtext(row), field, n + 1);
         }
+    }
 
     const socket_config& s1 = c.sockets[0];
     const socket_config& s2 = c.sockets[1];
     // Socket 2 counts only while it is switched on: a one-socket Write sends
     // nothing of it, so what its disabled lists hold cannot refuse the Write.
     if (locking_refused(s1) || (c.two_sockets && locking_refused(s2)))
-        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_LOCKING));
+        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_LOCKING), check_field::locking,
+                    locking_refused(s1) ? 1 : 2);
 
     for (int n = 0; n < (c.two_sockets ? 2 : 1); ++n) {
         if (!current_ok(c.sockets[n].imax_m3, 6, 63))
@@ -115,7 +129,8 @@ bool config_check(const station_config& c, checked_datetime* dt, check_failure* 
     }
 
     if (mirror_refused(s1) || (c.two_sockets && mirror_refused(s2)))
-        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_MIRROR));
+        return fail(failure, VT_CAPTION_WARNING, vtext(VT_MSG_MIRROR), check_field::contactor,
+                    mirror_refused(s1) ? 1 : 2);
     *dt = d;
     return true;
 }

@@ -13,9 +13,25 @@ struct checked_datetime {
     int hour = 0, minute = 0, second = 0;
 };
 
+// What a failed rule looked at: the field, and the socket (1 or 2, 0 for
+// none), so that a caller that is not the form can point at it.
+enum class check_field {
+    date,
+    time,
+    language,
+    socket_type,
+    locking,
+    contactor,
+    meter,
+    imax,
+    imax_s
+};
+
 struct check_failure {
     int caption_row = 0; // VT_CAPTION_ERROR or VT_CAPTION_WARNING
     std::string text;    // in the current interface language
+    check_field field = check_field::date;
+    int socket = 0;
 };
 
 // True when every rule passes (the date and time as read into *datetime); false at

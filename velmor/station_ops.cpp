@@ -62,8 +62,9 @@ class operation_port {
     operation_port(const operation_port&) = delete;
     operation_port& operator=(const operation_port&) = delete;
     ~operation_port() { close(); }
-    [[nodiscard]] bool open(int port) {
-        open_ = port_open(port);
+    [[nodiscard]] bool open(const station_line& port) {
+        open_ = port.device ? port_open_device(port.device).result == SERIAL_OPENED
+                            : port_open(port.number);
         return open_;
     }
     void close() {
@@ -78,10 +79,10 @@ class operation_port {
 
 // Every operation first stores the port it is given as the setting; with no
 // entry chosen (0) nothing is stored, so a stored port beyond the list is
-// kept.
-void remember_port(int port) {
-    if (port >= 1)
-        settings_set_port(port);
+// kept. A device named by the companion is not the form's setting.
+void remember_port(const station_line& port) {
+    if (!port.device && port.number >= 1)
+        settings_set_port(port.number);
 }
 
 // One query: written, and its answer read into the buffer (*got bytes).
@@ -110,13 +111,15 @@ enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED, SOCKE
 
 // Asks socket n (0 or 1) into *s (which holds what the form shows). The Read
 // ends unless the socket was read.
-socket_read read_socket(std::uint8_t* buffer, int n, socket_config* s) {
+socket_read read_socket(std::uint8_t* buffer, int n, socket_config* s, station_observer& observer) {
     const char digit = static_cast<char>('1' + n);
-    if (!send(buffer, std::string("P") + digit))
+    const std::string query = std::string("P") + digit;
+    if (!send(buffer, query))
         return SOCKET_SEND_FAILED;
     std::size_t got = receive(buffer);
     if (got == 0)
         return SOCKET_SILENT;
+    observer.answered(query.c_str(), buffer, got);
     int result = decode_socket_reply(buffer, got, digit, s);
     if (result == SOCKET_REPLY_REFUSED) {
         debug_box(buffer);
@@ -157,7 +160,7 @@ socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read
                          station_observer& observer) {
     for (int n = 0; n < 2; ++n) {
         r->sockets[n] = shown.sockets[n];
-        const socket_read result = read_socket(buffer, n, &r->sockets[n]);
+        const socket_read result = read_socket(buffer, n, &r->sockets[n], observer);
         if (result != SOCKET_READ)
             return result;
         r->sockets_read = n + 1;
@@ -168,7 +171,7 @@ socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read
 
 // A Read or a Write starts: the form busy at step 0 and the port opened; one
 // that does not open gets the port box and the form back.
-bool start(operation_port& line, int port, station_observer& observer) {
+bool start(operation_port& line, const station_line& port, station_observer& observer) {
     observer.busy(true);
     remember_port(port);
     if (line.open(port))
@@ -226,6 +229,7 @@ socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_
         return SOCKET_SEND_FAILED;
     if (got == 0)
         return SOCKET_SILENT;
+    observer.answered("L", buffer, got);
     take_language(buffer, got, r);
     observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
@@ -234,13 +238,15 @@ socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_
         return SOCKET_SEND_FAILED;
     if (got == 0)
         return SOCKET_SILENT;
+    observer.answered("N", buffer, got);
     take_count(buffer, got, r);
     observer.progress(4);
     return read_sockets(buffer, shown, r, observer);
 }
 } // namespace
 
-void station_read(int port, const station_config& shown, station_observer& observer) {
+void station_read(const station_line& port, const station_config& shown,
+                  station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     operation_port line;
     if (!start(line, port, observer))
@@ -349,43 +355,44 @@ bool send_configuration(std::uint8_t* buffer, const station_config& c, const che
 }
 } // namespace
 
-void station_write(int port, const station_config& c, station_observer& observer) {
+bool station_write(const station_line& port, const station_config& c, station_observer& observer) {
     checked_datetime dt;
     check_failure failure;
     if (!config_check(c, &dt, &failure)) {
         message_box(vtext(failure.caption_row), failure.text.c_str());
-        return;
+        return false;
     }
 
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     operation_port line;
     if (!start(line, port, observer))
-        return;
+        return false;
     if (!send_configuration(buffer, c, dt, observer)) {
         communication_failed(line, &observer);
-        return;
+        return false;
     }
     observer.progress(PROGRESS_STEPS);
     // A Write ends as a good one only when the station holds it.
     std::string differs;
     if (!check_written(buffer, c, &differs)) {
         communication_failed(line, &observer);
-        return;
+        return false;
     }
     if (differs.empty()) {
         observer.busy(false);
         sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
         line.close();
-        return;
+        return true;
     }
     // The form comes back once the technician has read what differs.
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     line.close();
     message_box(vtext(VT_CAPTION_ERROR), (vtext(VT_MSG_NOT_HELD) + differs).c_str());
     observer.busy(false);
+    return false;
 }
 
-void station_reboot(int port) {
+void station_reboot(const station_line& port) {
     remember_port(port);
     operation_port line;
     if (!line.open(port)) {

@@ -7,6 +7,9 @@
 
 #include "station_config.h"
 
+#include <cstddef>
+#include <cstdint>
+
 enum {
     PAUSE_AFTER_OPEN_MS = 200,
     PAUSE_BETWEEN_MS = 250,
@@ -29,6 +32,20 @@ class station_observer {
     virtual void language_read(int index) = 0;
     virtual void count_read(bool two_sockets, int operating_mode) = 0;
     virtual void socket_read(int n, const socket_config& socket) = 0;
+    // Read: each answer as it came, before it is taken (query "L", "N",
+    // "P1", "P2"), for a caller that keeps what no list holds.
+    virtual void answered(const char* query, const std::uint8_t* answer, std::size_t count) {
+        (void)query, (void)answer, (void)count;
+    }
+};
+
+// Where an operation finds the station: the form's port number, or (for the
+// companion on the command line) a device by its own name, "/dev/ttyUSB0".
+struct station_line {
+    station_line(int port) : number(port) {} // NOLINT(google-explicit-constructor)
+    explicit station_line(const char* name) : device(name) {}
+    int number = 0;               // 1 and up; 0: none chosen
+    const char* device = nullptr; // when set, opened by this name and not stored
 };
 
 // Reads the language, the socket count and both sockets. `shown` is what the
@@ -36,14 +53,17 @@ class station_observer {
 // and an answer that carries no known value changes nothing. The form is told
 // what was read when the Read ends; a station that answers nothing at all
 // ends it at once with "The station does not answer", the form as it was.
-void station_read(int port, const station_config& shown, station_observer& observer);
+void station_read(const station_line& port, const station_config& shown,
+                  station_observer& observer);
 
 // Checks the configuration (a refusal shows its message and sends nothing),
 // then writes it: date and time (when given), language, socket count, socket
 // 1, socket 2 (when switched on), the closing command; then asks the station
 // back with the Read's queries and pauses and, when it does not hold what was
-// sent (or does not answer), says so and names what differs.
-void station_write(int port, const station_config& config, station_observer& observer);
+// sent (or does not answer), says so and names what differs. True only when
+// the station holds what was sent.
+bool station_write(const station_line& port, const station_config& config,
+                   station_observer& observer);
 
 // Sends the reboot command.
-void station_reboot(int port);
+void station_reboot(const station_line& port);

@@ -58,9 +58,8 @@ bool reader_block_text(const std::uint8_t* reply, char text[READER_BLOCK_CHARS +
     return true;
 }
 
-exchange card_detect(card_reader* reader, int* status) {
-    std::uint8_t reply[LINK_REPLY_SIZE];
-    exchange result = link_command(reply, k_detect, "");
+namespace {
+exchange take_detect(card_reader* reader, const std::uint8_t* reply, exchange result, int* status) {
     if (result != exchange::done)
         return result;
     *status = reader_status(reply);
@@ -72,6 +71,17 @@ exchange card_detect(card_reader* reader, int* status) {
         std::memcpy(reader->uid_display, reader->uid, sizeof reader->uid);
     }
     return result;
+}
+} // namespace
+
+exchange card_detect(card_reader* reader, int* status) {
+    std::uint8_t reply[LINK_REPLY_SIZE];
+    return take_detect(reader, reply, link_command(reply, k_detect, ""), status);
+}
+
+exchange card_detect_quiet(card_reader* reader, int* status) {
+    std::uint8_t reply[LINK_REPLY_SIZE];
+    return take_detect(reader, reply, link_transact(reply, k_detect, ""), status);
 }
 
 exchange block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],

@@ -30,6 +30,9 @@ struct card_reader {
 };
 
 [[nodiscard]] exchange card_detect(card_reader* reader, int* status);
+// card_detect without the device error message, for a caller that polls on
+// through a reader that is away and says so once.
+[[nodiscard]] exchange card_detect_quiet(card_reader* reader, int* status);
 
 // Block text: 32 upper-case hex digits and a terminator, written only when
 // *status is 0.
