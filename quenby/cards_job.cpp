@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 namespace {
 // The card writer's link, with the companion's name in the trace.
@@ -47,9 +48,9 @@ bool load_audit(const cards_options& o, std::vector<audit_entry>* entries) {
     }
     if (!entries->empty() && !o.resume) {
         std::fprintf(stderr,
-                     "quenby cards: %s holds %zu cards of a batch already: --resume goes on "
+                     "quenby cards: %s holds %s cards of a batch already: --resume goes on "
                      "with it, or give another audit file\n",
-                     o.audit.c_str(), entries->size());
+                     o.audit.c_str(), std::to_string(entries->size()).c_str());
         return false;
     }
     return true;
@@ -80,7 +81,8 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
                      serial_open_text(opened.result));
         return 1;
     }
-    std::printf("%s: %zu cards from %s\n", port.name.c_str(), rows.size(), o.batch.c_str());
+    std::printf("%s: %s cards from %s\n", port.name.c_str(), std::to_string(rows.size()).c_str(),
+                o.batch.c_str());
     issue_job job;
     job.rows = rows;
     job.earlier = earlier;

@@ -50,6 +50,11 @@ add_test(NAME quenby_native_e2e
                  reader,station --com 14,12 --native --
                  ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_native_test.sh)
 set_tests_properties(quenby_native_e2e PROPERTIES TIMEOUT 120)
+add_test(NAME quenby_jobs_native_e2e
+         COMMAND env VM_SIM_BIN=${CMAKE_BINARY_DIR}/bin ${CMAKE_SOURCE_DIR}/scripts/with-sim
+                 reader,station --com 14,12 --native --
+                 ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_jobs_test.sh)
+set_tests_properties(quenby_jobs_native_e2e PROPERTIES TIMEOUT 180)
 
 add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
@@ -80,5 +85,7 @@ vm_unit_test(reader_link_test tests/unit/reader_link_test.cpp)
 vm_unit_test(settings_test tests/unit/settings_test.cpp)
 vm_unit_test(quenby_test tests/unit/quenby_test.cpp)
 target_link_libraries(quenby_test PRIVATE quenby_core)
+vm_unit_test(quenby_jobs_test tests/unit/quenby_jobs_test.cpp)
+target_link_libraries(quenby_jobs_test PRIVATE quenby_core)
 
 add_test(NAME clang_tidy COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-tidy ${CMAKE_BINARY_DIR})

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# quenby's station profiles and card batches against both simulators (the
+# reader as SIM_*, the station as SIM2_*, started by with-sim): natively on
+# their pseudo-terminals, or with QUENBY_WINE=1 quenby.exe under Wine on
+# COM$SIM_COM and COM$SIM2_COM.
+set -u
+ctl=${VM_SIM_BIN:-$VM_BUILD/native/bin}/simctl
+failed=0
+check() { # WHAT EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then echo "ok: $1"; else
+        echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; failed=1
+    fi
+}
+if [ "${QUENBY_WINE:-}" = 1 ]; then
+    # Straight into a file when it runs in the background (a pipe would hold
+    # its lines back); the line ends are Windows' own there.
+    q_to() { local out=$1; shift; wine "$VM_BUILD/windows/bin/quenby.exe" "$@" >"$out" 2>&1; }
+    q() { wine "$VM_BUILD/windows/bin/quenby.exe" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+    f() { local p="Z:$1"; echo "${p//\//\\}"; } # a file as Windows names it
+    reader=COM$SIM_COM station=COM$SIM2_COM
+else
+    q() { "${VM_SIM_BIN:-$VM_BUILD/native/bin}/quenby" "$@" 2>&1; }
+    q_to() { local out=$1; shift; q "$@" >"$out"; }
+    f() { echo "$1"; }
+    reader=$SIM_DEVICE station=$SIM2_DEVICE
+fi
+reader_ctl() { "$ctl" "$SIM_CONTROL_PORT" "$@"; }
+station_ctl() { "$ctl" "$SIM2_CONTROL_PORT" "$@"; }
+sets_received() { grep -c ' RX \(41\|44\) ' "$SIM2_LOG"; } # closing and date commands
+profile=$SIM_WORK/station.profile
+
+# A profile read, edited, written, checked on the station and diffed.
+out=$(q station read "$station" "$(f "$profile")")
+check "read: exit status" 0 $?
+check "read: the profile's keys" "language = Italian|sockets = 2|socket1.type = Type 2|socket2.imax = 16" \
+    "$(grep -E '^(language|sockets|socket1.type|socket2.imax) ' "$profile" | tr -d '\r' | paste -sd'|')"
+sed -i 's/^language = .*/language = French/; s/^mode = .*/mode = alternate/;
+        s/^socket1.type = .*/socket1.type = Type 3C/; s/^socket1.locking = .*/socket1.locking = 1 actuator/;
+        s/^socket1.imax = .*/socket1.imax = 32/' "$profile"
+out=$(q station diff "$station" "$(f "$profile")")
+check "diff before the write: exit status" 1 $?
+check "diff before the write: key by key" \
+    "language: profile French, station Italian|mode: profile alternate, station simultaneous|socket1.type: profile Type 3C, station Type 2|socket1.locking: profile 1 actuator, station None|socket1.imax: profile 32, station 16" \
+    "$(paste -sd'|' <<<"$out")"
+out=$(q station write "$station" "$(f "$profile")")
+check "write: exit status" 0 $?
+check "write: what the station holds" "language FR|count 2A|socket1 410SSN3210|closings 1" \
+    "$(station_ctl config | grep -E '^(language|count|socket1|closings) ' | paste -sd'|')"
+check "write: the date of the moment" "date $(date +'%y %m %d')" "$(station_ctl config | grep '^date ')"
+q station diff "$station" "$(f "$profile")" >/dev/null
+check "diff after the write" 0 $?
+
+# A profile with a line without meaning, or one the rules refuse: nothing sent.
+before=$(sets_received)
+sed 's/^socket2.meter = .*/socket2.meter = Pulse meter/; s/^socket2.contactor = .*/socket2.contactor = mirror Contact/' \
+    "$profile" >"$SIM_WORK/mirror.profile"
+out=$(q station write "$station" "$(f "$SIM_WORK/mirror.profile")")
+check "a rule refuses: exit status" 2 $?
+check "a rule refuses: its line and message" \
+    "$(f "$SIM_WORK/mirror.profile"):13: socket2.contactor: The mirror Contact is not available if the pulse meter is used" \
+    "$out"
+printf 'socket3.type = Type 2\n' >>"$SIM_WORK/mirror.profile"
+out=$(q station write "$station" "$(f "$SIM_WORK/mirror.profile")")
+check "an unknown key: exit status" 2 $?
+check "an unknown key: its line" "$(f "$SIM_WORK/mirror.profile"):17: unknown key \"socket3.type\"" "$out"
+check "nothing was sent for either" "$before" "$(sets_received)"
+
+# A station that takes no set command: the write says so.
+station_ctl fault ignore-sets >/dev/null
+sed -i 's/^language = .*/language = Spanish/' "$profile"
+out=$(q station write "$station" "$(f "$profile")")
+check "ignored sets: exit status" 1 $?
+check "ignored sets: told" "Error: The station does not hold what was written: station language" \
+    "$(grep -o 'Error: .*' <<<"$out")"
+station_ctl fault none >/dev/null
+
+# A batch of three User cards: a Master card refused on the way, the batch
+# cut off after two, then resumed.
+printf 'code,accesses,expiry\r\n00001234,15,05/03/2027 14\r\n00001235,,\r\n00001236,7,31/12/2030 23\r\n' \
+    >"$SIM_WORK/batch.csv"
+log=$SIM_WORK/batch.out
+audit=$SIM_WORK/audit.csv
+wait_for() { # TEXT: until the batch's output shows it (20 s at most)
+    for _ in $(seq 200); do grep -q "$1" "$log" 2>/dev/null && return 0; sleep 0.1; done
+    echo "(waited in vain for: $1)"
+}
+blank() { reader_ctl place "$1" 4=00000000000000000000000000000000 >/dev/null; }
+q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait 5 &
+batch=$!
+wait_for "card 1 of 3: lay"; blank 0A0A0A01
+wait_for "card 1 of 3 written"; reader_ctl remove >/dev/null
+wait_for "card 2 of 3: lay"; reader_ctl card master >/dev/null
+wait_for "refused: a Master card"
+master_left=$(reader_ctl dump | grep '^04 ')
+reader_ctl remove >/dev/null; blank 0A0A0A02
+wait_for "card 2 of 3 written"; reader_ctl remove >/dev/null
+wait $batch
+check "cut off: exit status" 1 $?
+check "cut off: what it said" "batch stopped: 2 of 3 cards written; --resume goes on with it" "$(tail -1 "$log" | tr -d '\r')"
+check "the audit so far" "0A0A0A01,00001234,15,05/03/2027 14|0A0A0A02,00001235,," \
+    "$(tail -n +2 "$audit" | cut -d, -f2- | tr -d '\r' | paste -sd'|')"
+q cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" >"$log"
+check "an audit that holds cards needs --resume" 2 $?
+
+q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --resume --wait 20 &
+batch=$!
+wait_for "card 3 of 3: lay"; blank 0A0A0A01
+wait_for "refused: written in this batch already"; reader_ctl remove >/dev/null; blank 0A0A0A03
+wait $batch
+check "resumed: exit status" 0 $?
+check "resumed: rows done already" 2 "$(grep -c 'done already' "$log")"
+check "resumed: the last card" "card 3 of 3 written: UID 0A0A0A03, code 00001236" \
+    "$(grep 'written: UID' "$log" | tr -d '\r')"
+check "every card once in the audit" "0A0A0A01 0A0A0A02 0A0A0A03" \
+    "$(tail -n +2 "$audit" | cut -d, -f2 | tr -d '\r' | paste -sd' ')"
+check "the last card holds its row" "04 00001236FFFFFFFFA523311230A50007" "$(reader_ctl dump | grep '^04 ')"
+check "the Master card left as it was" "04 507007305923013112184D4153544552" "$master_left"
+
+# A bad row refuses the whole batch, naming its line.
+printf 'code,accesses,expiry\n00001237,3,\n00001238,70000,\n' >"$SIM_WORK/bad.csv"
+out=$(q cards issue "$reader" "$(f "$SIM_WORK/bad.csv")")
+check "a bad row: exit status" 2 $?
+check "a bad row: its line" \
+    "$(f "$SIM_WORK/bad.csv"):3: Invalid number of accesses: please enter a number from 0 to 65535" \
+    "$(head -1 <<<"$out")"
+exit $failed
