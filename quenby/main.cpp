@@ -119,6 +119,82 @@ int run_decode(const std::string& path, const std::string& layout_name) {
 }
 } // namespace
 
+namespace {
+// Every option of every command, filled by the parser.
+struct command_line {
+    std::vector<std::string> names;
+    bool probe = false, use = false;
+    std::string log_file;
+    int seconds = 0;
+    std::string trace_file, layout;
+    std::string station_job, station_port, profile_file;
+    std::string cards_port;
+    cards_options cards;
+};
+
+CLI::App* add_ports(CLI::App& app, command_line& c) {
+    CLI::App* ports = app.add_subcommand("ports", "List the serial ports (those named, or all)");
+    ports->add_option("PORT", c.names,
+                      "Ports to list: COM7 or 7 on Windows, a device path on Linux");
+    CLI::Option* probe = ports->add_flag(
+        "--probe", c.probe, "Ask each port whether a card reader or a station answers");
+    ports->add_flag("--use", c.use, "Store each port found in the settings of the program using it")
+        ->needs(probe);
+    return ports;
+}
+
+CLI::App* add_log(CLI::App& app, command_line& c) {
+    CLI::App* log = app.add_subcommand("log", "Record the programs' debug output (Windows)");
+    log->add_option("FILE", c.log_file, "Record into FILE (appended to); standard output without");
+    log->add_option("--seconds", c.seconds, "Stop after this many seconds (else at Ctrl+C)")
+        ->check(CLI::PositiveNumber);
+    return log;
+}
+
+CLI::App* add_decode(CLI::App& app, command_line& c) {
+    CLI::App* decode = app.add_subcommand("decode", "Print a recorded trace in words");
+    decode->add_option("FILE", c.trace_file, "The trace (standard input without)");
+    decode->add_option("--layout", c.layout, "Read card blocks as tandor's or the classic layout")
+        ->check(CLI::IsMember({"tandor", "classic"}));
+    return decode;
+}
+
+CLI::App* add_station(CLI::App& app, command_line& c) {
+    CLI::App* station = app.add_subcommand("station", "Station profiles: read, write, compare");
+    station->require_subcommand(1);
+    static const struct {
+        const char* name;
+        const char* about;
+    } jobs[] = {
+        {"read", "Read the station into a profile (FILE, or - for standard output)"},
+        {"write", "Check a profile by the setup form's rules, write it, ask the station back"},
+        {"diff", "List what the station holds that differs from a profile"}};
+    for (const auto& job : jobs) {
+        CLI::App* sub = station->add_subcommand(job.name, job.about);
+        sub->add_option("PORT", c.station_port, "The station's port")->required();
+        sub->add_option("FILE", c.profile_file, "The profile")->required();
+        sub->callback([&c, &job] { c.station_job = job.name; });
+    }
+    return station;
+}
+
+CLI::App* add_cards(CLI::App& app, command_line& c) {
+    CLI::App* cards = app.add_subcommand("cards", "Card batches");
+    cards->require_subcommand(1);
+    CLI::App* issue = cards->add_subcommand("issue", "Write one User card for each row of a CSV");
+    issue->add_option("PORT", c.cards_port, "The card reader's port")->required();
+    issue->add_option("FILE", c.cards.batch, "The batch: code,accesses,expiry")->required();
+    CLI::Option* audit =
+        issue->add_option("--audit", c.cards.audit, "Record each written card in this CSV");
+    issue->add_flag("--resume", c.cards.resume, "Skip the rows the audit holds")->needs(audit);
+    issue
+        ->add_option("--wait", c.cards.wait_seconds,
+                     "Stop when no card is laid or lifted for this many seconds")
+        ->check(CLI::PositiveNumber);
+    return cards;
+}
+} // namespace
+
 int main(int argc, char** argv) {
     lang_set(LANGUAGE_ENGLISH);
     CLI::App app{"The field companion of the Quenby service tools: finds each device's port, "
@@ -127,69 +203,21 @@ int main(int argc, char** argv) {
                  "quenby"};
     app.set_version_flag("--version", std::string("quenby ") + QUENBY_VERSION_TEXT);
     app.require_subcommand(1);
-
-    CLI::App* ports = app.add_subcommand("ports", "List the serial ports (those named, or all)");
-    std::vector<std::string> names;
-    bool probe = false, use = false;
-    ports->add_option("PORT", names, "Ports to list: COM7 or 7 on Windows, a device path on Linux");
-    CLI::Option* probe_flag = ports->add_flag(
-        "--probe", probe, "Ask each port whether a card reader or a station answers");
-    ports->add_flag("--use", use, "Store each port found in the settings of the program using it")
-        ->needs(probe_flag);
-
-    CLI::App* log = app.add_subcommand("log", "Record the programs' debug output (Windows)");
-    std::string log_file;
-    int seconds = 0;
-    log->add_option("FILE", log_file, "Record into FILE (appended to); standard output without");
-    log->add_option("--seconds", seconds, "Stop after this many seconds (else at Ctrl+C)")
-        ->check(CLI::PositiveNumber);
-
-    CLI::App* decode = app.add_subcommand("decode", "Print a recorded trace in words");
-    std::string trace_file, layout;
-    decode->add_option("FILE", trace_file, "The trace (standard input without)");
-    decode->add_option("--layout", layout, "Read card blocks as tandor's or the classic layout")
-        ->check(CLI::IsMember({"tandor", "classic"}));
-
-    CLI::App* station = app.add_subcommand("station", "Station profiles: read, write, compare");
-    station->require_subcommand(1);
-    std::string station_job, station_port, profile_file;
-    const struct {
-        const char* name;
-        const char* about;
-    } station_jobs[] = {
-        {"read", "Read the station into a profile (FILE, or - for standard output)"},
-        {"write", "Check a profile by the setup form's rules, write it, ask the station back"},
-        {"diff", "List what the station holds that differs from a profile"}};
-    for (const auto& job : station_jobs) {
-        CLI::App* sub = station->add_subcommand(job.name, job.about);
-        sub->add_option("PORT", station_port, "The station's port")->required();
-        sub->add_option("FILE", profile_file, "The profile")->required();
-        sub->callback([&station_job, &job] { station_job = job.name; });
-    }
-
-    CLI::App* cards = app.add_subcommand("cards", "Card batches");
-    cards->require_subcommand(1);
-    CLI::App* issue = cards->add_subcommand("issue", "Write one User card for each row of a CSV");
-    std::string cards_port;
-    cards_options card_options;
-    issue->add_option("PORT", cards_port, "The card reader's port")->required();
-    issue->add_option("FILE", card_options.batch, "The batch: code,accesses,expiry")->required();
-    CLI::Option* audit =
-        issue->add_option("--audit", card_options.audit, "Record each written card in this CSV");
-    issue->add_flag("--resume", card_options.resume, "Skip the rows the audit holds")->needs(audit);
-    issue
-        ->add_option("--wait", card_options.wait_seconds,
-                     "Stop when no card is laid or lifted for this many seconds")
-        ->check(CLI::PositiveNumber);
+    command_line c;
+    CLI::App* ports = add_ports(app, c);
+    CLI::App* log = add_log(app, c);
+    add_decode(app, c);
+    CLI::App* station = add_station(app, c);
+    CLI::App* cards = add_cards(app, c);
 
     CLI11_PARSE(app, argc, argv);
     if (station->parsed())
-        return run_station(station_job, station_port, profile_file);
+        return run_station(c.station_job, c.station_port, c.profile_file);
     if (cards->parsed())
-        return run_cards(cards_port, card_options);
+        return run_cards(c.cards_port, c.cards);
     if (ports->parsed())
-        return run_ports(names, probe, use);
+        return run_ports(c.names, c.probe, c.use);
     if (log->parsed())
-        return record_debug_output(log_file, seconds);
-    return run_decode(trace_file, layout);
+        return record_debug_output(c.log_file, c.seconds);
+    return run_decode(c.trace_file, c.layout);
 }

@@ -79,6 +79,15 @@ void station_answers(const std::string& p1 = "P1x411SST3210\r") {
 
 const listed_port k_station_port{"COM12", "\\\\.\\COM12", ""};
 
+// The station jobs speak English, as the companion does.
+class StationJobs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fake::reset();
+        lang_set(LANGUAGE_ENGLISH);
+    }
+};
+
 // The letters of what was written: "L", "P1" ...
 std::string commands_sent() {
     std::string s;
@@ -188,7 +197,7 @@ TEST(Profile, RefusalsPointAtTheirKeyAndDifferencesAreKeyByKey) {
     EXPECT_TRUE(profile_differences(p.config, station).empty());
 }
 
-TEST(StationJobs, ReadWritesTheProfileOfWhatTheStationHolds) {
+TEST_F(StationJobs, ReadWritesTheProfileOfWhatTheStationHolds) {
     fake::reset();
     const std::string path = file_path("read.profile");
     std::remove(path.c_str());
@@ -210,7 +219,7 @@ TEST(StationJobs, ReadWritesTheProfileOfWhatTheStationHolds) {
     EXPECT_FALSE(std::ifstream(path).good());
 }
 
-TEST(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHoldsIt) {
+TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHoldsIt) {
     const std::string path = file_path("write.profile");
     write_file(path, k_example);
     fake::reset();
@@ -240,7 +249,7 @@ TEST(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHoldsI
     EXPECT_TRUE(fake::dev().writes.empty());
 }
 
-TEST(StationJobs, DiffIsZeroOnlyWhenNothingDiffers) {
+TEST_F(StationJobs, DiffIsZeroOnlyWhenNothingDiffers) {
     const std::string path = file_path("diff.profile");
     write_file(path, k_example);
     fake::reset();
