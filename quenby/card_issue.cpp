@@ -20,43 +20,55 @@ struct run {
     std::map<std::string, std::string> code_of_uid;
     std::string last_written; // the card written last, until it is lifted
     bool away_said = false;
+    bool closed = false; // the adapter was gone: the port is closed until it is back
 
     void say(const std::string& line) const { *job.out << line << std::endl; }
 };
 
-// The reader did not answer as it should: said once until it does again; a
-// frame that did not go out means the adapter is gone, and its port is
-// opened again until it is back.
+// The reader did not answer as it should: said once until it does again. A
+// frame that did not go out means the adapter is gone: its port is closed,
+// and opened again at the next tries until it is back.
 void reader_trouble(run& r, exchange e) {
     if (!r.away_said)
         r.say("the reader does not answer: check its cable (waiting for it)");
     r.away_said = true;
-    if (e != exchange::write_failed)
-        return;
-    port_close();
-    while (port_open_device(r.job.device.c_str()).result != SERIAL_OPENED)
-        sys_sleep_ms(REOPEN_MS);
+    if (e == exchange::write_failed) {
+        port_close();
+        r.closed = true;
+    }
 }
 
-// Polls until the reader reports what `wanted` looks for: a card (its UID in
-// the reader), or no card or another card than `uid`. False when it waited
-// longer than the job allows.
+// True when the port is open, opened again here when the adapter was gone.
+bool port_back(run& r) {
+    if (r.closed)
+        r.closed = port_open_device(r.job.device.c_str()).result != SERIAL_OPENED;
+    return !r.closed;
+}
+
+// Polls until the reader reports what is waited for: a card (its UID then in
+// the reader), or (card_wanted false) no card or another card than `uid`.
+// False when it waited longer than the job allows.
 bool wait_for(run& r, bool card_wanted, const std::string& uid) {
     const std::int64_t start = sys_now_ms();
     for (;;) {
-        int status = READER_STATUS_UNREADABLE;
-        const exchange e = card_detect_quiet(&r.reader, &status);
-        if (e == exchange::done && (status == READER_CARD_PRESENT || status == READER_NO_CARD)) {
-            r.away_said = false;
-            const bool card = status == READER_CARD_PRESENT;
-            if (card_wanted ? card : !card || uid != r.reader.uid)
-                return true;
-        } else {
-            reader_trouble(r, e);
+        int pause = REOPEN_MS;
+        if (port_back(r)) {
+            pause = POLL_MS;
+            int status = READER_STATUS_UNREADABLE;
+            const exchange e = card_detect_quiet(&r.reader, &status);
+            if (e == exchange::done &&
+                (status == READER_CARD_PRESENT || status == READER_NO_CARD)) {
+                r.away_said = false;
+                const bool card = status == READER_CARD_PRESENT;
+                if (card_wanted ? card : !card || uid != r.reader.uid)
+                    return true;
+            } else {
+                reader_trouble(r, e);
+            }
         }
         if (r.job.give_up_ms > 0 && sys_now_ms() - start >= r.job.give_up_ms)
             return false;
-        sys_sleep_ms(POLL_MS);
+        sys_sleep_ms(pause);
     }
 }
 
@@ -129,7 +141,7 @@ bool issue_row(run& r, const batch_row& row, const std::string& position) {
 } // namespace
 
 int issue_cards(const issue_job& job) {
-    run r{job, {}, {}, {}, {}, false};
+    run r{job, {}, {}, {}, {}, false, false};
     std::set<std::string> done_codes;
     for (const audit_entry& e : job.earlier) {
         r.written_uids.insert(e.uid);

@@ -68,6 +68,8 @@ using fake::events;
 serial_open_outcome serial_open(const char* name, const line_settings& line) {
     events().push_back(std::string("open ") + name);
     dev().lines.push_back(line);
+    if (dev().on_open)
+        dev().on_open();
     dev().is_open = dev().open_succeeds;
     return dev().open_succeeds ? serial_open_outcome{SERIAL_OPENED, 0} : dev().open_failure;
 }

@@ -56,6 +56,8 @@ struct device {
     std::int64_t now = 1000;
     // run while a message box is "open" (as the timer would in its loop)
     std::function<void()> on_message;
+    // run at each open, before it succeeds or not (a device that comes back)
+    std::function<void()> on_open;
     // the lines sent to a debug-output viewer
     std::vector<std::string> debug_lines;
     // the local time the clock gives

@@ -430,3 +430,32 @@ TEST_F(CardBatch, AReaderThatIsAwayIsSaidOnceAndWaitedFor) {
     EXPECT_EQ(said("the reader does not answer: check its cable (waiting for it)"), 1u);
     EXPECT_TRUE(fake::events_of("box").empty()) << "polling shows no box for each try";
 }
+
+TEST_F(CardBatch, AnAdapterPulledOutIsOpenedAgainWhenItIsBack) {
+    fake::dev().write_fails = true; // gone: frames do not go out, nor does it open
+    fake::dev().open_succeeds = false;
+    int opens = 0;
+    fake::dev().on_open = [&opens] {
+        if (++opens == 3) { // back at the third try, with a card on it
+            fake::dev().open_succeeds = true;
+            fake::dev().write_fails = false;
+            reply_card("0A1B2C3D");
+            reply_block(k_blank);
+            reply_write_held();
+        }
+    };
+    job.rows.pop_back();
+    job.give_up_ms = 60000;
+    EXPECT_EQ(issue_cards(job), 0) << out.str();
+    EXPECT_EQ(opens, 3);
+    EXPECT_EQ(blocks_written().size(), 1u);
+    EXPECT_TRUE(fake::dev().is_open);
+
+    // Gone for good: the wait still ends when the job allows.
+    fake::reset();
+    ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+    fake::dev().write_fails = true;
+    fake::dev().open_succeeds = false;
+    job.give_up_ms = 30000;
+    EXPECT_EQ(issue_cards(job), 1);
+}
