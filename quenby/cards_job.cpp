@@ -65,8 +65,10 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
         return 2;
     std::ofstream audit;
     if (!o.audit.empty()) {
-        std::ifstream before(o.audit, std::ios::ate);
-        const bool fresh = !before || before.tellg() == 0;
+        const bool fresh = [&] {
+            std::ifstream before(o.audit, std::ios::ate);
+            return !before || before.tellg() == 0;
+        }(); // closed again before the file is opened to append to
         audit.open(o.audit, std::ios::app);
         if (audit && fresh)
             audit << k_audit_header << std::endl;
