@@ -221,25 +221,35 @@ std::string bytes3(char letter, int a, int b, int c) {
 } // namespace
 
 namespace {
+// One query of the Read: asked, its answer reported as it came and taken;
+// false with *ended when the Read ends there.
+bool read_query(std::uint8_t* buffer, const char* query,
+                void (*take)(const std::uint8_t*, std::size_t, read_result*), read_result* r,
+                station_observer& observer, socket_read* ended) {
+    std::size_t got = 0;
+    if (!ask(buffer, query, &got)) {
+        *ended = SOCKET_SEND_FAILED;
+        return false;
+    }
+    if (got == 0) {
+        *ended = SOCKET_SILENT;
+        return false;
+    }
+    observer.answered(query, buffer, got);
+    take(buffer, got, r);
+    return true;
+}
+
 // The Read's queries in their order, with their pauses and progress, into *r.
 socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_result* r,
                         station_observer& observer) {
-    std::size_t got = 0;
-    if (!ask(buffer, "L", &got))
-        return SOCKET_SEND_FAILED;
-    if (got == 0)
-        return SOCKET_SILENT;
-    observer.answered("L", buffer, got);
-    take_language(buffer, got, r);
+    socket_read ended = SOCKET_READ;
+    if (!read_query(buffer, "L", take_language, r, observer, &ended))
+        return ended;
     observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
-
-    if (!ask(buffer, "N", &got))
-        return SOCKET_SEND_FAILED;
-    if (got == 0)
-        return SOCKET_SILENT;
-    observer.answered("N", buffer, got);
-    take_count(buffer, got, r);
+    if (!read_query(buffer, "N", take_count, r, observer, &ended))
+        return ended;
     observer.progress(4);
     return read_sockets(buffer, shown, r, observer);
 }
