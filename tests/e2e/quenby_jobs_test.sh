@@ -80,12 +80,15 @@ printf 'code,accesses,expiry\r\n00001234,15,05/03/2027 14\r\n00001235,,\r\n00001
     >"$SIM_WORK/batch.csv"
 log=$SIM_WORK/batch.out
 audit=$SIM_WORK/audit.csv
-wait_for() { # TEXT: until the batch's output shows it (20 s at most)
-    for _ in $(seq 200); do grep -q "$1" "$log" 2>/dev/null && return 0; sleep 0.1; done
+# How long a step may take: VM_E2E_PATIENCE (seconds, default 20) for a line
+# to show, a fifth of it without a card for the batch to stop.
+patience=${VM_E2E_PATIENCE:-20}
+wait_for() { # TEXT: until the batch's output shows it
+    for _ in $(seq $((patience * 10))); do grep -q "$1" "$log" 2>/dev/null && return 0; sleep 0.1; done
     echo "(waited in vain for: $1)"
 }
 blank() { reader_ctl place "$1" 4=00000000000000000000000000000000 >/dev/null; }
-q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait 5 &
+q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait $((patience / 4)) &
 batch=$!
 wait_for "card 1 of 3: lay"; blank 0A0A0A01
 wait_for "card 1 of 3 written"; reader_ctl remove >/dev/null
@@ -102,7 +105,7 @@ check "the audit so far" "0A0A0A01,00001234,15,05/03/2027 14|0A0A0A02,00001235,,
 q cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" >"$log"
 check "an audit that holds cards needs --resume" 2 $?
 
-q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --resume --wait 20 &
+q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --resume --wait "$patience" &
 batch=$!
 wait_for "card 3 of 3: lay"; blank 0A0A0A01
 wait_for "refused: written in this batch already"; reader_ctl remove >/dev/null; blank 0A0A0A03
