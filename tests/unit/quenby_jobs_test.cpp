@@ -171,6 +171,9 @@ TEST(Profile, RefusalsPointAtTheirKeyAndDifferencesAreKeyByKey) {
         {"socket1.imax_s = 10", "socket1.imax_s = 17", "socket1.imax_s"},
         {"socket2.imax = 6", "socket2.imax = 64", "socket2.imax"},
         {"socket2.meter = No meter", "socket2.meter = Pulse meter", "socket2.contactor"},
+        {"socket1.contactor = COIMP\nsocket1.meter = CT meter",
+         "socket1.contactor = mirror Contact\nsocket1.meter = Pulse meter", "socket1.contactor"},
+        {"socket1.type = Type 3C", "socket1.type = Type 1", "socket1.locking"},
     };
     for (const auto& r : rules) {
         station_profile bad;
