@@ -1,6 +1,7 @@
 #include "cards_job.h"
 
 #include "card_issue.h"
+#include "companion_link.h"
 #include "port.h"
 #include "profile.h"
 #include "profile_tandor.h"
@@ -11,13 +12,6 @@
 #include <string>
 
 namespace {
-// The card writer's link, with the companion's name in the trace.
-void use_reader_link() {
-    static program_profile p = k_tandor_profile;
-    p.name = "quenby";
-    profile_set(&p);
-}
-
 bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
     std::ifstream file(path);
     if (!file) {
@@ -58,7 +52,7 @@ bool load_audit(const cards_options& o, std::vector<audit_entry>* entries) {
 } // namespace
 
 int cards_issue_job(const listed_port& port, const cards_options& o) {
-    use_reader_link();
+    use_link_of(k_tandor_profile, true); // the reader settles around the open
     std::vector<batch_row> rows;
     std::vector<audit_entry> earlier;
     if (!load_batch(o.batch, &rows) || !load_audit(o, &earlier))

@@ -1,5 +1,7 @@
 #include "probe.h"
 
+#include "companion_link.h"
+
 #include "port.h"
 #include "profile.h"
 #include "profile_tandor.h"
@@ -14,18 +16,8 @@
 #include <cstdio>
 
 namespace {
-// A program's link, with the companion's name in the trace and no waits
-// around the open (the programs wait for a reader's start; a probe asks at
-// once, and waits for the answer all the same).
-program_profile probing(const program_profile& program) {
-    program_profile p = program;
-    p.name = "quenby";
-    p.open_wait_ms = 0;
-    return p;
-}
-
-bool open_as(const program_profile& p, const std::string& device, probe_result* failed) {
-    profile_set(&p);
+bool open_as(const program_profile& program, const std::string& device, probe_result* failed) {
+    use_link_of(program, false);
     const serial_open_outcome o = port_open_device(device.c_str());
     if (o.result == SERIAL_OPENED)
         return true;
@@ -88,15 +80,13 @@ bool ask_station(probe_result* r) {
 // goes where no station answered.
 probe_result probe_port(const std::string& device) {
     probe_result r;
-    const program_profile station = probing(k_velmor_profile);
-    if (!open_as(station, device, &r))
+    if (!open_as(k_velmor_profile, device, &r))
         return r;
     const bool answered = ask_station(&r);
     port_close();
     if (answered)
         return r;
-    const program_profile reader = probing(k_tandor_profile);
-    if (!open_as(reader, device, &r))
+    if (!open_as(k_tandor_profile, device, &r))
         return r;
     if (!ask_reader(&r))
         r = {probe_found::no_answer, ""};

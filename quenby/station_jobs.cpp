@@ -1,5 +1,7 @@
 #include "station_jobs.h"
 
+#include "companion_link.h"
+
 #include "profile.h"
 #include "profile_velmor.h"
 #include "program_info.h"
@@ -89,17 +91,10 @@ unknown_codes unknown_of(const collector& c) {
     return unknown;
 }
 
-// The setup tool's link, with the companion's name in the trace.
-void use_station_link() {
-    static program_profile p = k_velmor_profile;
-    p.name = "quenby";
-    profile_set(&p);
-}
-
 // The station asked with the Read's queries and pauses; false (having said
 // why) when it was not read whole.
 bool read_station(const listed_port& port, collector* c) {
-    use_station_link();
+    use_link_of(k_velmor_profile, true);
     station_read(station_line(port.device.c_str()), station_config(), *c);
     if (!c->ended)
         std::fprintf(stderr, "quenby station: %s: the station's configuration was not read whole\n",
@@ -177,7 +172,7 @@ int station_write_job(const listed_port& port, const std::string& path) {
     c.time = time_of(now);
     checked_datetime dt;
     check_failure failure;
-    use_station_link();
+    use_link_of(k_velmor_profile, true);
     if (!config_check(c, &dt, &failure)) {
         const std::string key = key_of(failure);
         print_errors(
