@@ -4,6 +4,10 @@
 #include "card_writer_texts.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 const char k_audit_header[] = "written,uid,code,accesses,expiry";
@@ -114,6 +118,37 @@ bool read_audit(std::istream& in, std::vector<audit_entry>* entries, std::string
             return false;
         }
         entries->push_back({f[0], upper(f[1]), upper(f[2]), f[3], f[4]});
+    }
+    return true;
+}
+
+bool read_audit_file(const std::string& path, std::vector<audit_entry>* entries,
+                     std::string* error) {
+    entries->clear();
+    std::error_code failure;
+    const std::filesystem::file_status status = std::filesystem::status(path, failure);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return true;
+    if (failure) {
+        *error = "cannot be read (" + failure.message() + ")";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        *error = "is no file";
+        return false;
+    }
+    errno = 0;
+    std::ifstream file(path);
+    if (!file) {
+        *error = std::string("cannot be read (") +
+                 (errno ? std::strerror(errno) : "it is held or refused") + ")";
+        return false;
+    }
+    if (!read_audit(file, entries, error))
+        return false;
+    if (file.bad()) {
+        *error = "cannot be read to its end";
+        return false;
     }
     return true;
 }

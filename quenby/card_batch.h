@@ -42,3 +42,10 @@ std::string audit_line(const audit_entry& entry);
 
 // Reads an audit file; false with *error naming the line that is not one.
 bool read_audit(std::istream& in, std::vector<audit_entry>* entries, std::string* error);
+
+// Reads the audit file at `path`: none yet (no entry) when the file does not
+// exist. A file that is there but cannot be read (held by another program,
+// no permission, a folder) is refused with *error saying why, never taken as
+// an empty audit: that would issue its rows a second time.
+bool read_audit_file(const std::string& path, std::vector<audit_entry>* entries,
+                     std::string* error);

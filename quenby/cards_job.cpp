@@ -34,9 +34,8 @@ bool load_audit(const cards_options& o, std::vector<audit_entry>* entries) {
             std::fprintf(stderr, "quenby cards: --resume needs the batch's --audit file\n");
         return !o.resume;
     }
-    std::ifstream file(o.audit);
     std::string error;
-    if (file && !read_audit(file, entries, &error)) {
+    if (!read_audit_file(o.audit, entries, &error)) {
         std::fprintf(stderr, "quenby cards: %s: %s\n", o.audit.c_str(), error.c_str());
         return false;
     }

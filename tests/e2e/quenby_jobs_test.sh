@@ -5,25 +5,26 @@
 # COM$SIM_COM and COM$SIM2_COM.
 set -u
 ctl=${VM_SIM_BIN:-$VM_BUILD/native/bin}/simctl
-failed=0
-check() { # WHAT EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then echo "ok: $1"; else
-        echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; failed=1
-    fi
-}
+. "$(dirname "$0")/check.sh"
 if [ "${QUENBY_WINE:-}" = 1 ]; then
-    # Straight into a file when it runs in the background (a pipe would hold
-    # its lines back); the line ends are Windows' own there.
-    q_to() { local out=$1; shift; wine "$VM_BUILD/windows/bin/quenby.exe" "$@" >"$out" 2>&1; }
-    q() { wine "$VM_BUILD/windows/bin/quenby.exe" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+    quenby=(wine "$VM_BUILD/windows/bin/quenby.exe")
     f() { local p="Z:$1"; echo "${p//\//\\}"; } # a file as Windows names it
     reader=COM$SIM_COM station=COM$SIM2_COM
 else
-    q() { "${VM_SIM_BIN:-$VM_BUILD/native/bin}/quenby" "$@" 2>&1; }
-    q_to() { local out=$1; shift; q "$@" >"$out"; }
+    quenby=("${VM_SIM_BIN:-$VM_BUILD/native/bin}/quenby")
     f() { echo "$1"; }
     reader=$SIM_DEVICE station=$SIM2_DEVICE
 fi
+q() { judge "${quenby[@]}" "$@"; }
+# A batch in the background, its output straight into a file (a pipe would
+# hold its lines back); wait_batch ends it and judges that output.
+q_to() { local out=$1; shift; "${quenby[@]}" "$@" >"$out" 2>&1; }
+wait_batch() {
+    wait "$batch"
+    local rc=$?
+    tr -d '\r' <"$log" >"$judged"
+    return $rc
+}
 reader_ctl() { "$ctl" "$SIM_CONTROL_PORT" "$@"; }
 station_ctl() { "$ctl" "$SIM2_CONTROL_PORT" "$@"; }
 sets_received() { grep -c ' RX \(41\|44\) ' "$SIM2_LOG"; } # closing and date commands
@@ -85,7 +86,8 @@ audit=$SIM_WORK/audit.csv
 patience=${VM_E2E_PATIENCE:-20}
 wait_for() { # TEXT: until the batch's output shows it
     for _ in $(seq $((patience * 10))); do grep -q "$1" "$log" 2>/dev/null && return 0; sleep 0.1; done
-    echo "(waited in vain for: $1)"
+    tr -d '\r' <"$log" >"$judged"
+    check "the batch shows \"$1\" within ${patience} s" shown "not shown"
 }
 blank() { reader_ctl place "$1" 4=00000000000000000000000000000000 >/dev/null; }
 q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait $((patience / 4)) &
@@ -97,19 +99,27 @@ wait_for "refused: a Master card"
 master_left=$(reader_ctl dump | grep '^04 ')
 reader_ctl remove >/dev/null; blank 0A0A0A02
 wait_for "card 2 of 3 written"; reader_ctl remove >/dev/null
-wait $batch
+wait_batch
 check "cut off: exit status" 1 $?
 check "cut off: what it said" "batch stopped: 2 of 3 cards written; --resume goes on with it" "$(tail -1 "$log" | tr -d '\r')"
 check "the audit so far" "0A0A0A01,00001234,15,05/03/2027 14|0A0A0A02,00001235,," \
     "$(tail -n +2 "$audit" | cut -d, -f2- | tr -d '\r' | paste -sd'|')"
-q cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" >"$log"
-check "an audit that holds cards needs --resume" 2 $?
+# Refused before any port is opened, whatever the reader does.
+out=$(q cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")")
+check "an audit that holds cards needs --resume: exit status" 2 $?
+check "an audit that holds cards needs --resume: told" \
+    "quenby cards: $(f "$audit") holds 2 cards of a batch already: --resume goes on with it, or give another audit file" \
+    "$out"
+mkdir "$SIM_WORK/folder.csv"
+out=$(q cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$SIM_WORK/folder.csv")" --resume)
+check "an audit that cannot be read: exit status" 2 $?
+check "an audit that cannot be read: told" "quenby cards: $(f "$SIM_WORK/folder.csv"): is no file" "$out"
 
 q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --resume --wait "$patience" &
 batch=$!
 wait_for "card 3 of 3: lay"; blank 0A0A0A01
 wait_for "refused: written in this batch already"; reader_ctl remove >/dev/null; blank 0A0A0A03
-wait $batch
+wait_batch
 check "resumed: exit status" 0 $?
 check "resumed: rows done already" 2 "$(grep -c 'done already' "$log")"
 check "resumed: the last card" "card 3 of 3 written: UID 0A0A0A03, code 00001236" \

@@ -5,15 +5,10 @@ set -u
 bin=${VM_SIM_BIN:-$VM_BUILD/native/bin}
 q=$bin/quenby
 ctl=$bin/simctl
-failed=0
-check() { # WHAT EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then echo "ok: $1"; else
-        echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; failed=1
-    fi
-}
+. "$(dirname "$0")/check.sh"
 
 "$ctl" "$SIM_CONTROL_PORT" place 0A1B2C3D 4=00001234FFFFFFFFA514050327A5000F >/dev/null
-out=$("$q" ports --probe "$SIM_DEVICE" "$SIM2_DEVICE" "$SIM_WORK/absent")
+out=$(judge "$q" ports --probe "$SIM_DEVICE" "$SIM2_DEVICE" "$SIM_WORK/absent")
 check "probe exit status" 0 $?
 check "the reader's line" "$SIM_DEVICE  card reader  (card 0A1B2C3D on it)" "$(sed -n 1p <<<"$out")"
 check "the station's line" "$SIM2_DEVICE  charging station  (language IT, 2 sockets)" \
@@ -26,20 +21,20 @@ check "the station received queries only (L, N)" "4C 0D,4E 0D," \
 
 # The simulators' logs in words.
 check "the reader's log decoded" "card 0A1B2C3D on the reader" \
-    "$("$q" decode "$SIM_LOG" | grep -o '= card .*' | head -1 | cut -c3-)"
+    "$(judge "$q" decode "$SIM_LOG" | grep -o '= card .*' | head -1 | cut -c3-)"
 check "the station's log decoded" "2 sockets, simultaneous" \
-    "$("$q" decode <"$SIM2_LOG" | grep -o '= 2 sockets.*' | head -1 | cut -c3-)"
+    "$(judge "$q" decode <"$SIM2_LOG" | grep -o '= 2 sockets.*' | head -1 | cut -c3-)"
 
 # Errors: on standard error, with a status other than 0.
-"$q" ports COM7 >/dev/null 2>"$SIM_WORK/err"
+judge "$q" ports COM7 >/dev/null
 check "a COM name on Linux is refused" "2 quenby ports: \"COM7\" names no port (a device path such as /dev/ttyUSB0)" \
-    "$? $(cat "$SIM_WORK/err")"
-"$q" ports --probe --use "$SIM_DEVICE" >/dev/null 2>&1
+    "$? $(cat "$judged")"
+judge "$q" ports --probe --use "$SIM_DEVICE" >/dev/null
 check "--use stores nothing on Linux" 1 $?
-"$q" decode "$SIM_WORK/none" >/dev/null 2>&1
+judge "$q" decode "$SIM_WORK/none" >/dev/null
 check "a trace that is not there" 1 $?
-"$q" log >/dev/null 2>&1
+judge "$q" log >/dev/null
 check "log on Linux" 1 $?
-"$q" --version >"$SIM_WORK/version"
-check "--version" "0 quenby 1.0" "$? $(cat "$SIM_WORK/version")"
+judge "$q" --version >/dev/null
+check "--version" "0 quenby 1.0" "$? $(cat "$judged")"
 exit $failed

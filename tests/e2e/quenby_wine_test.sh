@@ -5,13 +5,8 @@
 set -u
 bin=$VM_BUILD/windows/bin
 ctl=$VM_BUILD/native/bin/simctl
-failed=0
-check() { # WHAT EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then echo "ok: $1"; else
-        echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"; failed=1
-    fi
-}
-q() { wine "$bin/quenby.exe" "$@" | tr -d '\r'; }
+. "$(dirname "$0")/check.sh"
+q() { judge wine "$bin/quenby.exe" "$@"; }
 
 "$ctl" "$SIM_CONTROL_PORT" card user >/dev/null
 uid=$("$ctl" "$SIM_CONTROL_PORT" dump | awk '/^00 / {print substr($2, 1, 8)}')
@@ -26,7 +21,7 @@ check "the absent port" "COM3    not present" "$(sed -n 3p <<<"$out")"
 stored() { wine reg query "HKLM\\$1" /v Port /reg:32 2>/dev/null | tr -d '\r' | awk '/Port/ {print $2, $3}'; }
 check "the card writers' port, as they store it" "REG_EXPAND_SZ COM$SIM_COM" "$(stored 'Software\Tandor')"
 check "velmor's port, as it stores it" "REG_EXPAND_SZ COM$SIM2_COM" "$(stored 'Software\Velmor')"
-wine "$bin/quenby.exe" ports COM0 >/dev/null 2>&1
+q ports COM0 >/dev/null
 check "a port that is none" 2 $?
 
 # The record: tandor polls the reader on the port just stored.

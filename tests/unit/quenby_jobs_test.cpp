@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -319,6 +320,26 @@ TEST(Batch, EveryRowIsCheckedBeforeAnyCard) {
     std::istringstream bad(std::string(k_audit_header) + "\nhalf a line\n");
     EXPECT_FALSE(read_audit(bad, &audit, &error));
     EXPECT_EQ(error, "line 2 is no audit line (written,uid,code,accesses,expiry)");
+}
+
+// An audit file that is not there is a batch's first run; one that is there
+// is read whole or refused, never taken as empty.
+TEST(Batch, AnAuditFileIsReadOrRefusedNeverTakenAsEmpty) {
+    const std::string folder = ::testing::TempDir() + "quenby-audit-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    std::vector<audit_entry> audit{{}};
+    std::string error;
+    EXPECT_TRUE(read_audit_file(folder + "/none.csv", &audit, &error)) << error;
+    EXPECT_TRUE(audit.empty());
+    EXPECT_FALSE(read_audit_file(folder, &audit, &error));
+    EXPECT_EQ(error, "is no file");
+    std::ofstream(folder + "/audit.csv")
+        << k_audit_header << "\n"
+        << audit_line({"2019-03-05 14:07:09", "0A1B2C3D", "00001234", "15", ""}) << "\n";
+    EXPECT_TRUE(read_audit_file(folder + "/audit.csv", &audit, &error)) << error;
+    EXPECT_EQ(audit.size(), 1u);
+    std::filesystem::remove_all(folder);
 }
 
 namespace {
