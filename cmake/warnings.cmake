@@ -1,4 +1,5 @@
-# Warnings on for every target of ours; zero is the goal on both builds.
+# Warnings on for every target of ours, and each one an error: the native,
+# Windows and fuzz builds all stay clean.
 function(vm_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wformat=2)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wformat=2 -Werror)
 endfunction()

@@ -7,6 +7,7 @@ add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)
 target_include_directories(fakes PUBLIC tests/fakes)
 target_link_libraries(fakes PUBLIC link_core)
+vm_warnings(fakes)
 
 function(vm_fuzz name)
     add_executable(fuzz_${name} tests/fuzz/fuzz_${name}.cpp)

@@ -37,19 +37,21 @@ void reopen(int port) {
 } // namespace
 
 void com_dialog_ok(int selected, const char* typed) {
-    if (selected >= 0) {
-        reopen(selected + 1);
-        return;
-    }
+    // The box's text is what the technician sees: a port it names wins over
+    // the entry chosen before it was typed over.
     const char* text = typed ? typed : "";
     int port = 0;
     if (com_typed_port(text, &port)) {
         reopen(port);
         return;
     }
+    const bool blank = std::strspn(text, " \t") == std::strlen(text);
+    if (blank && selected >= 0) {
+        reopen(selected + 1);
+        return;
+    }
     // Nothing chosen: the working port stays as it is. Only a blank box with
     // a port open is quiet; anything else tells the technician no port opened.
-    const bool blank = std::strspn(text, " \t") == std::strlen(text);
     if (!blank || !port_open_flag())
         localized_message(TXT_ERROR, TXT_PORT_ERROR);
 }

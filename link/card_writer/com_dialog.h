@@ -15,10 +15,11 @@ int com_dialog_selection();
 // stored port above the list ("COM40"), or "".
 std::string com_dialog_start_text();
 
-// OK with list entry `selected` (-1: none) and the text of the editable box.
-// A chosen entry, or else a typed port, closes the port in use, opens the
-// chosen one, and shows the COM port error when it does not open. With
-// neither, the working port stays open and stored (with no port open, the
-// COM port error); a text that names no port gets the COM port error and
+// OK with list entry `selected` (-1: none) and the text of the box. The text
+// decides when it names a port ("COM15", "15"), also over a chosen entry;
+// a blank box leaves it to the chosen entry. Either closes the port in use,
+// opens the chosen one, and shows the COM port error when it does not open.
+// With neither, the working port stays open and stored (with no port open,
+// the COM port error); a text that names no port gets the COM port error and
 // changes nothing.
 void com_dialog_ok(int selected, const char* typed);

@@ -160,12 +160,39 @@ TEST_F(CardWriter, TypedPortAndAnEmptyOk) {
     list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     type_into(list, "COM9x");
-    answer_box(dialog, IDOK);
-    box refused = wait_box(app.pi.dwProcessId);
+    box refused = press_for_message(dialog, IDOK, app.pi.dwProcessId);
     EXPECT_EQ(refused.text, "Error opening the selected COM port!");
     answer_box(refused);
     sim_command("clear-log");
     ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "the port kept";
+    ASSERT_TRUE(app.close());
+    EXPECT_EQ(reg_read(key, "Port"), "COM" + std::to_string(sim_com()));
+}
+
+// The box's text names the port that opens, also when it was typed over
+// the entry chosen before, or set as a whole.
+TEST_F(CardWriter, TheBoxTextWinsOverTheChosenEntry) {
+    start(true, "1");
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); }));
+    app.command(CMD_COM_PORT);
+    box dialog = wait_box(app.pi.dwProcessId);
+    HWND list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
+    ASSERT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), sim_com() - 1) << "its entry chosen";
+    type_into(list, std::to_string(sim_com() + 1)); // a port with nothing on it
+    box refused = press_for_message(dialog, IDOK, app.pi.dwProcessId);
+    EXPECT_EQ(refused.text, "Error opening the selected COM port!") << "the box's port was tried";
+    answer_box(refused);
+    ASSERT_TRUE(wait_for([&] { return open_boxes(app.pi.dwProcessId).empty(); }));
+
+    app.command(CMD_COM_PORT);
+    dialog = wait_box(app.pi.dwProcessId);
+    list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), sim_com()) << "the box's port was kept";
+    type_over(list, "COM" + std::to_string(sim_com()));
+    sim_command("clear-log");
+    answer_box(dialog, IDOK);
+    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); })) << "the typed port opened";
+    EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());
     ASSERT_TRUE(app.close());
     EXPECT_EQ(reg_read(key, "Port"), "COM" + std::to_string(sim_com()));
 }

@@ -41,6 +41,9 @@ struct program {
 
 std::string text_of(HWND w);
 void type_into(HWND edit, const std::string& text);
+// Types over the whole text of an edit control, or of a combo box's edit
+// field, key by key as a technician does.
+void type_over(HWND edit, const std::string& text);
 inline bool visible(HWND w) {
     return w && IsWindowVisible(w);
 }
@@ -60,6 +63,10 @@ std::vector<box> open_boxes(DWORD pid);
 box wait_box(DWORD pid, int timeout_ms = 15000);
 // Presses OK (or the button with `id`) of a box and waits for it to go.
 bool answer_box(const box& b, int id = IDOK);
+// Presses a button of a dialog that answers with a message box of its own
+// (so it stays open while that box is), and returns that message box: an
+// empty box when none came.
+box press_for_message(const box& dialog, int id, DWORD pid);
 // Presses OK on every box the program has open now.
 void answer_open_boxes(const program& app);
 

@@ -97,9 +97,19 @@ void type_into(HWND edit, const std::string& text) {
                         5000, nullptr);
 }
 
+void type_over(HWND edit, const std::string& text) {
+    if (HWND field = FindWindowExW(edit, nullptr, L"Edit", nullptr))
+        edit = field;
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (char c : text)
+        SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+}
+
 std::vector<box> open_boxes(DWORD pid) {
     std::vector<box> out;
     for (HWND w : windows_of(pid, L"#32770")) {
+        if (!IsWindowVisible(w))
+            continue; // made and not shown yet, or answered and not destroyed yet
         HWND message = GetDlgItem(w, 0xFFFF);
         out.push_back({w, text_of(w), message ? text_of(message) : ""});
     }
@@ -118,6 +128,19 @@ bool answer_box(const box& b, int id) {
     HWND button = GetDlgItem(b.hwnd, id);
     PostMessageW(b.hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return wait_for([&] { return !IsWindow(b.hwnd) || !IsWindowVisible(b.hwnd); });
+}
+
+box press_for_message(const box& dialog, int id, DWORD pid) {
+    PostMessageW(dialog.hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog.hwnd, id)));
+    box message;
+    wait_for([&] {
+        for (const box& b : open_boxes(pid))
+            if (b.hwnd != dialog.hwnd && GetDlgItem(b.hwnd, 0xFFFF))
+                message = b;
+        return message.hwnd != nullptr;
+    });
+    return message;
 }
 
 // A 32-bit process sees the 32-bit view of the registry, as the programs do.

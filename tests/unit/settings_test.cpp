@@ -127,19 +127,31 @@ TEST_F(Settings, ComPortDialog) {
     EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM14", "sleep 2000"}));
     EXPECT_EQ(settings_port(), 14);
     EXPECT_TRUE(port_open_flag());
+    // The box typed over with another port than the entry chosen: the text
+    // wins; a blank box leaves it to the entry.
+    fake::events().clear();
+    com_dialog_ok(13, "15");
+    EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM15", "sleep 2000"}));
+    EXPECT_EQ(settings_port(), 15);
+    fake::events().clear();
+    com_dialog_ok(13, " ");
+    EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM14", "sleep 2000"}));
+    EXPECT_EQ(settings_port(), 14);
     // Neither: the working port stays open and stored; a text that names no
-    // port is told and changes nothing.
+    // port is told and changes nothing, also over a chosen entry.
     fake::events().clear();
     com_dialog_ok(-1, " ");
     EXPECT_TRUE(fake::events().empty());
     lang_set(LANGUAGE_FRENCH);
     const std::string refused = "box Erreur|Erreur à l'ouverture du port COM sélectionné!";
     for (const char* text : {"COM0", "COM256", "abc", "14a", "COM"}) {
-        fake::events().clear();
-        com_dialog_ok(-1, text);
-        EXPECT_EQ(fake::events(), strings{refused}) << text;
-        EXPECT_EQ(settings_port(), 14);
-        EXPECT_TRUE(port_open_flag());
+        for (int selected : {-1, 4}) {
+            fake::events().clear();
+            com_dialog_ok(selected, text);
+            EXPECT_EQ(fake::events(), strings{refused}) << text << " over entry " << selected;
+            EXPECT_EQ(settings_port(), 14);
+            EXPECT_TRUE(port_open_flag());
+        }
     }
     // A port that fails: the error, the number kept; then OK with nothing
     // chosen and no port open: the error again, the number not lost.
