@@ -49,6 +49,13 @@ class CardWriter : public program_test {
         EXPECT_TRUE(wait_for([&] { return !written(); }));
     }
 
+    // Waits for n more ticks that reached the reader (a detect frame each).
+    void ticks(std::size_t n) {
+        const std::size_t seen = frames_of("18").size();
+        ASSERT_TRUE(wait_for([&] { return frames_of("18").size() >= seen + n; }))
+            << n << " ticks wanted";
+    }
+
     // The texts of the boxes seen over `ms`, each box once; at most one open
     // at a time. With `answer`, each is answered as it comes.
     strings boxes_over(int ms, bool answer) {
@@ -240,7 +247,7 @@ TEST_F(CardWriter, WriteTheCardDidNotTakeIsNotCalledWritten) {
     EXPECT_EQ(b.text, "Failed operation");
     answer_box(b);
     EXPECT_EQ(sim_command("block 4"), strings{k_block4}) << "the card holds nothing new";
-    Sleep(1200); // three ticks
+    ticks(3);
     EXPECT_TRUE(visible(app.child(TC_WRITE)));
     EXPECT_EQ(text_of(app.child(TC_ACCESSES)), "16") << "the typing kept";
     sim_command("fault none");
@@ -258,7 +265,8 @@ TEST_F(CardWriter, LateReplyIsNotTheNextCommandsAnswer) {
     app.command(TC_WRITE);
     box b = wait_box(app.pi.dwProcessId);
     EXPECT_EQ(b.text, "General error of the device") << "no reply within the wait";
-    Sleep(1500); // the late reply comes while the box is open
+    EXPECT_TRUE(wait_for([&] { return !replies_to("1A").empty(); }))
+        << "the late reply comes while the box is open";
     answer_box(b);
     EXPECT_EQ(boxes_over(2500, true), strings{}) << "no box from the late reply";
     EXPECT_TRUE(visible(code()));
@@ -289,7 +297,7 @@ TEST_F(CardWriter, AnotherCardRightAfterAWriteIsReadAsItself) {
     sim_command(std::string("swap") + k_other_card.substr(5) + " after=19" + k_readbacks);
     app.command(TC_WRITE);
     ASSERT_TRUE(wait_for([&] { return text_of(code()) == k_other_code; }));
-    Sleep(900);
+    ticks(2);
     EXPECT_TRUE(visible(app.child(TC_WRITE))) << "nothing was written on this card";
     EXPECT_EQ(red_pixels(app.main, 340, 306, 580, 380), 0) << "no \"Written card\"";
     EXPECT_TRUE(open_boxes(app.pi.dwProcessId).empty());

@@ -105,6 +105,9 @@ std::vector<std::string> sim_log_of(const std::string& kind);
 // The frames the simulator received since its log was last cleared whose
 // command is `cmd`, as their payload text.
 std::vector<std::string> frames_of(const std::string& cmd);
+// The replies the simulated reader sent to command `cmd` so far, each as its
+// bytes from the status on.
+std::vector<std::string> replies_to(const std::string& cmd);
 
 // A test of one program: the simulator reset (no fault, plugged in, its log
 // cleared) and the program's settings key deleted before; its boxes answered

@@ -247,9 +247,12 @@ std::wstring program_path() {
     return std::wstring(path.begin(), path.end());
 }
 
-std::vector<std::string> frames_of(const std::string& cmd) {
+namespace {
+// The frames of the simulator's log of one kind (RX or TX) whose command
+// (bytes 4 and 5) is `cmd`: their bytes after it, the trailer left off.
+std::vector<std::string> logged_frames(const char* kind, const std::string& cmd) {
     std::vector<std::string> out;
-    for (const std::string& hex : sim_log_of("RX")) {
+    for (const std::string& hex : sim_log_of(kind)) {
         std::string bytes;
         for (std::size_t i = 0; i + 1 < hex.size(); i += 3)
             bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
@@ -257,6 +260,15 @@ std::vector<std::string> frames_of(const std::string& cmd) {
             out.push_back(bytes.substr(6, bytes.size() - 9));
     }
     return out;
+}
+} // namespace
+
+std::vector<std::string> frames_of(const std::string& cmd) {
+    return logged_frames("RX", cmd);
+}
+
+std::vector<std::string> replies_to(const std::string& cmd) {
+    return logged_frames("TX", cmd);
 }
 
 bool overlay_painted(HWND main) {

@@ -28,7 +28,8 @@ check "a port that is none" 2 $?
 record=$SIM_WORK/record.txt
 wine "$bin/quenby.exe" log "Z:${record//\//\\}" --seconds 8 2>/dev/null &
 logger=$!
-sleep 1
+# The record file is made once the debug output is listened to.
+for _ in $(seq 100); do [ -e "$record" ] && break; sleep 0.1; done
 wine "$bin/tandor.exe" >/dev/null 2>&1 &
 program=$!
 wait $logger
