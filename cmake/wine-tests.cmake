@@ -33,12 +33,14 @@ target_compile_definitions(classic_e2e_test PRIVATE VM_CLASSIC)
 
 # The companion against both simulators and a card writer's trace.
 add_test(NAME quenby_e2e
-         COMMAND ${CMAKE_SOURCE_DIR}/scripts/with-sim reader,station --com 14,12 --host
-                 --flow-control -- ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_wine_test.sh)
+         COMMAND env VM_WINDOWS_BIN=${CMAKE_BINARY_DIR}/bin ${CMAKE_SOURCE_DIR}/scripts/with-sim
+                 reader,station --com 14,12 --host --flow-control --
+                 ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_wine_test.sh)
 set_tests_properties(quenby_e2e PROPERTIES TIMEOUT 300)
 # Station profiles and card batches with quenby.exe on COM ports.
 add_test(NAME quenby_jobs_e2e
-         COMMAND env QUENBY_WINE=1 ${CMAKE_SOURCE_DIR}/scripts/with-sim reader,station --com 14,12
+         COMMAND env QUENBY_WINE=1 VM_WINDOWS_BIN=${CMAKE_BINARY_DIR}/bin
+                 ${CMAKE_SOURCE_DIR}/scripts/with-sim reader,station --com 14,12
                  --host --flow-control -- ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_jobs_test.sh)
 set_tests_properties(quenby_jobs_e2e PROPERTIES TIMEOUT 300)
 

@@ -314,5 +314,7 @@ void program_test::close_and_expect_first_start_settings() {
     EXPECT_EQ(app.exit_code, 0u);
     EXPECT_EQ(reg_read(key, "Port"), "COM0");
     EXPECT_EQ(reg_read(key, "Lang"), "0");
+#ifndef _WIN64 // the x86-64 build (for machines without 32-bit programs) keeps its own view
     EXPECT_FALSE(reg_key_in_64bit_view(key)) << "kept in the 32-bit view (Wow6432Node)";
+#endif
 }

@@ -7,7 +7,7 @@ set -u
 ctl=${VM_SIM_BIN:-$VM_BUILD/native/bin}/simctl
 . "$(dirname "$0")/check.sh"
 if [ "${QUENBY_WINE:-}" = 1 ]; then
-    quenby=(wine "$VM_BUILD/windows/bin/quenby.exe")
+    quenby=(wine "${VM_WINDOWS_BIN:-$VM_WINDOWS_BUILD/bin}/quenby.exe")
     f() { local p="Z:$1"; echo "${p//\//\\}"; } # a file as Windows names it
     reader=COM$SIM_COM station=COM$SIM2_COM
 else

@@ -3,7 +3,7 @@
 # COM$SIM2_COM (started by with-sim --host), COM3 absent; the record of a
 # card writer's trace while it polls.
 set -u
-bin=$VM_BUILD/windows/bin
+bin=${VM_WINDOWS_BIN:-$VM_WINDOWS_BUILD/bin}
 ctl=$VM_BUILD/native/bin/simctl
 . "$(dirname "$0")/check.sh"
 q() { judge wine "$bin/quenby.exe" "$@"; }
@@ -18,7 +18,8 @@ check "the reader found and stored" "COM$SIM_COM   card reader  (card $uid on it
 check "the station found and stored" "COM$SIM2_COM   charging station  (language IT, 2 sockets)  stored as the Port of Software\\Velmor" \
     "$(sed -n 2p <<<"$out")"
 check "the absent port" "COM3    not present" "$(sed -n 3p <<<"$out")"
-stored() { wine reg query "HKLM\\$1" /v Port /reg:32 2>/dev/null | tr -d '\r' | awk '/Port/ {print $2, $3}'; }
+# The registry view the programs see: the 32-bit one (or the 64-bit build's own).
+stored() { wine reg query "HKLM\\$1" /v Port "$VM_REG_VIEW" 2>/dev/null | tr -d '\r' | awk '/Port/ {print $2, $3}'; }
 check "the card writers' port, as they store it" "REG_EXPAND_SZ COM$SIM_COM" "$(stored 'Software\Tandor')"
 check "velmor's port, as it stores it" "REG_EXPAND_SZ COM$SIM2_COM" "$(stored 'Software\Velmor')"
 q ports COM0 >/dev/null
