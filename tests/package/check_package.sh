@@ -5,9 +5,12 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$root/scripts/package" --built --out "$work/one" >/dev/null
+# What the packaging printed is shown when it fails.
+package() { "$root/scripts/package" --built --out "$1" >"$work/package.out" 2>&1 ||
+    { echo "FAIL: scripts/package:"; cat "$work/package.out"; exit 1; }; }
+package "$work/one"
 sleep 1 # a bundle that took the time of day would differ now
-"$root/scripts/package" --built --out "$work/two" >/dev/null
+package "$work/two"
 zip=quenby-service-tools-win32.zip
 cmp "$work/one/$zip" "$work/two/$zip" || { echo "FAIL: two runs differ"; exit 1; }
 listed=$(unzip -Z1 "$work/one/$zip" | sort | tr '\n' ' ')
