@@ -136,14 +136,16 @@ int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, so
     s->locking_type = index_of(k_locking_types, a[4]);
     s->contactor_control = index_of(k_contactor_controls, a[5]);
     s->meter_type = index_of(k_meter_types, a[8]);
-    char digits[5] = {static_cast<char>(a[9]), static_cast<char>(a[10]), static_cast<char>(a[11]),
-                      static_cast<char>(a[12]), '\0'};
-    int imax = 0, imaxs = 0;
-    // Width-limited conversions cannot overflow; the formats are binding.
-    // NOLINTNEXTLINE(cert-err34-c)
-    if (std::sscanf(digits, "%2d%2d", &imax, &imaxs) != 2)
+    // The two currents: two fields of two decimal digits each, read whole.
+    // A field that is not its digits ("1X", "6X") leaves both empty, so that
+    // the form's rules ask for them before a Write sends anything.
+    const auto decimal = [&](int at) { return a[at] >= '0' && a[at] <= '9'; };
+    if (!decimal(9) || !decimal(10) || !decimal(11) || !decimal(12)) {
+        s->imax_m3.clear();
+        s->imax_m3s.clear();
         return SOCKET_REPLY_BAD_CURRENTS;
-    s->imax_m3 = std::to_string(imax);
-    s->imax_m3s = std::to_string(imaxs);
+    }
+    s->imax_m3 = std::to_string((a[9] - '0') * 10 + (a[10] - '0'));
+    s->imax_m3s = std::to_string((a[11] - '0') * 10 + (a[12] - '0'));
     return SOCKET_REPLY_OK;
 }

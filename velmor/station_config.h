@@ -91,7 +91,7 @@ bool read_socket_count(const std::uint8_t* answer, std::size_t count, bool* two_
 enum {
     SOCKET_REPLY_REFUSED = 0,     // not "P" and the digit: nothing changed
     SOCKET_REPLY_OK = 1,          // every field taken
-    SOCKET_REPLY_BAD_CURRENTS = 2 // lists taken, the currents did not read as two numbers
+    SOCKET_REPLY_BAD_CURRENTS = 2 // lists taken, the currents not 2 + 2 digits: left empty
 };
 
 // Decodes the answer to a socket query for socket `digit` ('1' or '2') into

@@ -86,8 +86,11 @@ void remember_port(const station_line& port) {
 }
 
 // One query: written, and its answer read into the buffer (*got bytes).
-// False when the port did not take the query.
+// What the station sent before and nobody read (an "OK" after each set
+// command, a late answer) is dropped first: it answers no question of
+// this one. False when the port did not take the query.
 bool ask(std::uint8_t* buffer, const std::string& query, std::size_t* got) {
+    port_discard_input();
     if (!send(buffer, query))
         return false;
     *got = receive(buffer);
@@ -114,9 +117,9 @@ enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED, SOCKE
 socket_read read_socket(std::uint8_t* buffer, int n, socket_config* s, station_observer& observer) {
     const char digit = static_cast<char>('1' + n);
     const std::string query = std::string("P") + digit;
-    if (!send(buffer, query))
+    std::size_t got = 0;
+    if (!ask(buffer, query, &got))
         return SOCKET_SEND_FAILED;
-    std::size_t got = receive(buffer);
     if (got == 0)
         return SOCKET_SILENT;
     observer.answered(query.c_str(), buffer, got);
@@ -126,7 +129,7 @@ socket_read read_socket(std::uint8_t* buffer, int n, socket_config* s, station_o
         return SOCKET_ANSWER_REFUSED;
     }
     if (result == SOCKET_REPLY_BAD_CURRENTS)
-        debug_box(buffer + 8); // the currents keep what the form had
+        debug_box(buffer + 8); // the currents left empty, for the technician to type
     return SOCKET_READ;
 }
 
@@ -155,12 +158,16 @@ void report(const read_result& r, station_observer& observer) {
 }
 
 // Both sockets into *r, with their progress; the first that was not read
-// ends it.
+// ends it. A station that counted one socket may say nothing of socket 2:
+// its controls then keep what they held, and what was read stays.
 socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read_result* r,
                          station_observer& observer) {
     for (int n = 0; n < 2; ++n) {
         r->sockets[n] = shown.sockets[n];
         const socket_read result = read_socket(buffer, n, &r->sockets[n], observer);
+        const bool one_socket = r->has_count && !r->two_sockets;
+        if (result == SOCKET_SILENT && n == 1 && one_socket)
+            break;
         if (result != SOCKET_READ)
             return result;
         r->sockets_read = n + 1;
@@ -285,23 +292,33 @@ void station_read(const station_line& port, const station_config& shown,
 }
 
 namespace {
+// How the Write's check ended: every question answered, a question the
+// station did not answer (the check stops there: a silent station says
+// nothing of what it holds), a question the port did not take.
+enum check_outcome { CHECK_ANSWERED, CHECK_SILENT, CHECK_SEND_FAILED };
+
+check_outcome check_ask(std::uint8_t* buffer, const std::string& query, std::size_t* got) {
+    if (!ask(buffer, query, got))
+        return CHECK_SEND_FAILED;
+    return *got ? CHECK_ANSWERED : CHECK_SILENT;
+}
+
 // After a Write: the station asked back with the Read's queries and pauses,
-// each answer compared with what was sent. *differs: the parts that differ
-// (or did not answer), for the box, "" when the station holds the Write.
-// False when a query did not go out.
-bool check_written(std::uint8_t* buffer, const station_config& c, std::string* differs) {
+// each answer compared with what was sent. *differs: the parts that differ,
+// for the box, "" when the station holds the Write.
+check_outcome check_written(std::uint8_t* buffer, const station_config& c, std::string* differs) {
     std::vector<std::string> parts;
     std::size_t got = 0;
     sys_sleep_ms(PAUSE_BEFORE_CHECK_MS); // the station takes the closing command
-    if (!ask(buffer, "L", &got))
-        return false;
+    if (const check_outcome o = check_ask(buffer, "L", &got); o != CHECK_ANSWERED)
+        return o;
     int language = LIST_UNSET;
     if (!read_language_answer(buffer, got, &language) || language != c.station_language)
         parts.push_back(vtext(VT_PART_LANGUAGE));
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
-    if (!ask(buffer, "N", &got))
-        return false;
+    if (const check_outcome o = check_ask(buffer, "N", &got); o != CHECK_ANSWERED)
+        return o;
     // The count answer is the hexadecimal reading of the count command's code.
     const unsigned long sent =
         std::strtoul(encode_socket_count(c.two_sockets, c.operating_mode), nullptr, 16);
@@ -311,19 +328,23 @@ bool check_written(std::uint8_t* buffer, const station_config& c, std::string* d
 
     for (int n = 0; n < 2; ++n) { // both asked, as the Read does
         const char digit = static_cast<char>('1' + n);
-        if (!ask(buffer, std::string("P") + digit, &got))
-            return false;
+        const bool compared = n == 0 || c.two_sockets;
+        const check_outcome o = check_ask(buffer, std::string("P") + digit, &got);
+        if (o == CHECK_SILENT && !compared)
+            break; // a one-socket station may say nothing of socket 2
+        if (o != CHECK_ANSWERED)
+            return o;
         const std::string block = encode_socket_block(c.sockets[n]);
         const bool held = got >= 13 && buffer[0] == 'P' &&
                           buffer[1] == static_cast<std::uint8_t>(digit) &&
                           std::memcmp(buffer + 3, block.data(), block.size()) == 0;
-        if ((n == 0 || c.two_sockets) && !held)
+        if (compared && !held)
             parts.push_back(vtext_with(VT_PART_SOCKET_N, n + 1));
     }
     differs->clear();
     for (const std::string& part : parts)
         *differs += (differs->empty() ? "" : ", ") + part;
-    return true;
+    return CHECK_ANSWERED;
 }
 } // namespace
 
@@ -384,9 +405,15 @@ bool station_write(const station_line& port, const station_config& c, station_ob
     observer.progress(PROGRESS_STEPS);
     // A Write ends as a good one only when the station holds it.
     std::string differs;
-    if (!check_written(buffer, c, &differs)) {
+    switch (check_written(buffer, c, &differs)) {
+    case CHECK_SEND_FAILED:
         communication_failed(line, &observer);
         return false;
+    case CHECK_SILENT: // neither held nor not held: nobody can tell
+        station_silent(line, observer);
+        return false;
+    case CHECK_ANSWERED:
+        break;
     }
     if (differs.empty()) {
         observer.busy(false);

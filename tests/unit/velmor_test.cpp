@@ -64,7 +64,11 @@ TEST(StationWire, SocketAnswers) {
     } sockets[] = {
         {"P1x411SST3210\r", SOCKET_REPLY_OK, "411SST3210"},
         {"P1x100SSN1616", SOCKET_REPLY_OK, "100SSN1616"},
-        {"P1x200SSNAB06", SOCKET_REPLY_BAD_CURRENTS, "200SSN3210"},
+        // Currents that are not two fields of two digits are left empty.
+        {"P1x200SSNAB06", SOCKET_REPLY_BAD_CURRENTS, "200SSN0000"},
+        {"P1x200SSN166X", SOCKET_REPLY_BAD_CURRENTS, "200SSN0000"},
+        {"P1x200SSN1X06", SOCKET_REPLY_BAD_CURRENTS, "200SSN0000"},
+        {"P1x200SSN 616", SOCKET_REPLY_BAD_CURRENTS, "200SSN0000"},
         {"P2x100SSN0606", SOCKET_REPLY_REFUSED, "520SNI3210"},
         {"P1x100SSN06", SOCKET_REPLY_REFUSED, "520SNI3210"},
         {"", SOCKET_REPLY_REFUSED, "520SNI3210"},
@@ -75,6 +79,9 @@ TEST(StationWire, SocketAnswers) {
         fake::bytes a = of(r.answer);
         EXPECT_EQ(decode_socket_reply(a.data(), a.size(), '1', &s), r.result) << r.answer;
         EXPECT_EQ(encode_socket_block(s), r.block) << r.answer;
+        if (r.result == SOCKET_REPLY_BAD_CURRENTS) {
+            EXPECT_EQ(s.imax_m3 + "|" + s.imax_m3s, "|") << r.answer;
+        }
     }
     // Codes no list holds leave their lists with no entry chosen, never
     // another option: 7, 9, X; 0, /, 0; 6, 3; and a contactor of 3.
@@ -426,6 +433,7 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
     for (int taken = 0; taken < 10; ++taken) {
         SetUp();
         example_form();
+        answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r"); // the check's
         dev().writes_before_failing = taken;
         velmor_command(VC_WRITE);
         EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
@@ -502,7 +510,8 @@ TEST_F(Station, ReadsFillTheForm) {
         {"FR\r\n|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 46 52 0d 0a", 1, 4, 3, "16"},
         {"L=FR|N=2C|X1x200SSN1610", "Debug: 58 31 78 32", 1, 3, 3, "20"}, // what came stays
         {"L=F|N=2C|P1x200SSN1610|P2x200SSN1610", "Debug: 4c 3d 46 00", 1, 4, 0, "16"},
-        {"L=IT|N=2C|P1x411SSTAB10|P2x302SNN0606", "Debug: 54 41 42 31", 1, 4, 0, "20"},
+        // Currents that do not read are left empty for the technician to type.
+        {"L=IT|N=2C|P1x411SSTAB10|P2x302SNN0606", "Debug: 54 41 42 31", 1, 4, 0, ""},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -532,6 +541,7 @@ TEST_F(Station, SecondStationReadAfterAFirst) {
     velmor_command(VC_READ);
     EXPECT_TRUE(form()[VC_SOCKET2].checked && form()[VC_TYPE_2].enabled);
     fake::events().clear();
+    answers("L=IT\r|N=2A\r|P1x200SSN1610\r|P2x302SNN0606\r"); // the check's
     velmor_command(VC_WRITE);
     strings w = events_of("write");
     ASSERT_EQ(w.size(), 9u) << "language, count, both sockets, the closing command, the check";
@@ -570,7 +580,7 @@ TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
     struct {
         const char* answers; // then silence
         std::size_t writes;
-    } silent[] = {{"", 1}, {"L=IT\r", 2}, {"L=IT\r|N=1\r|P1x200SSN1610\r", 4}};
+    } silent[] = {{"", 1}, {"L=IT\r", 2}, {"L=IT\r|N=2C\r|P1x200SSN1610\r", 4}};
     for (const auto& c : silent) {
         fake::events().clear();
         answers(c.answers);
@@ -598,6 +608,35 @@ TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
     answers("SP\r|N=1\r|P1x411SST3210\r|P2x302SNN0606\r"); // a known pair without "L="
     velmor_command(VC_READ);
     EXPECT_EQ(form_now(), "2|0|0|0|411SST3210|302SNN0606");
+
+    // A station that counted one socket and says nothing of socket 2: what
+    // was read stays, socket 2's controls keep theirs.
+    fake::events().clear();
+    answers("L=FR\r|N=1\r|P1x200SSN1610\r");
+    velmor_command(VC_READ);
+    EXPECT_TRUE(events_of("box").empty());
+    EXPECT_EQ(form_now(), "3|0|0|0|200SSN1610|302SNN0606");
+    EXPECT_TRUE(idle());
+}
+
+// What the station sent before a question and nobody read (an "OK" after
+// each set command) is no answer to it: dropped before each question.
+TEST_F(Station, EarlierBytesAreNoAnswer) {
+    dev().unread = of("OK\rOK\r");
+    answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
+    velmor_command(VC_READ);
+    EXPECT_TRUE(events_of("box").empty());
+    EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 3);
+    EXPECT_EQ(dev().discards, 4) << "before each of the four questions";
+
+    SetUp();
+    example_form();
+    // The set commands' "OK"s, read as the check's first answer unless
+    // they are dropped.
+    dev().unread = of("OK\rOK\rOK\rOK\rOK\rOK\r");
+    answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("box"), strings{}) << "the station holds what was written";
 }
 
 // Codes the lists do not hold are never sent back as something else.
@@ -627,9 +666,6 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
          "mode, socket 1"},
         {"L=FR\r|N=1\r|P1x200SST1610\r|P2x200SSN1610\r",
          "Error|The station does not hold what was written: socket 1"},
-        {"", // silent after the closing command
-         "Error|The station does not hold what was written: station language, socket count or "
-         "mode, socket 1"},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -643,6 +679,24 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
                   "sleep 200; close; box " + std::string(c.box) + "; " + done)
             << "after the port closed, before the form comes back";
     }
+    // Silent after the closing command: the check stops at its first
+    // question and says so; it does not say what the station holds.
+    SetUp();
+    example_form();
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("box"), strings{"Error|The station does not answer"});
+    EXPECT_EQ(events_of("write").size(), 7u) << "six commands and one question";
+    const std::string log = fake::log_text();
+    EXPECT_EQ(log.substr(log.rfind("write")),
+              "write 4C 0D; read; close; box Error|The station does not answer; " + done);
+    // A one-socket station that says nothing of socket 2 holds the Write.
+    SetUp();
+    example_form();
+    answers("L=FR\r|N=1\r|P1x200SSN1610\r");
+    velmor_command(VC_WRITE);
+    EXPECT_TRUE(events_of("box").empty()) << "held";
+    EXPECT_EQ(events_of("write").size(), 10u) << "socket 2 asked, as the Read does";
+
     SetUp();
     example_form();
     form()[VC_SOCKET2].checked = true;
