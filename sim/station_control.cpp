@@ -48,6 +48,14 @@ std::string set_fault(station_sim_state& s, const std::vector<std::string>& w) {
         f.ignore_sets = true;
     } else if (kind == "silent-after-closing" && n == 2) {
         f.silent_after_close = true;
+    } else if (kind == "acknowledge-sets" && n == 2) {
+        f.acknowledge_sets = true;
+    } else if (kind == "silent-on" && n >= 3) {
+        for (std::size_t i = 2; i < n; ++i) {
+            if (w[i] != "L" && w[i] != "N" && w[i] != "P1" && w[i] != "P2")
+                return "silent-on L|N|P1|P2...";
+            f.silent_on.insert(w[i]);
+        }
     } else if (kind == "answer" && n >= 4 &&
                (w[2] == "L" || w[2] == "N" || w[2] == "P1" || w[2] == "P2")) {
         std::string text;
@@ -55,8 +63,8 @@ std::string set_fault(station_sim_state& s, const std::vector<std::string>& w) {
             text += (i > 3 ? " " : "") + w[i];
         f.answers[w[2]] = unescape(text);
     } else {
-        return "fault none | silence | ignore-sets | silent-after-closing | answer L|N|P1|P2 "
-               "TEXT, then xN if wanted";
+        return "fault none | silence | ignore-sets | silent-after-closing | acknowledge-sets | "
+               "silent-on L|N|P1|P2... | answer L|N|P1|P2 TEXT, then xN if wanted";
     }
     s.station.set_fault(f);
     return "";

@@ -32,7 +32,7 @@ std::vector<reply_chunk> station_model::feed(const std::uint8_t* data, std::size
 
 bytes station_model::answer(const std::string& query, const std::string& own) {
     std::string text = own;
-    bool silent = fault_.silent_after_close && closed_;
+    bool silent = (fault_.silent_after_close && closed_) || fault_.silent_on.count(query) > 0;
     if (fault_.remaining != 0) {
         auto it = fault_.answers.find(query);
         bool applies = fault_.silent || it != fault_.answers.end();
@@ -62,6 +62,9 @@ bytes station_model::execute(const bytes& c) {
     // held, and counts the closing commands and reboots all the same.
     if (!fault_.ignore_sets || c[0] == 'A' || c[0] == 'R')
         apply(s);
+    // Some stations acknowledge every command that sets something.
+    if (fault_.acknowledge_sets && c[0] != 'R')
+        return {'O', 'K', '\r'};
     return {};
 }
 

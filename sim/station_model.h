@@ -12,6 +12,7 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 
 struct station_state {
@@ -32,6 +33,8 @@ struct station_fault {
     bool silent = false;
     bool ignore_sets = false;                   // the set commands are taken and not applied
     bool silent_after_close = false;            // once a closing command came, no query is answered
+    bool acknowledge_sets = false;              // "OK" after each set and closing command
+    std::set<std::string> silent_on;            // these queries are never answered
     std::map<std::string, std::string> answers; // query -> answer bytes (CR added)
     int remaining = -1;                         // answers it applies to; -1 until cleared
 };

@@ -107,11 +107,54 @@ TEST_F(Velmor, WriteTheStationDidNotTakeIsTold) {
               strings{"The station does not hold what was written: station language, socket "
                       "count or mode"});
     EXPECT_EQ(sim_command("config")[0], "language IT") << "it took nothing";
+    // Silent once the closing command came: nobody can tell what it holds.
+    // The check stops at its first question and says so.
     sim_command("fault silent-after-closing");
+    sim_command("clear-log");
+    app.command(VC_WRITE);
+    EXPECT_EQ(boxes_until_idle(), strings{"The station does not answer"});
+    const strings rx = sim_log_of("RX");
+    ASSERT_FALSE(rx.empty());
+    EXPECT_EQ(rx.back(), "4C 0D") << "one question after the closing command";
+    EXPECT_EQ(rx[rx.size() - 2], "41 30 30 30 30 30 30 30 30 0D");
+}
+
+// A station that acknowledges each command ("OK") holds the Write: the
+// check reads only the answers to its own questions.
+TEST_F(Velmor, AcknowledgedCommandsAreNoAnswers) {
+    start(true, "1");
+    example_form();
+    sim_command("fault acknowledge-sets");
+    app.command(VC_WRITE);
+    EXPECT_EQ(boxes_until_idle(), strings{}) << "the station holds it";
+    EXPECT_EQ(sim_command("config")[0], "language FR");
+    EXPECT_EQ(sim_log_of("TX").size(), 10u) << "six OKs and four answers";
+}
+
+// A one-socket station that says nothing of socket 2 is read all the same;
+// currents that are not digits are left empty for the technician to type.
+TEST_F(Velmor, PartAnswersKeepWhatWasRead) {
+    sim_command("set language=FR count=1 socket1=411SST3210");
+    sim_command("fault silent-on P2");
+    start(true, "1");
+    app.command(VC_READ);
+    EXPECT_EQ(boxes_until_idle(), strings{});
+    EXPECT_EQ(text_of(app.child(VC_STATION_LANGUAGE)), "French");
+    EXPECT_EQ(IsDlgButtonChecked(app.main, VC_SOCKET2), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_EQ(text_of(app.child(VC_IMAX_1)), "32");
+
+    for (const char* garbled : {"P10411SST166X", "P10411SST1X06"}) {
+        sim_command(std::string("fault answer P1 ") + garbled);
+        app.command(VC_READ);
+        EXPECT_EQ(boxes_until_idle().size(), 1u) << "the Debug box, " << garbled;
+        EXPECT_EQ(text_of(app.child(VC_IMAX_1)), "") << garbled;
+        EXPECT_EQ(text_of(app.child(VC_IMAXS_1)), "") << garbled;
+    }
+    sim_command("clear-log");
     app.command(VC_WRITE);
     EXPECT_EQ(boxes_until_idle(),
-              strings{"The station does not hold what was written: station language, socket "
-                      "count or mode, socket 1"});
+              strings{"Error on socket 1: I max M3. Please set a value between 6 and 63."});
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "nothing sent";
 }
 
 TEST_F(Velmor, ReadFillsTheFormAndThePortIsKept) {

@@ -108,6 +108,21 @@ TEST(StationWire, SocketAnswers) {
     EXPECT_EQ(language, LIST_UNSET) << "a language no list holds";
 }
 
+// The suite's style in each language: no blank before a colon in French,
+// the Spanish rule messages in the infinitive, as "Introducir un valor".
+TEST(VelmorTexts, OneStyleInEachLanguage) {
+    for (int row = 0; row < VT_ROW_COUNT; ++row)
+        EXPECT_EQ(std::string(vtext_in(row, LANGUAGE_FRENCH)).find(" :"), std::string::npos)
+            << vtext_in(row, LANGUAGE_FRENCH);
+    EXPECT_STREQ(vtext_in(VT_MSG_NOT_HELD, LANGUAGE_FRENCH),
+                 "La borne ne contient pas ce qui a été écrit: ");
+    const char* const spanish[] = {
+        "elegir el tipo de toma", "elegir el tipo de bloqueo", "elegir el control del contactor",
+        "elegir la medición de corriente", "Idioma: elegir el idioma de la estación"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_STREQ(vtext_in(VT_MSG_CHOOSE_TYPE + i, LANGUAGE_SPANISH), spanish[i]);
+}
+
 class Rules : public ::testing::Test {
   protected:
     void SetUp() override { lang_set(LANGUAGE_ENGLISH); }
