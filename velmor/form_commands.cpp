@@ -2,6 +2,7 @@
 
 #include "form.h"
 #include "form_rules.h"
+#include "message_box.h"
 #include "station_ops.h"
 
 namespace {
@@ -21,6 +22,12 @@ class form_observer : public station_observer {
 } // namespace
 
 void velmor_command(int id) {
+    // A box of the program is open (its own, modal, owned by no window): an
+    // operation clicked behind it is dropped, not queued, so that nothing
+    // goes out to the station while the technician reads what the box says.
+    const bool operation = id == VC_WRITE || id == VC_READ || id == VC_REBOOT;
+    if (operation && message_box_open())
+        return;
     form_observer observer;
     switch (id) {
     case VC_WRITE:

@@ -102,9 +102,9 @@ bool ask(std::uint8_t* buffer, const std::string& query, std::size_t* got) {
 // technician is told, rather than the operation ending as if it had worked.
 void communication_failed(operation_port& port, station_observer* observer) {
     port.close();
-    if (observer)
-        observer->busy(false);
     message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
+    if (observer) // the buttons come back once the box is gone
+        observer->busy(false);
 }
 
 // How a query of the Read ended: answered, an answer that ends the Read (a

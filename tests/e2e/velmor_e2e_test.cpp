@@ -157,6 +157,30 @@ TEST_F(Velmor, PartAnswersKeepWhatWasRead) {
     EXPECT_TRUE(sim_log_of("RX").empty()) << "nothing sent";
 }
 
+// Nothing is taken behind velmor's own box: a Read and a Reboot clicked
+// while the communication error is shown are dropped, and the buttons come
+// back only once the box is gone.
+TEST_F(Velmor, NothingIsTakenBehindItsBox) {
+    start(true, "1");
+    example_form();
+    sim_command("unplug on=L"); // the adapter pulled out during the Write
+    app.command(VC_WRITE);
+    box b = wait_box(app.pi.dwProcessId);
+    EXPECT_EQ(b.text, "Communication error with the station");
+    EXPECT_FALSE(enabled(app.child(VC_READ))) << "not while the box is open";
+    EXPECT_FALSE(enabled(app.child(VC_WRITE)));
+    sim_command("plug");
+    sim_command("clear-log");
+    app.command(VC_READ);
+    app.command(VC_REBOOT);
+    Sleep(1500); // what a Read behind the box would have sent by now
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "nothing sent behind the box";
+    answer_box(b);
+    EXPECT_EQ(boxes_until_idle(), strings{}) << "nothing queued behind it";
+    EXPECT_TRUE(idle());
+    EXPECT_TRUE(sim_log_of("RX").empty());
+}
+
 TEST_F(Velmor, ReadFillsTheFormAndThePortIsKept) {
     sim_command("set language=SP count=2A socket1=411SST3210 socket2=302SNN0606");
     start(true, "1");

@@ -474,6 +474,34 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
     EXPECT_FALSE(dev().is_open);
 }
 
+// While a box of velmor's is open, Read, Write and Reboot clicked behind it
+// are dropped, not queued; the buttons come back only once the box is gone.
+TEST_F(Station, OperationsWaitWhileABoxIsOpen) {
+    dev().on_message = [] {
+        for (int id : {VC_READ, VC_WRITE, VC_REBOOT})
+            velmor_command(id);
+    };
+    example_form();
+    dev().writes_before_failing = 2;
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("open").size(), 1u) << "nothing started behind the box";
+    EXPECT_EQ(events_of("write").size(), 3u);
+    const std::string log = fake::log_text();
+    EXPECT_EQ(log.substr(log.rfind("close")),
+              "close; box Error|Communication error with the station; " + done);
+
+    SetUp();
+    dev().on_message = [] { velmor_command(VC_WRITE); };
+    example_form();
+    form()[VC_IMAX_1].text = "70";
+    velmor_command(VC_WRITE);
+    EXPECT_EQ(events_of("box").size(), 1u) << "one rule box, no second behind it";
+    EXPECT_TRUE(events_of("open").empty()) << "nothing sent behind the rule box";
+    dev().on_message = nullptr;
+    velmor_command(VC_REBOOT); // taken again once no box is open
+    EXPECT_EQ(events_of("open").size(), 1u);
+}
+
 // Ports a USB adapter gets: COM12 is chosen at the start and used; a stored
 // port beyond the list is kept until an operation runs on another.
 TEST_F(Station, PortsAboveNineAreChosenAndKept) {
