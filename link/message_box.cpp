@@ -12,3 +12,11 @@ void message_box(const char* caption, const char* text) {
 bool message_box_open() {
     return link_record().boxes_open > 0;
 }
+
+modal_box::modal_box() {
+    ++link_record().boxes_open;
+}
+
+modal_box::~modal_box() {
+    --link_record().boxes_open;
+}

@@ -6,5 +6,17 @@
 // Modal, OK button only, no owner window; texts UTF-8.
 void message_box(const char* caption, const char* text);
 
-// True while a message box shown through message_box is open.
+// True while a box of the program is open: a message box shown through
+// message_box, or a dialog held open by a modal_box.
 bool message_box_open();
+
+// A modal dialog of the program (the COM port dialog) counts as an open box
+// for as long as this lives: no tick runs and no command is taken under it,
+// so that no box of a tick stacks over the dialog or under its own boxes.
+class modal_box {
+  public:
+    modal_box();
+    ~modal_box();
+    modal_box(const modal_box&) = delete;
+    modal_box& operator=(const modal_box&) = delete;
+};

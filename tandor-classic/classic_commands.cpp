@@ -4,9 +4,11 @@
 #include "card_writer_ids.h"
 #include "card_writer_texts.h"
 #include "classic_layout.h"
+#include "classic_poll.h"
 #include "form.h"
 #include "menu_commands.h"
 #include "message_box.h"
+#include "port.h"
 
 #include <string>
 
@@ -52,8 +54,13 @@ void classic_command(classic_state& s, int id) {
     // command now would run under it and be rolled back when it goes on.
     if (message_box_open())
         return;
-    if (id == TC_WRITE)
+    if (id == TC_WRITE) {
         classic_write(s);
-    else
-        menu_command(id);
+        return;
+    }
+    menu_command(id);
+    // The dialog left no port open: nothing is polled, so no card's fields
+    // may stay on screen with Write card under them.
+    if (id == CMD_COM_PORT && !port_open_flag())
+        classic_port_closed(s);
 }

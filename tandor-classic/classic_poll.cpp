@@ -75,6 +75,10 @@ void no_card(classic_state& s) {
 }
 } // namespace
 
+void classic_port_closed(classic_state& s) {
+    no_card(s);
+}
+
 void classic_poll(classic_state& s) {
     if (message_box_open() || (!port_open_flag() && !reader_try_back()))
         return;

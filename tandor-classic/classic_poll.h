@@ -7,3 +7,7 @@
 // form when it goes. Nothing while the port is not open or a message box is
 // open; an exchange that fails changes nothing.
 void classic_poll(classic_state& s);
+
+// No port is open (the COM port dialog did not open the chosen one): the
+// fields go, as with no card.
+void classic_port_closed(classic_state& s);

@@ -6,6 +6,8 @@
 #include "form.h"
 #include "menu_commands.h"
 #include "message_box.h"
+#include "poll.h"
+#include "port.h"
 #include "reader_presence.h"
 #include "system.h"
 
@@ -117,6 +119,10 @@ void tandor_command(tandor_state& s, int id) {
         break;
     default:
         menu_command(id);
+        // The dialog left no port open: nothing is polled, so no card's form
+        // may stay on screen with Write card under it.
+        if (id == CMD_COM_PORT && !port_open_flag())
+            poll_port_closed(s);
         break;
     }
 }

@@ -150,6 +150,10 @@ void show_card(tandor_state& s, int previous, const char* block, bool last_tick_
 }
 } // namespace
 
+void poll_port_closed(tandor_state& s) {
+    no_card(s, s.card_state);
+}
+
 void poll_tick(tandor_state& s) {
     if (message_box_open() || (!port_open_flag() && !reader_try_back()))
         return;

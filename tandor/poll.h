@@ -7,3 +7,7 @@
 // One tick. Does nothing while the port is not open or while a message box
 // is open; a tick whose exchange with the reader failed changes nothing.
 void poll_tick(tandor_state& s);
+
+// No port is open (the COM port dialog did not open the chosen one): the
+// form goes, as with no card, and the prompt asks for a card.
+void poll_port_closed(tandor_state& s);

@@ -4,11 +4,13 @@
 #include "card_writer_texts.h"
 #include "form.h"
 #include "language.h"
+#include "message_box.h"
 
 void menu_command(int id) {
-    if (id == CMD_COM_PORT)
+    if (id == CMD_COM_PORT) {
+        const modal_box dialog;
         form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get());
-    else if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
+    } else if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
         switch_language(id - CMD_LANGUAGE_FIRST);
 }
 

@@ -2,7 +2,8 @@
 // The menu both card writers share: the interface language and the COM port.
 
 // Runs menu command `id` when it is one of the menu's (languages 3001-3004,
-// COM port 6002); any other id does nothing.
+// COM port 6002); any other id does nothing. The COM port dialog counts as
+// an open box while it is shown.
 void menu_command(int id);
 
 // Shows the interface language: the menu and the Write card button's text.

@@ -178,11 +178,16 @@ TEST_F(CardWriter, TypedPortAndAnEmptyOk) {
 
 // The box's text names the port that opens, also when it was typed over
 // the entry chosen before, or set as a whole.
+// No tick runs under the dialog, and a port that does not open takes the
+// card's form away: nothing is polled, so nothing may be written.
 TEST_F(CardWriter, TheBoxTextWinsOverTheChosenEntry) {
     start(true, "1");
-    ASSERT_TRUE(wait_for([&] { return !sim_log_of("RX").empty(); }));
+    ASSERT_TRUE(wait_for([&] { return visible(code()); }));
     app.command(CMD_COM_PORT);
     box dialog = wait_box(app.pi.dwProcessId);
+    sim_command("clear-log");
+    Sleep(1200); // three ticks' time
+    EXPECT_TRUE(sim_log_of("RX").empty()) << "no tick under the dialog";
     HWND list = GetDlgItem(dialog.hwnd, IDC_COM_PORT_LIST);
     ASSERT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), sim_com() - 1) << "its entry chosen";
     type_into(list, std::to_string(sim_com() + 1)); // a port with nothing on it
@@ -190,6 +195,8 @@ TEST_F(CardWriter, TheBoxTextWinsOverTheChosenEntry) {
     EXPECT_EQ(refused.text, "Error opening the selected COM port!") << "the box's port was tried";
     answer_box(refused);
     ASSERT_TRUE(wait_for([&] { return open_boxes(app.pi.dwProcessId).empty(); }));
+    EXPECT_TRUE(wait_for([&] { return !visible(code()) && !visible(app.child(TC_WRITE)); }))
+        << "no card's form over a closed port";
 
     app.command(CMD_COM_PORT);
     dialog = wait_box(app.pi.dwProcessId);

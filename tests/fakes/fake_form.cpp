@@ -15,8 +15,14 @@ std::map<int, std::string>& control_names() {
     return names;
 }
 
+std::function<void()>& on_dialog() {
+    static std::function<void()> f;
+    return f;
+}
+
 void reset_form() {
     form().clear();
+    on_dialog() = nullptr;
 }
 
 } // namespace fake
@@ -98,4 +104,6 @@ void form_set_menu(int menu_id) {
 
 void form_com_port_dialog(int dialog_id) {
     log("dialog " + name(dialog_id));
+    if (fake::on_dialog())
+        fake::on_dialog()();
 }

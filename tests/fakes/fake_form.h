@@ -6,6 +6,7 @@
 // "text Write Scrivi", "entries 903 4", "invalidate 0", "repaint", "menu
 // French", "dialog French").
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ struct control {
 };
 
 std::map<int, control>& form();
+// Run while the COM port dialog is "open" (the technician's choice, and the
+// timer that goes on ticking under a modal dialog).
+std::function<void()>& on_dialog();
 // The names the log gives to controls (others are logged by their id).
 std::map<int, std::string>& control_names();
 void reset_form();

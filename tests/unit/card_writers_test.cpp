@@ -421,6 +421,31 @@ TEST_F(Tandor, CommandsWaitWhileABoxIsOpen) {
     EXPECT_TRUE(s.written) << "and pressed again, written";
 }
 
+// No tick runs under the COM port dialog (a tick's box would stack over the
+// dialog and its own error box); a chosen port that does not open takes the
+// card's form away, leaving the prompt of a closed port.
+TEST_F(Tandor, DialogHoldsTheTicksAndAPortThatFailsClearsTheForm) {
+    tick(k_user);
+    ASSERT_TRUE(shown(TC_WRITE));
+    std::size_t sent_under_dialog = 99;
+    fake::on_dialog() = [&] {
+        const std::size_t before = fake::dev().writes.size();
+        reply_card();
+        poll_tick(s); // the timer under the dialog
+        sent_under_dialog = fake::dev().writes.size() - before;
+        fake::dev().open_succeeds = false;
+        com_dialog_ok(4, "COM5");
+    };
+    tandor_command(s, CMD_COM_PORT);
+    EXPECT_EQ(sent_under_dialog, 0u) << "no tick under the dialog";
+    EXPECT_EQ(events_of("box").size(), 1u) << "the COM port error alone";
+    EXPECT_FALSE(shown(TC_WRITE) || shown(TC_CODE)) << "no form over a closed port";
+    EXPECT_EQ(texts(paint_window(s)), strings{"Place the card on the reader"});
+    const std::size_t before = fake::dev().writes.size();
+    tandor_command(s, TC_WRITE);
+    EXPECT_EQ(fake::dev().writes.size(), before) << "nothing to write";
+}
+
 // The classic writer: blocks 4 and 5, read once while the card stays.
 const std::string k_data = "01234567890315121400000000000000";
 const std::string k_counter = "0F000000F0FFFFFF0F00000001FE01FE";
@@ -638,6 +663,23 @@ TEST_F(Classic, CommandsWaitWhileABoxIsOpen) {
     classic_poll(c);
     EXPECT_EQ(sent_under_box, 0u);
     EXPECT_FALSE(c.card_written);
+}
+
+TEST_F(Classic, DialogHoldsTheTicksAndAPortThatFailsClearsTheForm) {
+    laid();
+    ASSERT_TRUE(shown(TC_WRITE));
+    std::size_t sent_under_dialog = 99;
+    fake::on_dialog() = [&] {
+        const std::size_t before = fake::dev().writes.size();
+        still_there(); // the timer under the dialog
+        sent_under_dialog = fake::dev().writes.size() - before;
+        fake::dev().open_succeeds = false;
+        com_dialog_ok(4, "COM5");
+    };
+    classic_command(c, CMD_COM_PORT);
+    EXPECT_EQ(sent_under_dialog, 0u) << "no tick under the dialog";
+    EXPECT_FALSE(shown(TC_WRITE) || shown(TC_CODE)) << "no fields over a closed port";
+    EXPECT_EQ(texts(classic_paint(c)), strings{"Place the card on the reader"});
 }
 
 TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {
