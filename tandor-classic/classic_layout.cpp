@@ -59,6 +59,11 @@ bool classic_decode_counter(const char* block, int flags, char accesses[12]) {
     return true;
 }
 
+bool classic_counter_never_written(const char* block, int flags) {
+    return (flags & CLASSIC_FLAG_ACCESSES) && std::strlen(block) >= 32 &&
+           std::strspn(block, "0") >= 32;
+}
+
 bool classic_expiry_valid(const char* text, classic_date* out) {
     classic_date d{};
     if (std::strlen(text) != 10 || !date_text_at(text, &d.day, &d.month, &d.year) ||

@@ -38,6 +38,12 @@ void classic_decode_data(const char* block, classic_data* out);
 // of the address disagree): a damaged counter, not a count.
 bool classic_decode_counter(const char* block, int flags, char accesses[12]);
 
+// Block 5 as a card whose write was cut after block 4 leaves it: never
+// written (all zeros) although block 4's flags say it holds a count. Such a
+// card is shown with empty accesses and can be written again; it is not a
+// damaged counter.
+bool classic_counter_never_written(const char* block, int flags);
+
 // "dd/mm/yyyy": 10 characters, two-digit fields and "/" at 2 and 5, a day
 // that exists in its month and year, year 2013-2099. True when valid.
 bool classic_expiry_valid(const char* text, classic_date* out);

@@ -1,6 +1,7 @@
 #include "classic_paint.h"
 
 #include "card_writer_texts.h"
+#include "texts_classic.h"
 
 std::vector<paint_step> classic_paint(const classic_state& s) {
     std::vector<paint_step> steps;
@@ -17,6 +18,9 @@ std::vector<paint_step> classic_paint(const classic_state& s) {
     steps.push_back(text_step(FONT_LABEL, 100, 160, 300, 220, localized(TXT_ACCESSES)));
     steps.push_back(text_step(FONT_LABEL, 100, 220, 300, 280, localized(TXT_EXPIRY)));
     steps.push_back(code_header_step(s.reader.uid));
+    if (s.count_unwritten)
+        steps.push_back(
+            text_step(FONT_LABEL, 100, 256, 540, 292, localized(TXT_CLASSIC_COUNT_UNWRITTEN)));
     if (s.card_written)
         steps.push_back(written_card_step());
     return steps;

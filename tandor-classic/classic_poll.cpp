@@ -46,8 +46,10 @@ void read_card(classic_state& s, const classic_state& before) {
     if (tick_exchange_failed(block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status), s,
                              before))
         return;
-    char accesses[12];
-    if (read_status != 0 || !classic_decode_counter(block, data.flags, accesses)) {
+    char accesses[12] = "";
+    s.count_unwritten = read_status == 0 && classic_counter_never_written(block, data.flags);
+    if (read_status != 0 ||
+        (!s.count_unwritten && !classic_decode_counter(block, data.flags, accesses))) {
         show_invalid(s);
         return;
     }
@@ -72,6 +74,7 @@ void no_card(classic_state& s) {
     s.card_shown = false;
     s.card_invalid = false;
     s.card_written = false;
+    s.count_unwritten = false;
 }
 } // namespace
 

@@ -17,6 +17,9 @@ const string_block k_rows[] = {
       "Invalid number of accesses: please enter a number from -2147483648 to 2147483647",
       "Número de accesos no válido: introducir un número entre -2147483648 y 2147483647",
       "Nombre d'accès non valable: veuillez saisir un nombre entre -2147483648 et 2147483647"}},
+    {TXT_CLASSIC_COUNT_UNWRITTEN,
+     {"Numero accessi mai scritto sulla carta", "Number of accesses never written on the card",
+      "Número de accesos nunca escrito en la tarjeta", "Nombre d'accès jamais écrit sur la carte"}},
 };
 } // namespace
 

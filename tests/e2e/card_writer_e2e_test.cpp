@@ -350,6 +350,22 @@ TEST_F(Classic, CardReadOnceThenWrittenByteForByte) {
                        "0A1B2C3D00FFFFFFFFFFFF050f000000f0ffffff0f00000001fe01fe"}));
     expect_written_card_once();
 }
+
+// A card whose write was cut after block 4 (its count flag set, block 5
+// still zeros) is shown writable with empty accesses, and a write puts both
+// blocks right.
+TEST_F(Classic, CountNeverWrittenIsWrittenRight) {
+    sim_command("place 0A1B2C3D 4=01234567890100000000000000000000 5=" + std::string(32, '0'));
+    start(true, "1");
+    ASSERT_TRUE(wait_for([&] { return visible(code()); })) << "not an invalid card";
+    EXPECT_EQ(text_of(app.child(TC_ACCESSES)), "");
+    EXPECT_TRUE(visible(app.child(TC_WRITE)));
+    type_into(app.child(TC_ACCESSES), "15");
+    app.command(TC_WRITE);
+    expect_written_card_once();
+    EXPECT_EQ(sim_command("block 5"), strings{k_counter});
+    EXPECT_EQ(sim_command("block 4"), strings{"01234567890100000000000000000000"});
+}
 #else
 class Tandor : public CardWriter {
   protected:

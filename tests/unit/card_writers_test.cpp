@@ -642,6 +642,40 @@ TEST_F(Classic, UnreadableOrDamagedCounterIsAnInvalidCard) {
     EXPECT_EQ(showing(), k_classic_form);
 }
 
+// A write cut between block 4 and block 5 (block 5 refused, the card lifted
+// during block 4's read-back) leaves the count flag over a block 5 that was
+// never written: the card is shown with empty accesses and says so, and a
+// write puts both blocks right. A damaged block 5 stays invalid (above).
+TEST_F(Classic, CountNeverWrittenBehindItsFlagStaysWritable) {
+    laid("0A1B2C3D", std::string(32, '0')); // a fresh card
+    type_fields("0123456789", "15", "");
+    reply("1A", "00");
+    reply_held();
+    reply("1A", "02"); // block 5 refused: the write is cut
+    fake::dev().writes.clear();
+    classic_command(c, TC_WRITE);
+    EXPECT_FALSE(c.card_written);
+    reply_no_card();
+    classic_poll(c);
+    // Laid again: block 4 with its count flag, block 5 still zeros.
+    reply_card();
+    reply_block("01234567890100000000000000000000");
+    reply_block(std::string(32, '0'));
+    classic_poll(c);
+    EXPECT_EQ(showing(), k_classic_form) << "writable, not an invalid card";
+    EXPECT_EQ(text(TC_ACCESSES), "");
+    EXPECT_EQ(texts(classic_paint(c)).back(), "Number of accesses never written on the card");
+    lang_set(LANGUAGE_FRENCH);
+    EXPECT_EQ(texts(classic_paint(c)).back(), "Nombre d'accès jamais écrit sur la carte");
+    lang_set(LANGUAGE_ENGLISH);
+    type_fields("0123456789", "15", "");
+    write();
+    EXPECT_TRUE(c.card_written);
+    EXPECT_EQ(sent().back(), "190A1B2C3D00FFFFFFFFFFFF05") << "block 5 read back";
+    laid(); // the next card: a sound count, nothing to say
+    EXPECT_NE(texts(classic_paint(c)).back(), "Number of accesses never written on the card");
+}
+
 TEST_F(Classic, AnotherCardRightAfterAWriteIsReadAsItself) {
     laid();
     write();
