@@ -49,10 +49,11 @@ struct station_line {
 };
 
 // Reads the language, the socket count and both sockets. `shown` is what the
-// form holds: a socket answer whose currents do not read keeps its currents,
+// form holds: a socket answer whose currents do not read leaves them empty,
 // and an answer that carries no known value changes nothing. The form is told
 // what was read when the Read ends; a station that answers nothing at all
-// ends it at once with "The station does not answer", the form as it was.
+// ends it at once with "The station does not answer", the form as it was
+// (after a one-socket count, a silent socket 2 keeps what was read).
 void station_read(const station_line& port, const station_config& shown,
                   station_observer& observer);
 
@@ -60,8 +61,9 @@ void station_read(const station_line& port, const station_config& shown,
 // then writes it: date and time (when given), language, socket count, socket
 // 1, socket 2 (when switched on), the closing command; then asks the station
 // back with the Read's queries and pauses and, when it does not hold what was
-// sent (or does not answer), says so and names what differs. True only when
-// the station holds what was sent.
+// sent, says so and names what differs; a question it does not answer ends
+// the check with "The station does not answer". True only when the station
+// holds what was sent.
 bool station_write(const station_line& port, const station_config& config,
                    station_observer& observer);
 

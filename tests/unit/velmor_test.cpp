@@ -11,6 +11,7 @@
 #include "language.h"
 #include "profile_velmor.h"
 #include "settings.h"
+#include "station_ops.h"
 #include "trace.h"
 #include "velmor_texts.h"
 
@@ -732,6 +733,30 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
     const std::string log = fake::log_text();
     EXPECT_EQ(log.substr(log.rfind("write")),
               "write 4C 0D; read; close; box Error|The station does not answer; " + done);
+    // What the Write answers its caller (the companion): held only when the
+    // station holds it; a silent check or a lost command is not.
+    struct : station_observer {
+        void busy(bool) override {}
+        void progress(int) override {}
+        void language_read(int) override {}
+        void count_read(bool, int) override {}
+        void socket_read(int, const socket_config&) override {}
+    } quiet;
+    SetUp();
+    example_form();
+    EXPECT_FALSE(station_write(station_line(1), form_values(), quiet)) << "silent";
+    answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
+    EXPECT_TRUE(station_write(station_line(1), form_values(), quiet)) << "held";
+    answers("L=IT\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
+    EXPECT_FALSE(station_write(station_line(1), form_values(), quiet)) << "not held";
+    for (int lost_after : {2, 6}) { // a command, the check's first question
+        dev().writes_before_failing = static_cast<int>(dev().writes.size()) + lost_after;
+        EXPECT_FALSE(station_write(station_line(1), form_values(), quiet)) << lost_after;
+        dev().writes_before_failing = -1;
+    }
+    station_config refused = form_values();
+    refused.sockets[0].imax_m3 = "70";
+    EXPECT_FALSE(station_write(station_line(1), refused, quiet)) << "a rule refuses it";
     // A one-socket station that says nothing of socket 2 holds the Write.
     SetUp();
     example_form();
