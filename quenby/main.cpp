@@ -120,6 +120,57 @@ int run_decode(const std::string& path, const std::string& layout_name) {
 } // namespace
 
 namespace {
+// A number of seconds as a technician gives one: a whole number, 1 or more.
+CLI::Validator whole_seconds() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            const bool digits = !text.empty() && text.size() <= 9 &&
+                                text.find_first_not_of("0123456789") == std::string::npos;
+            return digits && std::stoi(text) >= 1
+                       ? ""
+                       : "\"" + text + "\" is no whole number of seconds from 1 up";
+        },
+        "SECONDS");
+}
+
+const char k_footer[] =
+    "Exit status: 0 done; 1 not done (no answer, not held, a batch stopped, a file not found, "
+    "a difference found by diff); 2 refused before anything was sent (the command line, a port "
+    "name, a profile, a batch or its audit).\n"
+    "Files: a station profile is one \"key = value\" a line (# starts a comment), as station "
+    "read writes it; a batch is a CSV with the header code,accesses,expiry; the audit is a CSV "
+    "written,uid,code,accesses,expiry, one line a written card.";
+
+// A command line that does not parse: its error in words, exit status 2.
+// A command that names no job names the jobs it has.
+int usage_error(const CLI::App& app, const CLI::ParseError& e) {
+    std::string text = e.what();
+    if (dynamic_cast<const CLI::RequiredError*>(&e) &&
+        text.find("subcommand") != std::string::npos) {
+        const CLI::App* at = &app;
+        for (bool deeper = true; deeper;) {
+            deeper = false;
+            for (const CLI::App* sub : at->get_subcommands({}))
+                if (sub->parsed()) {
+                    at = sub;
+                    deeper = true;
+                    break;
+                }
+        }
+        std::string jobs;
+        for (const CLI::App* sub : at->get_subcommands({}))
+            jobs += (jobs.empty() ? "" : ", ") + sub->get_name();
+        text = "a command is wanted: " + jobs;
+        if (at != &app)
+            text = at->get_name() + ": " + text;
+    }
+    std::fprintf(stderr,
+                 "quenby: %s\n(quenby --help tells the commands, quenby COMMAND --help "
+                 "their options)\n",
+                 text.c_str());
+    return 2;
+}
+
 // Every option of every command, filled by the parser.
 struct command_line {
     std::vector<std::string> names;
@@ -147,7 +198,7 @@ CLI::App* add_log(CLI::App& app, command_line& c) {
     CLI::App* log = app.add_subcommand("log", "Record the programs' debug output (Windows)");
     log->add_option("FILE", c.log_file, "Record into FILE (appended to); standard output without");
     log->add_option("--seconds", c.seconds, "Stop after this many seconds (else at Ctrl+C)")
-        ->check(CLI::PositiveNumber);
+        ->check(whole_seconds());
     return log;
 }
 
@@ -190,7 +241,7 @@ CLI::App* add_cards(CLI::App& app, command_line& c) {
     issue
         ->add_option("--wait", c.cards.wait_seconds,
                      "Stop when no card is laid or lifted for this many seconds")
-        ->check(CLI::PositiveNumber);
+        ->check(whole_seconds());
     return cards;
 }
 } // namespace
@@ -210,7 +261,13 @@ int main(int argc, char** argv) {
     CLI::App* station = add_station(app, c);
     CLI::App* cards = add_cards(app, c);
 
-    CLI11_PARSE(app, argc, argv);
+    app.footer(k_footer);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // --help and --version end here too, with their own status 0.
+        return e.get_exit_code() == 0 ? app.exit(e) : usage_error(app, e);
+    }
     if (station->parsed())
         return run_station(c.station_job, c.station_port, c.profile_file);
     if (cards->parsed())

@@ -35,6 +35,18 @@ judge "$q" decode "$SIM_WORK/none" >/dev/null
 check "a trace that is not there" 1 $?
 judge "$q" log >/dev/null
 check "log on Linux" 1 $?
+# Usage errors: exit status 2 and a message that names what is wrong.
+judge "$q" >/dev/null
+check "no command" "2 quenby: a command is wanted: ports, log, decode, station, cards" \
+    "$? $(head -1 "$judged")"
+judge "$q" station >/dev/null
+check "a station job not named" "2 quenby: station: a command is wanted: read, write, diff" \
+    "$? $(head -1 "$judged")"
+judge "$q" cards issue "$SIM_DEVICE" "$SIM_WORK/none.csv" --wait 0 >/dev/null
+check "--wait 0" "2 quenby: --wait: \"0\" is no whole number of seconds from 1 up" \
+    "$? $(head -1 "$judged")"
+judge "$q" --help >/dev/null
+check "--help gives the exit statuses" "0 1" "$? $(grep -c '^Exit status: 0 done; 1 not done' "$judged")"
 judge "$q" --version >/dev/null
 check "--version" "0 quenby 1.0" "$? $(cat "$judged")"
 exit $failed
