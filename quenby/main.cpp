@@ -57,6 +57,7 @@ int run_ports(const std::vector<std::string>& names, bool probe, bool use) {
             continue;
         }
         const probe_result r = probe_port(p.device);
+        failed |= r.absent; // a port named that is not there is no port listed
         line += "  " + probe_words(r) + (about.empty() ? "" : "  " + about);
         if (use && settings_key_of(r.found) && !stored.count(r.found)) {
             std::string said;

@@ -23,6 +23,7 @@ bool open_as(const program_profile& program, const std::string& device, probe_re
         return true;
     failed->found = probe_found::not_opened;
     failed->detail = serial_open_text(o.result);
+    failed->absent = o.result == SERIAL_NOT_PRESENT;
     return false;
 }
 

@@ -11,6 +11,7 @@ struct probe_result {
     probe_found found = probe_found::no_answer;
     std::string
         detail; // "card 0A1B2C3D on it", "language FR, 2 sockets", "in use by another program"
+    bool absent = false; // not_opened because no such port is there
 };
 
 probe_result probe_port(const std::string& device);

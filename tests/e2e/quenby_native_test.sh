@@ -9,7 +9,7 @@ ctl=$bin/simctl
 
 "$ctl" "$SIM_CONTROL_PORT" place 0A1B2C3D 4=00001234FFFFFFFFA514050327A5000F >/dev/null
 out=$(judge "$q" ports --probe "$SIM_DEVICE" "$SIM2_DEVICE" "$SIM_WORK/absent")
-check "probe exit status" 0 $?
+check "probe exit status: a port named is not there" 1 $?
 check "the reader's line" "$SIM_DEVICE  card reader  (card 0A1B2C3D on it)" "$(sed -n 1p <<<"$out")"
 check "the station's line" "$SIM2_DEVICE  charging station  (language IT, 2 sockets)" \
     "$(sed -n 2p <<<"$out")"

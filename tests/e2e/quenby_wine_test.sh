@@ -13,6 +13,7 @@ uid=$("$ctl" "$SIM_CONTROL_PORT" dump | awk '/^00 / {print substr($2, 1, 8)}')
 check "the present ports are listed" "COM$SIM2_COM,COM$SIM_COM," \
     "$(q ports | grep -E "^COM($SIM_COM|$SIM2_COM)\$" | tr '\n' ,)"
 out=$(q ports --probe --use "COM$SIM_COM" "$SIM2_COM" COM3)
+check "a port named is not there: exit status" 1 $?
 check "the reader found and stored" "COM$SIM_COM   card reader  (card $uid on it)  stored as the Port of Software\\Tandor" \
     "$(sed -n 1p <<<"$out")"
 check "the station found and stored" "COM$SIM2_COM   charging station  (language IT, 2 sockets)  stored as the Port of Software\\Velmor" \
