@@ -4,9 +4,8 @@
 #include "system.h"
 
 void message_box(const char* caption, const char* text) {
-    ++link_record().boxes_open;
+    const modal_box open;
     sys_message_box(caption, text);
-    --link_record().boxes_open;
 }
 
 bool message_box_open() {

@@ -8,7 +8,6 @@
 #include "form.h"
 #include "menu_commands.h"
 #include "message_box.h"
-#include "port.h"
 
 #include <string>
 
@@ -58,9 +57,6 @@ void classic_command(classic_state& s, int id) {
         classic_write(s);
         return;
     }
-    menu_command(id);
-    // The dialog left no port open: nothing is polled, so no card's fields
-    // may stay on screen with Write card under them.
-    if (id == CMD_COM_PORT && !port_open_flag())
+    if (menu_command(id))
         classic_port_closed(s);
 }

@@ -7,7 +7,6 @@
 #include "menu_commands.h"
 #include "message_box.h"
 #include "poll.h"
-#include "port.h"
 #include "reader_presence.h"
 #include "system.h"
 
@@ -118,10 +117,7 @@ void tandor_command(tandor_state& s, int id) {
         reset_card(s);
         break;
     default:
-        menu_command(id);
-        // The dialog left no port open: nothing is polled, so no card's form
-        // may stay on screen with Write card under it.
-        if (id == CMD_COM_PORT && !port_open_flag())
+        if (menu_command(id))
             poll_port_closed(s);
         break;
     }

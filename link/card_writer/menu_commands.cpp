@@ -5,13 +5,19 @@
 #include "form.h"
 #include "language.h"
 #include "message_box.h"
+#include "port.h"
 
-void menu_command(int id) {
+bool menu_command(int id) {
     if (id == CMD_COM_PORT) {
-        const modal_box dialog;
-        form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get());
-    } else if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
+        {
+            const modal_box dialog;
+            form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get());
+        }
+        return !port_open_flag();
+    }
+    if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
         switch_language(id - CMD_LANGUAGE_FIRST);
+    return false;
 }
 
 void show_language() {

@@ -3,8 +3,9 @@
 
 // Runs menu command `id` when it is one of the menu's (languages 3001-3004,
 // COM port 6002); any other id does nothing. The COM port dialog counts as
-// an open box while it is shown.
-void menu_command(int id);
+// an open box while it is shown. True when the dialog left no port open:
+// nothing is polled then, so the caller takes the card's form away.
+[[nodiscard]] bool menu_command(int id);
 
 // Shows the interface language: the menu and the Write card button's text.
 void show_language();
