@@ -1,6 +1,5 @@
 #include "card_issue.h"
 
-#include "block_write_checked.h"
 #include "card_layout.h"
 #include "port.h"
 #include "reader.h"
@@ -8,19 +7,23 @@
 
 #include <cstdio>
 #include <map>
-#include <set>
 
 namespace {
-enum { POLL_MS = 400, REOPEN_MS = 1000, CARD_BLOCK = 4 };
+enum { POLL_MS = 400, REOPEN_MS = 1000, CARD_BLOCK = 4, READ_BACK_TRIES = 3 };
+
+bool pending(audit_outcome o) {
+    return o == audit_outcome::writing || o == audit_outcome::may_be_written;
+}
 
 struct run {
+    explicit run(const issue_job& j) : job(j) {}
     const issue_job& job;
     card_reader reader{};
-    std::set<std::string> written_uids;
-    std::map<std::string, std::string> code_of_uid;
-    std::string last_written; // the card written last, until it is lifted
+    std::map<std::string, code_state> codes;        // what the audit says of each code
+    std::map<std::string, std::string> code_of_uid; // the cards that hold or may hold a code
     bool away_said = false;
     bool closed = false; // the adapter was gone: the port is closed until it is back
+    bool stopped = false;
 
     void say(const std::string& line) const { *job.out << line << std::endl; }
 };
@@ -45,11 +48,15 @@ bool port_back(run& r) {
     return !r.closed;
 }
 
-// Polls until the reader reports what is waited for: a card (its UID then in
-// the reader), or (card_wanted false) no card or another card than `uid`.
-// False when it waited longer than the job allows.
-bool wait_for(run& r, bool card_wanted, const std::string& uid) {
+// Polls until the reader reports a card (card_wanted; its UID then in the
+// reader), or no card or another card than `gone` (a card swapped between
+// two polls was laid after the prompt too). `not_yet` is said once when the
+// first answer is not that. False when it waited longer than the job allows
+// or a stop was asked.
+bool wait_for(run& r, bool card_wanted, const std::string& not_yet = "",
+              const std::string& gone = "") {
     const std::int64_t start = sys_now_ms();
+    bool first = true;
     for (;;) {
         int pause = REOPEN_MS;
         if (port_back(r)) {
@@ -60,43 +67,23 @@ bool wait_for(run& r, bool card_wanted, const std::string& uid) {
                 (status == READER_CARD_PRESENT || status == READER_NO_CARD)) {
                 r.away_said = false;
                 const bool card = status == READER_CARD_PRESENT;
-                if (card_wanted ? card : !card || uid != r.reader.uid)
+                if (card_wanted ? card : !card || (!gone.empty() && r.reader.uid != gone))
                     return true;
+                if (first && !not_yet.empty())
+                    r.say(not_yet);
+                first = false;
             } else {
                 reader_trouble(r, e);
             }
+        }
+        if (r.job.stop_asked && r.job.stop_asked()) {
+            r.stopped = true;
+            return false;
         }
         if (r.job.give_up_ms > 0 && sys_now_ms() - start >= r.job.give_up_ms)
             return false;
         sys_sleep_ms(pause);
     }
-}
-
-enum class laid { write, holds_row, refused };
-
-// What is done with the card on the reader for `row`.
-laid judge(run& r, const std::string& block_wanted) {
-    const std::string uid = r.reader.uid;
-    if (r.written_uids.count(uid)) {
-        r.say("card " + uid + " refused: written in this batch already (code " +
-              r.code_of_uid[uid] + "); left as it is");
-        return laid::refused;
-    }
-    char block[READER_BLOCK_CHARS + 1];
-    int status = 0;
-    if (block_read(&r.reader, CARD_BLOCK, block, &status) != exchange::done || status != 0) {
-        r.say("card " + uid + " refused: its block 4 could not be read; left as it is");
-        return laid::refused;
-    }
-    bool user = false, master = false;
-    classify_block(block, &user, &master);
-    user_form_texts texts;
-    if (master || (user && !decode_user_block(block, &texts))) {
-        r.say("card " + uid + " refused: " + (master ? "a Master card" : "an invalid card") +
-              "; left as it is");
-        return laid::refused;
-    }
-    return block_wanted == block ? laid::holds_row : laid::write;
 }
 
 std::string now_text() {
@@ -107,70 +94,218 @@ std::string now_text() {
     return s;
 }
 
-void record(run& r, const batch_row& row) {
-    const audit_entry e{now_text(), r.reader.uid, row.code, row.accesses, row.expiry};
-    if (r.job.audit)
-        *r.job.audit << audit_line(e) << std::endl; // flushed: a batch cut off loses nothing
-    r.written_uids.insert(e.uid);
-    r.code_of_uid[e.uid] = e.code;
+// The audit line of what is known of the card on the reader and the row; the
+// run's own record follows it. False with *why when the line is not on disk.
+bool record(run& r, const batch_row& row, audit_outcome outcome, std::string* why) {
+    const std::string uid = r.reader.uid;
+    r.codes[row.code] = {uid, outcome, 0};
+    if (outcome == audit_outcome::not_written)
+        r.code_of_uid.erase(uid);
+    else
+        r.code_of_uid[uid] = row.code;
+    if (!r.job.audit)
+        return true;
+    return r.job.audit(
+        audit_line({now_text(), uid, row.code, row.accesses, row.expiry, outcome, 0}), why);
 }
 
-// One row: cards asked for until one holds it. False when given up.
+enum class found { holds_row, writable, refused, unreadable };
+
+// What the card on the reader holds, measured against `block`.
+found look_at(run& r, const std::string& block, std::string* why) {
+    char held[READER_BLOCK_CHARS + 1];
+    int status = 0;
+    if (block_read_quiet(&r.reader, CARD_BLOCK, held, &status) != exchange::done || status != 0)
+        return found::unreadable;
+    if (block == held)
+        return found::holds_row;
+    bool user = false, master = false;
+    classify_block(held, &user, &master);
+    user_form_texts texts;
+    if (master || (user && !decode_user_block(held, &texts))) {
+        *why = master ? "a Master card" : "an invalid card";
+        return found::refused;
+    }
+    return found::writable;
+}
+
+// The block read back after a write, while the card is there: holds_row,
+// writable (it does not hold it) or, when it cannot be read, unreadable.
+found read_back(run& r, const std::string& block) {
+    std::string ignored;
+    for (int i = 0; i < READ_BACK_TRIES; ++i) {
+        if (i)
+            sys_sleep_ms(POLL_MS);
+        const found f = look_at(r, block, &ignored);
+        if (f != found::unreadable)
+            return f == found::holds_row ? f : found::writable;
+    }
+    return found::unreadable;
+}
+
+enum class step { written, not_written, unknown, stop };
+
+// The write of the row onto the card on the reader: its first audit line
+// before the frame goes, its outcome once the card is read back.
+step write_card(run& r, const batch_row& row, const std::string& block) {
+    const std::string uid = r.reader.uid;
+    std::string why;
+    if (!record(r, row, audit_outcome::writing, &why)) {
+        r.say("the audit cannot be written (" + why + "): card " + uid +
+              " was not written; the batch stops");
+        return step::stop;
+    }
+    int status = 0;
+    const exchange sent = block_write_quiet(&r.reader, CARD_BLOCK, block.c_str(), &status);
+    // A frame that did not go out reached no card; any other write is judged
+    // by what the card holds afterwards, whatever its reply said.
+    const found after = sent == exchange::write_failed ? found::writable : read_back(r, block);
+    const audit_outcome outcome = after == found::holds_row  ? audit_outcome::written
+                                  : after == found::writable ? audit_outcome::not_written
+                                                             : audit_outcome::may_be_written;
+    if (!record(r, row, outcome, &why)) {
+        r.say(std::string("the audit cannot be written (") + why + "): card " + uid +
+              (outcome == audit_outcome::written
+                   ? " holds code " + row.code + " and is not recorded: note it"
+               : outcome == audit_outcome::not_written
+                   ? " was not written"
+                   : " may hold code " + row.code + ": set the card aside") +
+              "; the batch stops");
+        return step::stop;
+    }
+    if (after == found::unreadable || sent == exchange::write_failed)
+        reader_trouble(r, sent);
+    return outcome == audit_outcome::written       ? step::written
+           : outcome == audit_outcome::not_written ? step::not_written
+                                                   : step::unknown;
+}
+
+// One row: cards asked for until one holds it. False when the batch stops.
 bool issue_row(run& r, const batch_row& row, const std::string& position) {
     const std::string block = row_block(row);
-    r.say(position + ": lay a blank or User card on the reader (code " + row.code + ")");
+    const auto state = r.codes.find(row.code);
+    std::string expected = // the card that may hold the code, until it is seen
+        state != r.codes.end() && pending(state->second.outcome) ? state->second.uid : "";
+    r.say(expected.empty()
+              ? position + ": lay a blank or User card on the reader (code " + row.code + ")"
+              : position + ": card " + expected + " may hold code " + row.code + ": lay card " +
+                    expected + " again");
     for (;;) {
-        if (!wait_for(r, true, ""))
+        if (!wait_for(r, true))
             return false;
         const std::string uid = r.reader.uid;
-        const laid verdict = judge(r, block);
-        if (verdict == laid::holds_row ||
-            (verdict == laid::write && block_write_checked(r.reader, CARD_BLOCK, block.c_str()))) {
-            record(r, row);
+        std::string why;
+        const found f = !expected.empty() && uid != expected           ? found::refused
+                        : expected.empty() && r.code_of_uid.count(uid) ? found::refused
+                                                                       : look_at(r, block, &why);
+        step done = step::not_written;
+        if (!expected.empty() && uid != expected) {
+            r.say("card " + uid + " is not card " + expected + ": lift it, and lay card " +
+                  expected + " (it may hold code " + row.code + ")");
+        } else if (f == found::refused && why.empty()) {
+            r.say("card " + uid + " refused: written in this batch already (code " +
+                  r.code_of_uid[uid] + "); left as it is");
+        } else if (f == found::unreadable) {
+            r.say("card " + uid + ": its block 4 could not be read; lift it, and lay it again");
+        } else if (f == found::holds_row) {
+            if (!record(r, row, audit_outcome::written, &why)) {
+                r.say("the audit cannot be written (" + why + "): card " + uid + " holds code " +
+                      row.code + " and is not recorded: note it; the batch stops");
+                return false;
+            }
+            done = step::written;
+        } else {
+            if (!expected.empty()) { // seen again: it does not hold the code
+                r.say("card " + uid + " does not hold code " + row.code + ": it was not written");
+                if (!record(r, row, audit_outcome::not_written, &why)) {
+                    r.say("the audit cannot be written (" + why + "); the batch stops");
+                    return false;
+                }
+                expected.clear();
+            }
+            if (f == found::refused)
+                r.say("card " + uid + " refused: " + why + "; left as it is");
+            else
+                done = write_card(r, row, block);
+        }
+        if (done == step::stop)
+            return false;
+        if (done == step::written) {
             r.say(position + " written: UID " + uid + ", code " + row.code);
-            r.last_written = uid;
             return true;
         }
-        if (verdict == laid::write)
+        if (done == step::unknown) {
+            expected = uid;
+            r.say("card " + uid + " may be written: lay the same card again (lift it first)");
+        } else if (f == found::writable && expected.empty()) {
             r.say("card " + uid + " not written");
-        r.say("lift it, and lay a blank or User card");
-        if (!wait_for(r, false, uid))
+        }
+        if (expected.empty() && f != found::unreadable)
+            r.say("lift it, and lay a blank or User card");
+        if (!wait_for(r, false, "", uid))
             return false;
     }
+}
+
+// The rows in the order they are asked for: those whose card must be seen
+// again first (a resumed batch), then the others as the batch lists them.
+std::vector<std::size_t> row_order(const run& r) {
+    std::vector<std::size_t> first, then;
+    for (std::size_t i = 0; i < r.job.rows.size(); ++i) {
+        const auto s = r.codes.find(r.job.rows[i].code);
+        (s != r.codes.end() && pending(s->second.outcome) ? first : then).push_back(i);
+    }
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+void say_earlier(const run& r) {
+    std::map<std::string, bool> in_batch;
+    for (const batch_row& row : r.job.rows)
+        in_batch[row.code] = true;
+    for (const auto& [code, s] : r.codes)
+        if (pending(s.outcome))
+            r.say("audit" + (s.line ? " line " + std::to_string(s.line) : std::string()) +
+                  ": card " + s.uid + " may hold code " + code +
+                  (in_batch.count(code) ? ": it is asked for first"
+                                        : ", which this batch does not hold: left as it is"));
 }
 } // namespace
 
 int issue_cards(const issue_job& job) {
-    run r{job, {}, {}, {}, {}, false, false};
-    std::set<std::string> done_codes;
-    for (const audit_entry& e : job.earlier) {
-        r.written_uids.insert(e.uid);
-        r.code_of_uid[e.uid] = e.code;
-        done_codes.insert(e.code);
-    }
+    run r(job);
+    r.codes = codes_of(job.earlier);
+    for (const auto& [code, s] : r.codes)
+        if (s.outcome != audit_outcome::not_written)
+            r.code_of_uid[s.uid] = code;
+    if (!job.audit)
+        r.say("no audit: nothing will record which card holds which code");
+    say_earlier(r);
     const std::size_t total = job.rows.size();
     std::size_t written = 0;
-    for (std::size_t i = 0; i < total; ++i) {
+    bool go_on = wait_for(r, false,
+                          "a card lies on the reader: lift it first (a card is taken "
+                          "only when it is laid after its prompt)");
+    for (const std::size_t i : row_order(r)) {
+        if (!go_on)
+            break;
         const batch_row& row = job.rows[i];
         const std::string position =
             "card " + std::to_string(i + 1) + " of " + std::to_string(total);
-        if (done_codes.count(row.code)) {
+        const auto s = r.codes.find(row.code);
+        if (s != r.codes.end() && s->second.outcome == audit_outcome::written) {
             r.say(position + " done already (code " + row.code + ")");
             ++written;
             continue;
         }
-        // The next card is asked for once the last one is lifted.
-        if (!r.last_written.empty()) {
-            r.say("lift the card");
-            if (!wait_for(r, false, r.last_written))
-                break;
-            r.last_written.clear();
-        }
-        if (!issue_row(r, row, position))
-            break;
-        ++written;
+        go_on = issue_row(r, row, position);
+        written += go_on ? 1 : 0;
+        if (go_on && written < total)
+            go_on = wait_for(r, false, "lift the card", r.reader.uid);
     }
     const bool all = written == total;
+    if (all && go_on)
+        wait_for(r, false, "lift the last card");
     r.say(all ? "batch done: " + std::to_string(total) + " of " + std::to_string(total) +
                     " cards written"
               : "batch stopped: " + std::to_string(written) + " of " + std::to_string(total) +

@@ -1,19 +1,27 @@
 #include "cards_job.h"
 
+#include "audit_file.h"
 #include "card_issue.h"
 #include "companion_link.h"
 #include "port.h"
 #include "profile.h"
 #include "profile_tandor.h"
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 namespace {
+volatile std::sig_atomic_t g_stop_asked = 0;
+
+extern "C" void on_interrupt(int) {
+    g_stop_asked = 1;
+}
+
 bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
-    std::ifstream file(path);
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "quenby cards: cannot read %s\n", path.c_str());
         return false;
@@ -28,45 +36,57 @@ bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
 }
 
 // The audit so far; false (having said why) when it cannot be used.
-bool load_audit(const cards_options& o, std::vector<audit_entry>* entries) {
+bool load_audit(const cards_options& o, audit_read* audit) {
     if (o.audit.empty()) {
         if (o.resume)
             std::fprintf(stderr, "quenby cards: --resume needs the batch's --audit file\n");
         return !o.resume;
     }
     std::string error;
-    if (!read_audit_file(o.audit, entries, &error)) {
+    if (!read_audit_file(o.audit, audit, &error)) {
         std::fprintf(stderr, "quenby cards: %s: %s\n", o.audit.c_str(), error.c_str());
         return false;
     }
-    if (!entries->empty() && !o.resume) {
+    if (!audit->entries.empty() && !o.resume) {
         std::fprintf(stderr,
                      "quenby cards: %s holds %s cards of a batch already: --resume goes on "
                      "with it, or give another audit file\n",
-                     o.audit.c_str(), std::to_string(entries->size()).c_str());
+                     o.audit.c_str(), std::to_string(cards_of(audit->entries)).c_str());
         return false;
     }
+    for (const cut_line& cut : audit->cut)
+        std::printf("%s: line %d was cut short (the power lost while it was written): %s\n",
+                    o.audit.c_str(), cut.line,
+                    cut.named ? "its card may hold its code and is asked for again"
+                              : "it names no card; nothing was written after it");
     return true;
+}
+
+// The last line of the audit is cut short when it is among the cut ones.
+bool last_line_cut(const std::string& path, const audit_read& audit) {
+    if (audit.cut.empty())
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    int lines = 0;
+    for (std::string line; std::getline(in, line);)
+        ++lines;
+    return audit.cut.back().line == lines;
 }
 } // namespace
 
 int cards_issue_job(const listed_port& port, const cards_options& o) {
     use_link_of(k_tandor_profile, true); // the reader settles around the open
     std::vector<batch_row> rows;
-    std::vector<audit_entry> earlier;
+    audit_read earlier;
     if (!load_batch(o.batch, &rows) || !load_audit(o, &earlier))
         return 2;
-    std::ofstream audit;
+    audit_file audit;
     if (!o.audit.empty()) {
-        const bool fresh = [&] {
-            std::ifstream before(o.audit, std::ios::ate);
-            return !before || before.tellg() == 0;
-        }(); // closed again before the file is opened to append to
-        audit.open(o.audit, std::ios::app);
-        if (audit && fresh)
-            audit << k_audit_header << std::endl;
-        if (!audit) {
-            std::fprintf(stderr, "quenby cards: cannot write %s\n", o.audit.c_str());
+        std::string why;
+        if (!audit.open(o.audit, k_audit_header, last_line_cut(o.audit, earlier) ? k_cut_mark : "",
+                        &why)) {
+            std::fprintf(stderr, "quenby cards: cannot write %s (%s)\n", o.audit.c_str(),
+                         why.c_str());
             return 2;
         }
     }
@@ -80,12 +100,19 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
                 o.batch.c_str());
     issue_job job;
     job.rows = rows;
-    job.earlier = earlier;
-    job.audit = o.audit.empty() ? nullptr : &audit;
+    job.earlier = earlier.entries;
+    if (!o.audit.empty())
+        job.audit = [&audit](const std::string& line, std::string* why) {
+            return audit.append(line, why);
+        };
     job.out = &std::cout;
     job.device = port.device;
     job.give_up_ms = o.wait_seconds * 1000;
+    g_stop_asked = 0;
+    std::signal(SIGINT, on_interrupt);
+    job.stop_asked = [] { return g_stop_asked != 0; };
     const int status = issue_cards(job);
+    std::signal(SIGINT, SIG_DFL);
     port_close();
     return status;
 }

@@ -114,8 +114,13 @@ int run_decode(const std::string& path, const std::string& layout_name) {
     const card_layout layout =
         layout_name == "classic" ? card_layout::classic : card_layout::tandor;
     trace_decoder decoder(layout_name.empty() ? nullptr : &layout);
-    for (std::string line; std::getline(in, line);)
-        std::cout << decoder.decode(line) << '\n';
+    // Written out in large pieces: a console that takes each character alone
+    // makes a long trace take minutes.
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    decode_lines(in, std::cout, decoder);
+    std::cout.flush();
+    std::fflush(stdout);
     return 0;
 }
 } // namespace

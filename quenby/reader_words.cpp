@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 std::string text_of(const byte_string& bytes, std::size_t from, std::size_t count) {
@@ -67,13 +68,15 @@ std::string classic_words(const std::string& block, int number) {
     return words;
 }
 
-// The reply's status, two hex digits at received bytes 6 and 7; -1 when none.
-int status_of(const byte_string& reply) {
-    const std::string pair = text_of(reply, 6, 2);
-    char* end = nullptr;
-    const long v = std::strtol(pair.c_str(), &end, 16);
-    return pair.size() == 2 && end && *end == '\0' ? static_cast<int>(v) : -1;
-}
+// A reply as the programs hold it, read by their own readers.
+struct held_reply {
+    explicit held_reply(const byte_string& bytes) {
+        const std::size_t most = LINK_FRAME_SIZE;
+        const std::size_t n = bytes.size() < most ? bytes.size() : most;
+        link_reply_fill(buffer, bytes.data(), n);
+    }
+    std::uint8_t buffer[LINK_REPLY_SIZE] = {};
+};
 } // namespace
 
 bool looks_like_reader_frame(const byte_string& b) {
@@ -145,17 +148,24 @@ std::string reader_reply_words(const byte_string& reply, const reader_command& a
         words = std::string("reply to another command (") + command_name(cmd) + ", not " +
                 command_name(asked.cmd) + ")";
     } else {
-        const int status = status_of(reply);
-        if (status < 0)
-            words = "reply without a status";
+        // The fields as the card writers read them: what they cannot read
+        // is said so, never guessed.
+        const held_reply held(reply);
+        const int status = reader_status(held.buffer);
+        char uid[READER_UID_CHARS + 1] = {};
+        char block[READER_BLOCK_CHARS + 1] = {};
+        if (status == READER_STATUS_UNREADABLE)
+            words = "a status that cannot be read (" + text_of(reply, 6, 2) + ")";
         else if (cmd == "18" && status == READER_CARD_PRESENT)
-            words = "card " + text_of(reply, 10, READER_UID_CHARS) + " on the reader";
+            words = reader_uid(held.buffer, uid) ? "card " + std::string(uid) + " on the reader"
+                                                 : "a card whose UID cannot be read";
         else if (cmd == "18" && status == READER_NO_CARD)
             words = "no card on the reader";
         else if (status != 0)
             words = "refused (status " + text_of(reply, 6, 2) + ")";
         else if (cmd == "19")
-            words = block_words(text_of(reply, 8, READER_BLOCK_CHARS), asked.block, layout);
+            words = reader_block_text(held.buffer, block) ? block_words(block, asked.block, layout)
+                                                          : "a block that cannot be read";
         else if (cmd == "1A")
             words = "written";
         else

@@ -2,6 +2,7 @@
 
 #include "language.h"
 #include "station_config.h"
+#include "text_number.h"
 #include "velmor_texts.h"
 
 #include <cstdio>
@@ -27,16 +28,25 @@ std::string count_words(bool two_sockets, int mode) {
     return mode == MODE_ALTERNATE ? "2 sockets, alternate" : "2 sockets, simultaneous";
 }
 
+// A BCD byte's number, or -1 when a digit of it is no decimal digit.
 int bcd(char c) {
     const auto v = static_cast<unsigned char>(c);
-    return (v >> 4) * 10 + (v & 0x0F);
+    return (v >> 4) > 9 || (v & 0x0F) > 9 ? -1 : (v >> 4) * 10 + (v & 0x0F);
 }
 
+// The three BCD fields after the command letter, "yy/mm/dd" or "hh:mm:ss",
+// with what is wrong with them when they are no date or time.
 std::string three_fields(const std::string& s, char separator) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", bcd(s[1]), separator, bcd(s[2]), separator,
-                  bcd(s[3]));
-    return text;
+    const int a = bcd(s[1]), b = bcd(s[2]), c = bcd(s[3]);
+    char text[24];
+    std::snprintf(text, sizeof text, "%02X%c%02X%c%02X", static_cast<unsigned char>(s[1]),
+                  separator, static_cast<unsigned char>(s[2]), separator,
+                  static_cast<unsigned char>(s[3]));
+    if (a < 0 || b < 0 || c < 0)
+        return std::string(text) + " (not BCD digits)";
+    const bool date = separator == '/';
+    const bool held = date ? day_exists(c, b, 2000 + a) : a < 24 && b < 60 && c < 60;
+    return held ? text : std::string(text) + (date ? " (no such day)" : " (no such time)");
 }
 } // namespace
 

@@ -93,11 +93,16 @@ trace_decoder::trace_decoder(const card_layout* layout) {
 std::string trace_decoder::words(const frame_line& f) {
     if (!layout_given_ && !f.program.empty())
         layout_ = f.program == "tandor-classic" ? card_layout::classic : card_layout::tandor;
-    const bool station = f.program.empty()
-                             ? (f.command ? !looks_like_reader_frame(f.bytes) : last_was_station_)
-                             : f.program == "velmor";
-    if (f.command)
+    // In a simulator's log a command tells the device by its bytes, an
+    // answer by the command before it; an answer before any command (a log
+    // cut at its start) by its own bytes.
+    const bool station = !f.program.empty()            ? f.program == "velmor"
+                         : f.command || !command_seen_ ? !looks_like_reader_frame(f.bytes)
+                                                       : last_was_station_;
+    if (f.command) {
         last_was_station_ = station;
+        command_seen_ = true;
+    }
     if (station && f.command) {
         station_asked_ = f.bytes;
         return station_command_words(f.bytes);
@@ -130,4 +135,37 @@ std::string trace_decoder::decode(const std::string& raw) {
     }
     take_hex(t, hex_from, &f.bytes);
     return line + "  = " + words(f);
+}
+
+namespace {
+// The next line of `in` without its line end, kept to `most` characters
+// (*cut when there were more); false at the end of the input.
+bool bounded_line(std::istream& in, std::string* line, std::size_t most, bool* cut) {
+    line->clear();
+    *cut = false;
+    std::streambuf* from = in.rdbuf();
+    for (bool any = false;; any = true) {
+        const int c = from->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            return any;
+        }
+        if (c == '\n')
+            return true;
+        if (line->size() < most)
+            line->push_back(static_cast<char>(c));
+        else
+            *cut = true;
+    }
+}
+} // namespace
+
+void decode_lines(std::istream& in, std::ostream& out, trace_decoder& decoder) {
+    std::string line;
+    bool cut = false;
+    while (bounded_line(in, &line, TRACE_LINE_MOST, &cut))
+        out << (cut ? "(a line longer than " + std::to_string(TRACE_LINE_MOST) +
+                          " bytes: no trace line, passed over)"
+                    : decoder.decode(line))
+            << '\n';
 }

@@ -7,6 +7,8 @@
 
 #include "reader_words.h"
 
+#include <istream>
+#include <ostream>
 #include <string>
 
 class trace_decoder {
@@ -28,7 +30,16 @@ class trace_decoder {
     reader_command reader_asked_;
     byte_string station_asked_;
     bool last_was_station_ = false;
+    bool command_seen_ = false;
 };
+
+// The longest line read whole: a trace line is a frame of at most 256 bytes
+// written out, well under this. Longer lines (not a trace) are passed over
+// with a note, so that memory stays bounded by this whatever the file holds.
+enum { TRACE_LINE_MOST = 64 * 1024 };
+
+// Every line of `in` decoded onto `out`, one line each.
+void decode_lines(std::istream& in, std::ostream& out, trace_decoder& decoder);
 
 // The text of a Wine debug-channel line's string ("...\n" unescaped), or the
 // line itself when it is none.

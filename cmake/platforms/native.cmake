@@ -87,5 +87,7 @@ vm_unit_test(quenby_test tests/unit/quenby_test.cpp)
 target_link_libraries(quenby_test PRIVATE quenby_core)
 vm_unit_test(quenby_jobs_test tests/unit/quenby_jobs_test.cpp)
 target_link_libraries(quenby_jobs_test PRIVATE quenby_core)
+vm_unit_test(card_batch_test tests/unit/card_batch_test.cpp)
+target_link_libraries(card_batch_test PRIVATE quenby_core)
 
 add_test(NAME clang_tidy COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-tidy ${CMAKE_BINARY_DIR})

@@ -84,12 +84,15 @@ exchange card_detect_quiet(card_reader* reader, int* status) {
     return take_detect(reader, reply, link_transact(reply, k_detect, ""), status);
 }
 
-exchange block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
-                    int* status) {
+namespace {
+using link_call = exchange (*)(std::uint8_t*, const char*, const char*);
+
+exchange read_with(link_call link, const card_reader* reader, int block,
+                   char text[READER_BLOCK_CHARS + 1], int* status) {
     char head[READER_HEAD_CHARS + 1];
     reader_payload_head(reader->uid, block, head);
     std::uint8_t reply[LINK_REPLY_SIZE];
-    exchange result = link_command(reply, k_read, head);
+    exchange result = link(reply, k_read, head);
     if (result != exchange::done)
         return result;
     *status = reader_status(reply);
@@ -98,14 +101,34 @@ exchange block_read(const card_reader* reader, int block, char text[READER_BLOCK
     return result;
 }
 
-exchange block_write(const card_reader* reader, int block, const char* content, int* status) {
+exchange write_with(link_call link, const card_reader* reader, int block, const char* content,
+                    int* status) {
     char payload[READER_WRITE_CHARS + 1];
     reader_payload_head(reader->uid, block, payload);
     std::snprintf(payload + READER_HEAD_CHARS, sizeof payload - READER_HEAD_CHARS, "%s", content);
     std::uint8_t reply[LINK_REPLY_SIZE];
-    exchange result = link_command(reply, k_write, payload);
+    exchange result = link(reply, k_write, payload);
     if (result != exchange::done)
         return result;
     *status = reader_status(reply);
     return result;
+}
+} // namespace
+
+exchange block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
+                    int* status) {
+    return read_with(link_command, reader, block, text, status);
+}
+
+exchange block_read_quiet(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
+                          int* status) {
+    return read_with(link_transact, reader, block, text, status);
+}
+
+exchange block_write(const card_reader* reader, int block, const char* content, int* status) {
+    return write_with(link_command, reader, block, content, status);
+}
+
+exchange block_write_quiet(const card_reader* reader, int block, const char* content, int* status) {
+    return write_with(link_transact, reader, block, content, status);
 }

@@ -43,6 +43,13 @@ struct card_reader {
 [[nodiscard]] exchange block_write(const card_reader* reader, int block, const char* content,
                                    int* status);
 
+// block_read and block_write without the device error message, for a caller
+// that tells the technician in its own words.
+[[nodiscard]] exchange block_read_quiet(const card_reader* reader, int block,
+                                        char text[READER_BLOCK_CHARS + 1], int* status);
+[[nodiscard]] exchange block_write_quiet(const card_reader* reader, int block, const char* content,
+                                         int* status);
+
 // Parsing and building, for the commands above and their tests.
 int reader_status(const std::uint8_t* reply);
 void reader_payload_head(const char* uid, int block, char out[READER_HEAD_CHARS + 1]);

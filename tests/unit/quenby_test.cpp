@@ -89,6 +89,17 @@ TEST(Decode, WhatWentWrongIsNamed) {
     EXPECT_EQ(meaning(d, traced("tandor", "RX", bad, "reply")), want);
     EXPECT_EQ(meaning(d, traced("tandor", "TX", {0x01, 'F', 'F', 0x02, '1', '8'}, "sent")),
               "not a whole frame");
+    // Each field read as the card writers read it: what they cannot read is
+    // not guessed at.
+    meaning(d, traced("tandor", "TX", frame("18", ""), "sent"));
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", reader_reply("18", "+1000000000000"), "reply")),
+              "a status that cannot be read (+1)");
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", reader_reply("18", "00080A1B2C3G"), "reply")),
+              "a card whose UID cannot be read");
+    meaning(d, traced("tandor", "TX", frame("19", k_head), "sent"));
+    EXPECT_EQ(meaning(d, traced("tandor", "RX",
+                                reader_reply("19", "00" + std::string(31, '0') + "Z"), "reply")),
+              "a block that cannot be read");
 }
 
 TEST(Decode, StationCommandsAndAnswers) {
@@ -120,6 +131,12 @@ TEST(Decode, StationCommandsAndAnswers) {
         {"", "RX", "no reply within 2.6 s"},
         {std::string("D\x19\x03\x05\r"), "TX", "set the date to 19/03/05 (yy/mm/dd)"},
         {std::string("O\x14\x07\x09\r"), "TX", "set the time to 14:07:09"},
+        {std::string("D\x99\x99\x99\r"), "TX", "set the date to 99/99/99 (no such day) (yy/mm/dd)"},
+        {std::string("D\x19\x02\x29\r"), "TX", "set the date to 19/02/29 (no such day) (yy/mm/dd)"},
+        {std::string("D\x20\x02\x29\r"), "TX", "set the date to 20/02/29 (yy/mm/dd)"},
+        {std::string("D\x19\x1A\x05\r"), "TX",
+         "set the date to 19/1A/05 (not BCD digits) (yy/mm/dd)"},
+        {std::string("O\x24\x00\x00\r", 5), "TX", "set the time to 24:00:00 (no such time)"},
         {"LSP\r", "TX", "set the station language to SP"},
         {"N2A\r", "TX", "set 2 sockets, alternate"},
         {"P2" + block + "\r", "TX",
@@ -150,6 +167,13 @@ TEST(Decode, LinesOfEveryRecorder) {
     EXPECT_EQ(meaning(d, "2.783 RX 4C 0D"), "ask the station language");
     EXPECT_EQ(meaning(d, "2.790 TX 4C 3D 49 54 0D"), "station language IT");
     EXPECT_EQ(d.decode("0.001 START reader on /dev/pts/0"), "0.001 START reader on /dev/pts/0");
+    trace_decoder cut; // a station's log whose first line is an answer
+    EXPECT_EQ(meaning(cut, "2.790 TX 4C 3D 49 54 0D"), "an answer that is not one to a query");
+    EXPECT_EQ(meaning(cut, "2.800 RX 4E 0D"), "ask the socket count");
+    EXPECT_EQ(meaning(cut, "2.810 TX 4E 3D 32 41 0D"), "2 sockets, alternate");
+    trace_decoder reader_first; // and a reader's
+    EXPECT_EQ(meaning(reader_first, "0.230 TX 01 46 46 06 31 38 30 31 03 0C 0D"),
+              "no card on the reader");
     EXPECT_EQ(d.decode("tandor 5 OPEN \\\\.\\COM14 opened"), "tandor 5 OPEN \\\\.\\COM14 opened");
     // The classic writer's blocks by its name, or by the layout asked for.
     const fake::bytes five = reader_reply("19", "000F000000F0FFFFFF0F00000004FB04FB");
@@ -230,4 +254,18 @@ TEST(Probe, AsksTheStationThenTheReaderAndChangesNothing) {
     fake::dev().open_failure = {SERIAL_IN_USE, 32};
     EXPECT_EQ(probe_words(probe_port("\\\\.\\COM4")), "in use by another program");
     EXPECT_TRUE(fake::dev().writes.empty());
+}
+
+// A file of any size is read line by line within a bounded memory: a line
+// far longer than any trace line is passed over, the lines after it decoded.
+TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
+    trace_decoder d;
+    std::istringstream in("0.224 RX 4C 0D\r\n" + std::string(3 * TRACE_LINE_MOST, 'x') +
+                          "\n0.230 TX 4C 3D 46 52 0D\nlast line without its end");
+    std::ostringstream out;
+    decode_lines(in, out, d);
+    EXPECT_EQ(out.str(), "0.224 RX 4C 0D  = ask the station language\n"
+                         "(a line longer than 65536 bytes: no trace line, passed over)\n"
+                         "0.230 TX 4C 3D 46 52 0D  = station language FR\n"
+                         "last line without its end\n");
 }
