@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <set>
 
 namespace {
 std::string padded(const std::string& name) {
@@ -41,36 +40,73 @@ bool ports_to_list(const std::vector<std::string>& names, std::vector<listed_por
     return true;
 }
 
+const char* kind_words(probe_found found) {
+    return found == probe_found::card_reader ? "card readers" : "charging stations";
+}
+
+// --use: the port of each kind found stored, when one port alone has it. Two
+// readers (or two stations) leave the choice to the technician: none is
+// stored, and the ports are named. *said gets each port's words; false when
+// a store failed or a kind found twice was not stored.
+bool store_found(const std::vector<listed_port>& ports, const std::vector<probe_result>& found,
+                 std::vector<std::string>* said, bool* stored_any) {
+    bool ok = true;
+    for (const probe_found kind : {probe_found::card_reader, probe_found::station}) {
+        std::vector<std::size_t> at;
+        for (std::size_t i = 0; i < found.size(); ++i)
+            if (found[i].found == kind)
+                at.push_back(i);
+        if (at.size() == 1) {
+            ok &= use_found_port(kind, com_number_of(ports[at[0]].name), &(*said)[at[0]]);
+            *stored_any |= (*said)[at[0]].rfind("stored", 0) == 0;
+        } else if (at.size() > 1) {
+            std::string names;
+            for (const std::size_t i : at)
+                names += (names.empty() ? "" : ", ") + ports[i].name;
+            for (const std::size_t i : at)
+                (*said)[i] = "not stored";
+            std::fprintf(stderr,
+                         "quenby ports: %s on %s: nothing stored for them; probe the one to use "
+                         "alone with --use\n",
+                         kind_words(kind), names.c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 int run_ports(const std::vector<std::string>& names, bool probe, bool use) {
     std::vector<listed_port> ports;
     if (!ports_to_list(names, &ports))
         return 2;
     if (ports.empty())
         std::fprintf(stderr, "quenby ports: no serial port found\n");
-    std::set<probe_found> stored;
+    const auto about = [](const listed_port& p) {
+        return p.description.empty() ? std::string() : "  [" + p.description + "]";
+    };
+    if (!probe) {
+        for (const listed_port& p : ports)
+            std::printf("%s\n", (about(p).empty() ? p.name : padded(p.name) + about(p)).c_str());
+        return 0;
+    }
+    std::vector<probe_result> found;
     bool failed = false;
     for (const listed_port& p : ports) {
-        std::string line = padded(p.name);
-        const std::string about = p.description.empty() ? "" : "[" + p.description + "]";
-        if (!probe) {
-            std::printf("%s\n", about.empty() ? p.name.c_str() : (line + "  " + about).c_str());
-            continue;
-        }
-        const probe_result r = probe_port(p.device);
-        failed |= r.absent; // a port named that is not there is no port listed
-        line += "  " + probe_words(r) + (about.empty() ? "" : "  " + about);
-        if (use && settings_key_of(r.found) && !stored.count(r.found)) {
-            std::string said;
-            failed |= !use_found_port(r.found, com_number_of(p.name), &said);
-            stored.insert(r.found);
-            line += "  " + said;
-        }
-        std::printf("%s\n", line.c_str());
-        std::fflush(stdout);
+        found.push_back(probe_port(p.device));
+        failed |= found.back().absent; // a port named that is not there is no port listed
     }
-    if (use && stored.empty())
-        std::fprintf(stderr, "quenby ports: no device found, nothing stored\n");
-    return failed || (use && stored.empty()) ? 1 : 0;
+    std::vector<std::string> said(ports.size());
+    bool stored_any = false;
+    if (use)
+        failed |= !store_found(ports, found, &said, &stored_any);
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        std::printf("%s\n", (padded(ports[i].name) + "  " + probe_words(found[i]) +
+                             about(ports[i]) + (said[i].empty() ? "" : "  " + said[i]))
+                                .c_str());
+    std::fflush(stdout);
+    if (use && !stored_any)
+        std::fprintf(stderr, "quenby ports: nothing stored\n");
+    return failed || (use && !stored_any) ? 1 : 0;
 }
 
 // The one port a station or card job names; false (having said why) when

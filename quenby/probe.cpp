@@ -8,6 +8,7 @@
 #include "profile_velmor.h"
 #include "reader.h"
 #include "reader_frame.h"
+#include "reader_words.h"
 #include "station_config.h"
 #include "station_ops.h"
 #include "system.h"
@@ -27,14 +28,25 @@ bool open_as(const program_profile& program, const std::string& device, probe_re
     return false;
 }
 
-bool ask_reader(probe_result* r) {
+// A reader is a device that answers the detect frame with a whole reply to
+// it: SOH 'F' 'F', its verdict, "18", the status and UID the card writers
+// read, ETX, the right check byte and CR. An echo of the frame, noise or a
+// reply to another command is no reader. *answered is set when any bytes came.
+bool ask_reader(probe_result* r, bool* answered) {
     std::uint8_t reply[LINK_REPLY_SIZE] = {};
     const exchange e = link_transact(reply, "18", "");
+    *answered |= e != exchange::no_reply && e != exchange::write_failed && e != exchange::no_port;
+    if (e != exchange::done && e != exchange::nak)
+        return false;
+    const std::size_t n = link_reply_count(reply);
+    const byte_string bytes(reply + 1, reply + 1 + n);
+    if (!reader_frame_fault(bytes).empty() || bytes[4] != '1' || bytes[5] != '8')
+        return false;
     if (e == exchange::nak) {
         *r = {probe_found::card_reader, "it answered NAK"};
         return true;
     }
-    if (e != exchange::done && e != exchange::wrong_reply)
+    if (bytes[3] != LINK_ACK)
         return false;
     char uid[READER_UID_CHARS + 1] = {};
     const int status = reader_status(reply);
@@ -43,7 +55,7 @@ bool ask_reader(probe_result* r) {
     else if (status == READER_NO_CARD)
         *r = {probe_found::card_reader, "no card on it"};
     else
-        *r = {probe_found::card_reader, "an answer it could not read"};
+        return false;
     return true;
 }
 
@@ -57,20 +69,40 @@ std::size_t query(const char* letter, std::uint8_t* answer, std::size_t size) {
     return got < size ? got : size;
 }
 
-bool ask_station(probe_result* r) {
+// "L=" and two capital letters, then the line's end alone: a station's
+// answer, whichever language it names.
+bool language_answer(const std::uint8_t* a, std::size_t n) {
+    int index = 0;
+    const auto capital = [](std::uint8_t c) { return c >= 'A' && c <= 'Z'; };
+    if (n < 4 || !read_language_answer(a, n, &index) || !capital(a[2]) || !capital(a[3]))
+        return false;
+    for (std::size_t i = 4; i < n; ++i)
+        if (a[i] != '\r' && a[i] != '\n')
+            return false;
+    return true;
+}
+
+// A station answers its language or its count query well-formed; anything
+// else that came back is noted in *answered.
+bool ask_station(probe_result* r, bool* answered) {
     std::uint8_t answer[PORT_READ_SIZE] = {};
     const std::size_t got = query("L", answer, sizeof answer);
-    int language = 0;
-    if (got == 0 || !read_language_answer(answer, got, &language))
-        return false;
-    std::string detail = "language " + std::string(reinterpret_cast<char*>(answer) + 2, 2);
+    *answered |= got > 0;
+    const bool language = language_answer(answer, got);
+    const std::string detail =
+        language ? "language " + std::string(reinterpret_cast<char*>(answer) + 2, 2) : "";
+    if (got == 0)
+        return false; // silent to its first query, as the setup tool's Read stops there
     bool two = false;
     int mode = 0;
     sys_sleep_ms(PAUSE_BETWEEN_MS); // the setup tool's pause between two queries
     const std::size_t count = query("N", answer, sizeof answer);
-    if (count > 0 && read_socket_count(answer, count, &two, &mode))
-        detail += two ? ", 2 sockets" : ", 1 socket";
-    *r = {probe_found::station, detail};
+    *answered |= count > 0;
+    const bool counted = count > 0 && read_socket_count(answer, count, &two, &mode);
+    if (!language && !counted)
+        return false;
+    const std::string sockets = !counted ? "" : two ? "2 sockets" : "1 socket";
+    *r = {probe_found::station, detail + (detail.empty() || sockets.empty() ? "" : ", ") + sockets};
     return true;
 }
 } // namespace
@@ -83,14 +115,15 @@ probe_result probe_port(const std::string& device) {
     probe_result r;
     if (!open_as(k_velmor_profile, device, &r))
         return r;
-    const bool answered = ask_station(&r);
+    bool answered = false;
+    const bool station = ask_station(&r, &answered);
     port_close();
-    if (answered)
+    if (station)
         return r;
     if (!open_as(k_tandor_profile, device, &r))
         return r;
-    if (!ask_reader(&r))
-        r = {probe_found::no_answer, ""};
+    if (!ask_reader(&r, &answered))
+        r = {answered ? probe_found::unknown_device : probe_found::no_answer, ""};
     port_close();
     return r;
 }
@@ -103,6 +136,8 @@ std::string probe_words(const probe_result& r) {
         return "charging station  (" + r.detail + ")";
     case probe_found::not_opened:
         return r.detail;
+    case probe_found::unknown_device:
+        return "an unknown device  (it answers, but neither as a card reader nor as a station)";
     case probe_found::no_answer:
         break;
     }

@@ -5,7 +5,9 @@
 
 #include <string>
 
-enum class probe_found { card_reader, station, no_answer, not_opened };
+// A card reader or a station only when it answered as one, whole and
+// well-formed; an unknown device when something else came back.
+enum class probe_found { card_reader, station, unknown_device, no_answer, not_opened };
 
 struct probe_result {
     probe_found found = probe_found::no_answer;

@@ -19,6 +19,29 @@ check "the probe changed no card" "04 00001234FFFFFFFFA514050327A5000F" \
 check "the station received queries only (L, N)" "4C 0D,4E 0D," \
     "$(grep ' RX ' "$SIM2_LOG" | grep -v ' 01 46 46 ' | cut -d' ' -f3- | tr '\n' ,)"
 
+# A line that echoes what it is sent, or answers noise, is no device found.
+"$ctl" "$SIM_CONTROL_PORT" fault garbage 01 46 46 02 31 38 03 09 0D >/dev/null
+out=$(judge "$q" ports --probe "$SIM_DEVICE")
+check "an echo is an unknown device" \
+    "0 $SIM_DEVICE  an unknown device  (it answers, but neither as a card reader nor as a station)" \
+    "$? $out"
+"$ctl" "$SIM_CONTROL_PORT" fault garbage 5A 3C 99 A1 0D >/dev/null
+out=$(judge "$q" ports --probe "$SIM_DEVICE")
+check "noise is an unknown device" "$SIM_DEVICE  an unknown device" "$(cut -c1-$((${#SIM_DEVICE} + 19)) <<<"$out")"
+"$ctl" "$SIM_CONTROL_PORT" fault none >/dev/null
+# Two card readers: --use stores neither and names both.
+"$bin/reader-sim" --link "$SIM_WORK/second" --port-file "$SIM_WORK/second.port" \
+    --log "$SIM_WORK/second.log" 2>/dev/null &
+second=$!
+for _ in $(seq 100); do [ -s "$SIM_WORK/second.port" ] && break; sleep 0.1; done
+out=$(judge "$q" ports --probe --use "$SIM_DEVICE" "$SIM_WORK/second")
+check "two readers: exit status" 1 $?
+check "two readers: neither stored, both named" \
+    "quenby ports: card readers on $SIM_DEVICE, $SIM_WORK/second: nothing stored for them; probe the one to use alone with --use" \
+    "$(grep '^quenby ports: card readers' <<<"$out")"
+check "two readers: each line says so" 2 "$(grep -c '  not stored$' <<<"$out")"
+kill $second; wait $second 2>/dev/null
+
 # The simulators' logs in words.
 check "the reader's log decoded" "card 0A1B2C3D on the reader" \
     "$(judge "$q" decode "$SIM_LOG" | grep -o '= card .*' | head -1 | cut -c3-)"

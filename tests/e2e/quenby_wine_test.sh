@@ -26,6 +26,30 @@ check "velmor's port, as it stores it" "REG_EXPAND_SZ COM$SIM2_COM" "$(stored 'S
 q ports COM0 >/dev/null
 check "a port that is none" 2 $?
 
+# A line that echoes what it is sent is no reader: the stored port stays.
+wine reg add 'HKLM\Software\Tandor' /v Port /t REG_EXPAND_SZ /d COM9 /f "$VM_REG_VIEW" >/dev/null 2>&1
+"$ctl" "$SIM_CONTROL_PORT" fault garbage 01 46 46 02 31 38 03 09 0D >/dev/null
+out=$(q ports --probe --use "COM$SIM_COM")
+check "an echo: exit status" 1 $?
+check "an echo is an unknown device, not stored" \
+    "COM$SIM_COM   an unknown device  (it answers, but neither as a card reader nor as a station)" \
+    "$(sed -n 1p <<<"$out")"
+check "an echo: the working port kept" "REG_EXPAND_SZ COM9" "$(stored 'Software\Tandor')"
+"$ctl" "$SIM_CONTROL_PORT" fault none >/dev/null
+# Two card readers: neither stored, both named.
+"$VM_BUILD/native/bin/reader-sim" --link "$WINEPREFIX/dosdevices/com16" \
+    --port-file "$SIM_WORK/second.port" --log "$SIM_WORK/second.log" 2>/dev/null &
+second=$!
+for _ in $(seq 100); do [ -s "$SIM_WORK/second.port" ] && break; sleep 0.1; done
+out=$(q ports --probe --use "COM$SIM_COM" COM16)
+check "two readers: exit status" 1 $?
+check "two readers: neither stored, both named" \
+    "quenby ports: card readers on COM$SIM_COM, COM16: nothing stored for them; probe the one to use alone with --use" \
+    "$(grep '^quenby ports: card readers' <<<"$out")"
+check "two readers: the working port kept" "REG_EXPAND_SZ COM9" "$(stored 'Software\Tandor')"
+kill $second; wait $second 2>/dev/null
+wine reg add 'HKLM\Software\Tandor' /v Port /t REG_EXPAND_SZ /d "COM$SIM_COM" /f "$VM_REG_VIEW" >/dev/null 2>&1
+
 # The record: tandor polls the reader on the port just stored.
 record=$SIM_WORK/record.txt
 wine "$bin/quenby.exe" log "Z:${record//\//\\}" --seconds 8 2>/dev/null &

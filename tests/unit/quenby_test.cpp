@@ -256,6 +256,46 @@ TEST(Probe, AsksTheStationThenTheReaderAndChangesNothing) {
     EXPECT_TRUE(fake::dev().writes.empty());
 }
 
+// Only a whole answer of its own kind makes a device a reader or a station:
+// an echo, noise or a half-formed answer is an unknown device, never stored.
+TEST(Probe, AnEchoOrNoiseIsAnUnknownDevice) {
+    const fake::bytes echo = {0x01, 'F', 'F', 0x02, '1', '8', 0x03, 0x09, 0x0D};
+    const struct {
+        std::vector<fake::bytes> answers; // to L, N and the detect frame
+        const char* words;
+    } cases[] = {
+        {{text("L\r"), text("N\r"), echo},
+         "an unknown device  (it answers, but neither as a card reader nor as a station)"},
+        {{text("\x5A\x3C\x99"), text("\xA1"), text("\x5A\x3C\x99\xA1\x00")},
+         "an unknown device  (it answers, but neither as a card reader nor as a station)"},
+        {{text("L=F\r"), text("N=7\r"), reader_reply("19", "01")},
+         "an unknown device  (it answers, but neither as a card reader nor as a station)"},
+        {{text("L=fr\r"), text("N=2Z\r"), reader_reply("18", "+1000000000000")},
+         "an unknown device  (it answers, but neither as a card reader nor as a station)"},
+        {{text("L=FRANCE\r"), {}, reader_reply("18", "01000000000000")},
+         "card reader  (no card on it)"},
+        {{{}, reader_reply("18", "", 0x15)}, "card reader  (it answered NAK)"},
+        {{text("L=XX\r"), {}, {}}, "charging station  (language XX)"},
+        {{text("L?\r"), text("N=1\r"), {}}, "charging station  (1 socket)"},
+    };
+    for (const auto& c : cases) {
+        fake::reset();
+        for (const fake::bytes& a : c.answers)
+            fake::script_read(a, a.empty() ? fake::SILENT_READ_MS : 10);
+        const probe_result r = probe_port("\\\\.\\COM9");
+        EXPECT_EQ(probe_words(r), c.words) << fake::log_text();
+        if (r.found == probe_found::unknown_device) {
+            EXPECT_EQ(settings_key_of(r.found), nullptr);
+        }
+    }
+    fake::bytes bad = reader_reply("18", "01000000000000");
+    bad[bad.size() - 2] ^= 0x20; // its check byte wrong
+    fake::reset();
+    fake::script_read({}, fake::SILENT_READ_MS);
+    fake::script_read(bad);
+    EXPECT_EQ(probe_port("\\\\.\\COM9").found, probe_found::unknown_device);
+}
+
 // A file of any size is read line by line within a bounded memory: a line
 // far longer than any trace line is passed over, the lines after it decoded.
 TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
