@@ -2,6 +2,7 @@
 
 #include "companion_link.h"
 
+#include "port.h"
 #include "profile.h"
 #include "profile_velmor.h"
 #include "program_info.h"
@@ -77,6 +78,11 @@ unknown_codes unknown_of(const collector& c) {
     const std::size_t at[] = {3, 4, 5, 8};
     for (int n = 0; n < 2; ++n) {
         const std::string p = answer(n == 0 ? "P1" : "P2");
+        if (p.empty()) { // a one-socket station that said nothing of socket 2
+            for (const char* field : {"type", "locking", "contactor", "meter", "imax", "imax_s"})
+                unknown["socket" + std::to_string(n + 1) + "." + field] = "";
+            continue;
+        }
         const socket_config& s = c.config.sockets[n];
         const int lists[] = {s.socket_type, s.locking_type, s.contactor_control, s.meter_type};
         const std::string key = "socket" + std::to_string(n + 1) + ".";
@@ -91,10 +97,45 @@ unknown_codes unknown_of(const collector& c) {
     return unknown;
 }
 
+// The station's port opened and closed again, as the setup tool opens it:
+// false, having said why, when it does not open ("not present", "in use by
+// another program").
+bool port_opens(const listed_port& port) {
+    use_link_of(k_velmor_profile, true);
+    const serial_open_outcome o = port_open_device(port.device.c_str());
+    if (o.result != SERIAL_OPENED) {
+        std::fprintf(stderr, "quenby station: %s: %s\n", port.name.c_str(),
+                     serial_open_text(o.result));
+        return false;
+    }
+    port_close();
+    return true;
+}
+
+// Before a Write sends anything: the station asked its language, as a Read
+// asks it first. False, having said so, when it answers nothing.
+bool station_answers(const listed_port& port) {
+    use_link_of(k_velmor_profile, true);
+    if (port_open_device(port.device.c_str()).result != SERIAL_OPENED)
+        return port_opens(port);
+    sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
+    port_discard_input();
+    const std::uint8_t query[2] = {'L', 0x0D};
+    std::uint8_t answer[PORT_READ_SIZE] = {};
+    std::size_t got = 0;
+    const bool answered = port_write(query, sizeof query) && port_read(answer, &got) && got > 0;
+    port_close();
+    if (!answered)
+        std::fprintf(stderr, "quenby station: %s: the station does not answer; nothing was sent\n",
+                     port.name.c_str());
+    return answered;
+}
+
 // The station asked with the Read's queries and pauses; false (having said
 // why) when it was not read whole.
 bool read_station(const listed_port& port, collector* c) {
-    use_link_of(k_velmor_profile, true);
+    if (!port_opens(port))
+        return false;
     station_read(station_line(port.device.c_str()), station_config(), *c);
     if (!c->ended)
         std::fprintf(stderr, "quenby station: %s: the station's configuration was not read whole\n",
@@ -125,7 +166,7 @@ void print_errors(const std::string& path, const std::vector<profile_error>& err
 // The profile at path; false (having named every line that has no meaning)
 // when it is refused.
 bool load_profile(const std::string& path, station_profile* p) {
-    std::ifstream file(path);
+    std::ifstream file(path, std::ios::binary); // UTF-16 is no text to the C runtime
     if (!file) {
         std::fprintf(stderr, "quenby station: cannot read %s\n", path.c_str());
         return false;
@@ -180,6 +221,8 @@ int station_write_job(const listed_port& port, const std::string& path) {
                     (key.empty() ? "this computer's date and time" : key) + ": " + failure.text}});
         return 2;
     }
+    if (!station_answers(port))
+        return 1;
     collector observer;
     if (!station_write(station_line(port.device.c_str()), c, observer))
         return 1; // the Write has said why
@@ -193,7 +236,7 @@ int station_diff_job(const listed_port& port, const std::string& path) {
         return 2;
     collector c;
     if (!read_station(port, &c))
-        return 2;
+        return 1;
     const std::vector<profile_difference> differences =
         profile_differences(p.config, c.config, unknown_of(c));
     for (const profile_difference& d : differences)

@@ -3,7 +3,9 @@
 #include "language.h"
 #include "velmor_texts.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -90,8 +92,13 @@ bool needed_with_two_only(const std::string& key) {
 
 // Takes `value` for `key` into c; the error text when it has no meaning.
 std::string take_value(const std::string& key, const std::string& value, station_config* c) {
+    // A value the profile was written with for a code no option holds
+    // ("?9") is never read as an option: the technician chooses one.
     const auto refused = [&](const std::string& expected) {
-        return key + ": \"" + value + "\" is not " + expected;
+        return value[0] == '?'
+                   ? key + ": \"" + value +
+                         "\" is the station's code, which no option holds: give " + expected
+                   : key + ": \"" + value + "\" is not " + expected;
     };
     if (key == "language") {
         c->station_language = option_named(k_station_languages, value);
@@ -123,9 +130,12 @@ std::string take_value(const std::string& key, const std::string& value, station
     return "";
 }
 
-// One line: nothing (blank or comment), or a key and its value.
+// One line: nothing (blank or comment), or a key and its value. A value
+// refused for a key needed with two sockets only goes to *two_only: a
+// one-socket profile does not need it.
 void read_line(const std::string& raw, int line, const std::set<std::string>& keys,
-               station_profile* p, std::vector<profile_error>* errors) {
+               station_profile* p, std::vector<profile_error>* errors,
+               std::vector<profile_error>* two_only) {
     const std::string text = trimmed(raw.substr(0, raw.find('#')));
     if (text.empty())
         return;
@@ -143,10 +153,73 @@ void read_line(const std::string& raw, int line, const std::set<std::string>& ke
         error = key + " given twice (first on line " + std::to_string(p->lines[key]) + ")";
     } else {
         p->lines[key] = line; // given, even when its value is refused: not missing
-        error = value.empty() ? key + " has no value" : take_value(key, value, &p->config);
+        const std::string refusal =
+            value.empty() ? key + " has no value" : take_value(key, value, &p->config);
+        if (!refusal.empty() && needed_with_two_only(key))
+            two_only->push_back({line, refusal});
+        else
+            error = refusal;
     }
     if (!error.empty())
         errors->push_back({line, error});
+}
+
+void append_utf8(unsigned code, std::string* out) {
+    if (code < 0x80) {
+        *out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        *out += static_cast<char>(0xC0 | (code >> 6));
+        *out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out += static_cast<char>(0xE0 | (code >> 12));
+        *out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        *out += static_cast<char>(0xF0 | (code >> 18));
+        *out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        *out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// UTF-16 (after its byte order mark) as UTF-8; a lone surrogate or an odd
+// last byte as U+FFFD.
+std::string from_utf16(const std::string& raw, bool big_endian) {
+    std::string out;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(raw[i]);
+        const auto b = static_cast<unsigned char>(raw[i + 1]);
+        return big_endian ? (a << 8) | b : (b << 8) | a;
+    };
+    for (std::size_t i = 2; i < raw.size(); i += 2) {
+        if (i + 1 >= raw.size()) {
+            append_utf8(0xFFFD, &out);
+            break;
+        }
+        unsigned code = static_cast<unsigned>(unit(i));
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < raw.size()) {
+            const auto low = static_cast<unsigned>(unit(i + 2));
+            if (low >= 0xDC00 && low < 0xE000) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        append_utf8(code >= 0xD800 && code < 0xE000 ? 0xFFFD : code, &out);
+    }
+    return out;
+}
+
+// A profile's text whatever its editor saved it as: UTF-8 with or without a
+// byte order mark, or UTF-16 with one (Notepad's "Unicode", PowerShell).
+std::string profile_text_of(std::istream& in) {
+    std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (raw.rfind("\xEF\xBB\xBF", 0) == 0)
+        return raw.substr(3);
+    if (raw.rfind("\xFF\xFE", 0) == 0)
+        return from_utf16(raw, false);
+    if (raw.rfind("\xFE\xFF", 0) == 0)
+        return from_utf16(raw, true);
+    return raw;
 }
 
 bool refused_on(const std::vector<profile_error>& errors, int line) {
@@ -171,17 +244,25 @@ std::vector<profile_entry> profile_entries(const station_config& c, const unknow
     }
     for (profile_entry& e : entries)
         if (const auto code = unknown.find(e.key); code != unknown.end())
-            e = {e.key, code->second, true};
+            e = {e.key, "?" + code->second, true};
     return entries;
 }
 
 std::string profile_text(const station_config& c, const unknown_codes& unknown,
                          const std::string& header) {
     std::string text = "# " + header + "\n";
+    bool noted = false;
     for (const profile_entry& e : profile_entries(c, unknown)) {
-        text += e.key + " = " + e.value;
+        // A one-socket station's socket 2 and mode: shown, not part of the
+        // profile (a one-socket Write sends none of them).
+        const bool aside = !c.two_sockets && needed_with_two_only(e.key);
+        if (aside && !noted)
+            text += "# with sockets = 1 the station uses neither mode nor socket 2; they hold:\n";
+        noted |= aside;
+        text += (aside ? "# " : "") + e.key + " = " + e.value;
         if (e.unknown)
-            text += "  # the station's code: no option of the form holds it";
+            text += e.value == "?" ? "  # the station did not say"
+                                   : "  # the station's code: no option of the form holds it";
         text += "\n";
     }
     return text;
@@ -192,11 +273,19 @@ bool read_profile(std::istream& in, station_profile* p, std::vector<profile_erro
     const std::vector<std::string> keys = all_keys();
     const std::set<std::string> known(keys.begin(), keys.end());
     errors->clear();
+    std::vector<profile_error> two_only;
+    std::istringstream text(profile_text_of(in));
     int line = 0;
-    for (std::string raw; std::getline(in, raw);)
-        read_line(raw, ++line, known, p, errors);
+    for (std::string raw; std::getline(text, raw);)
+        read_line(raw, ++line, known, p, errors, &two_only);
     // Whether socket 2 is needed is known only when the socket count was read.
     const bool count_known = p->lines.count("sockets") && !refused_on(*errors, p->lines["sockets"]);
+    if (!count_known || p->config.two_sockets) {
+        errors->insert(errors->end(), two_only.begin(), two_only.end());
+        std::stable_sort(
+            errors->begin(), errors->end(),
+            [](const profile_error& a, const profile_error& b) { return a.line < b.line; });
+    }
     for (const std::string& key : keys) {
         if (p->lines.count(key) || (needed_with_two_only(key) && !p->config.two_sockets))
             continue;

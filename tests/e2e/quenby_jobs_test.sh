@@ -71,9 +71,53 @@ station_ctl fault ignore-sets >/dev/null
 sed -i 's/^language = .*/language = Spanish/' "$profile"
 out=$(q station write "$station" "$(f "$profile")")
 check "ignored sets: exit status" 1 $?
-check "ignored sets: told" "Error: The station does not hold what was written: station language" \
-    "$(grep -o 'Error: .*' <<<"$out")"
+check "ignored sets: told" "quenby: the station does not hold what was written: station language" \
+    "$(grep '^quenby: ' <<<"$out")"
 station_ctl fault none >/dev/null
+
+# A silent line: asked first, nothing sent, told so.
+before=$(sets_received)
+station_ctl fault silence >/dev/null
+out=$(q station write "$station" "$(f "$profile")")
+check "a silent station: exit status" 1 $?
+check "a silent station: told before anything is sent" \
+    "quenby station: $station: the station does not answer; nothing was sent" "$out"
+check "a silent station: nothing sent" "$before" "$(sets_received)"
+station_ctl fault none >/dev/null
+
+# A one-socket station: socket 2 and the mode written aside, the profile
+# written back and compared without them.
+station_ctl set count=1 >/dev/null
+station_ctl fault silent-on P2 >/dev/null
+one=$SIM_WORK/one.profile
+q station read "$station" "$(f "$one")" >/dev/null
+check "one socket: read" 0 $?
+check "one socket: socket 2 and the mode aside" "sockets = 1|# mode = simultaneous|# socket2.type = ?" \
+    "$(grep -E '^(sockets|# mode|# socket2.type) ' "$one" | cut -d' ' -f1-4 | tr -d '\r' | paste -sd'|')"
+p2_sets=$(grep -c ' RX 50 32 3' "$SIM2_LOG")
+out=$(q station write "$station" "$(f "$one")")
+check "one socket: written" 0 $?
+check "one socket: no socket 2 sent" "$p2_sets" "$(grep -c ' RX 50 32 3' "$SIM2_LOG")"
+q station diff "$station" "$(f "$one")" >/dev/null
+check "one socket: diff" 0 $?
+station_ctl fault none >/dev/null
+station_ctl set count=2C >/dev/null
+
+# A code no option holds: written behind '?', refused when written back.
+station_ctl set socket1=611SSX3210 >/dev/null
+odd=$SIM_WORK/odd.profile
+q station read "$station" "$(f "$odd")" >/dev/null
+check "an unknown code: as read" "socket1.type = ?6  # the station's code: no option of the form holds it" \
+    "$(grep '^socket1.type' "$odd" | tr -d '\r')"
+out=$(q station write "$station" "$(f "$odd")")
+check "an unknown code: refused" 2 $?
+check "an unknown code: its line" \
+    "$(f "$odd"):5: socket1.type: \"?6\" is the station's code, which no option holds: give one of Type 1, Type 2, Type 3A, Type 3C, Domestic" \
+    "$(head -1 <<<"$out")"
+out=$(q station diff "$station" "$(f "$profile")")
+check "an unknown code: diff names it" "socket1.type: profile Type 3C, station ?6" \
+    "$(grep '^socket1.type' <<<"$out")"
+station_ctl set socket1=410SSN3210 >/dev/null
 
 # A batch of three User cards: a Master card refused on the way, the batch
 # cut off after two, then resumed.

@@ -112,13 +112,71 @@ TEST(Profile, TextRoundTripAndUnknownCodes) {
     ASSERT_EQ(lines_of(errors_of(loose, &q)), "");
     EXPECT_EQ(profile_text(q.config, {}, "x"), profile_text(p.config, {}, "x"));
 
-    // A code that no option holds is written as the code, never as an option.
-    const std::string unknown = profile_text(p.config, {{"socket1.type", "7"}}, "x");
-    EXPECT_NE(unknown.find("socket1.type = 7  # the station's code: no option of the form holds "
+    // A code that no option holds is written as the code behind a '?', never
+    // as an option, and read back it is refused: the technician chooses.
+    const std::string unknown =
+        profile_text(p.config, {{"socket1.type", "7"}, {"sockets", "2"}}, "x");
+    EXPECT_NE(unknown.find("socket1.type = ?7  # the station's code: no option of the form holds "
                            "it\n"),
               std::string::npos);
+    EXPECT_NE(unknown.find("sockets = ?2  # the station's code"), std::string::npos) << unknown;
+    EXPECT_EQ(lines_of(errors_of(unknown)),
+              "3 sockets: \"?2\" is the station's code, which no option holds: give 1 or 2\n"
+              "5 socket1.type: \"?7\" is the station's code, which no option holds: give one of "
+              "Type 1, Type 2, Type 3A, Type 3C, Domestic\n");
     EXPECT_EQ(lines_of(errors_of(replaced(k_example, "Type 3C", "7"))),
               "4 socket1.type: \"7\" is not one of Type 1, Type 2, Type 3A, Type 3C, Domestic\n");
+}
+
+// What an editor saves a profile as: UTF-8 with a byte order mark, UTF-16
+// either way round (Notepad's "Unicode", PowerShell's redirection).
+TEST(Profile, ReadWhateverTheEditorSavedItAs) {
+    lang_set(LANGUAGE_ENGLISH);
+    station_profile plain, read;
+    ASSERT_EQ(lines_of(errors_of(k_example, &plain)), "");
+    const std::string windows = replaced(k_example, "\n", "\r\n"); // the first line end only
+    std::string le = "\xFF\xFE", be = "\xFE\xFF";
+    for (const char c : std::string(k_example) + "# \xC3\xA9t\xC3\xA9\n") {
+        le += std::string(1, c) + '\0';
+        be += std::string(1, '\0') + c;
+    }
+    for (const std::string& text : {"\xEF\xBB\xBF" + windows, le, be}) {
+        ASSERT_EQ(lines_of(errors_of(text, &read)), "") << text.substr(0, 4);
+        EXPECT_EQ(profile_text(read.config, {}, "x"), profile_text(plain.config, {}, "x"));
+    }
+    // A lone surrogate and half a character at the end: U+FFFD each, the line
+    // named.
+    EXPECT_EQ(lines_of(errors_of(std::string("\xFF\xFEl\0\x00\xD8=", 7))),
+              "1 not \"key = value\": l\xEF\xBF\xBD\xEF\xBF\xBD\n"
+              "0 language missing\n0 sockets missing\n0 socket1.type missing\n"
+              "0 socket1.locking missing\n0 socket1.contactor missing\n0 socket1.meter missing\n"
+              "0 socket1.imax missing\n0 socket1.imax_s missing\n");
+}
+
+// A one-socket station's profile: socket 2 and the mode are written aside,
+// and whatever they hold is no reason to refuse it.
+TEST(Profile, AOneSocketProfileNeedsNoSocket2) {
+    lang_set(LANGUAGE_ENGLISH);
+    station_profile p;
+    ASSERT_EQ(lines_of(errors_of(replaced(k_example, "sockets = 2", "sockets = 1"), &p)), "");
+    const std::string text = profile_text(p.config, {{"socket2.type", ""}}, "x");
+    EXPECT_NE(text.find("\n# with sockets = 1 the station uses neither mode nor socket 2; they "
+                        "hold:\n# mode = alternate\nsocket1.type"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n# socket2.type = ?  # the station did not say"), std::string::npos)
+        << text;
+    station_profile back;
+    EXPECT_EQ(lines_of(errors_of(text, &back)), "");
+    EXPECT_FALSE(back.config.two_sockets);
+    EXPECT_EQ(lines_of(errors_of(replaced(replaced(k_example, "sockets = 2", "sockets = 1"),
+                                          "socket2.imax = 6", "socket2.imax = ?x"))),
+              "")
+        << "socket 2's values are not checked with one socket";
+    EXPECT_EQ(lines_of(errors_of(replaced(k_example, "socket2.imax = 6", "socket2.imax = ?x"))),
+              "14 socket2.imax: \"?x\" is the station's code, which no option holds: give a whole "
+              "number\n")
+        << "and are with two";
 }
 
 TEST(Profile, EveryLineWithoutMeaningIsNamed) {
@@ -190,7 +248,7 @@ TEST(Profile, RefusalsPointAtTheirKeyAndDifferencesAreKeyByKey) {
     for (const profile_difference& d :
          profile_differences(p.config, station, {{"socket1.type", "7"}}))
         said += d.key + ": " + d.profile + " / " + d.station + "\n";
-    EXPECT_EQ(said, "language: French / Italian\nsocket1.type: Type 3C / 7\n"
+    EXPECT_EQ(said, "language: French / Italian\nsocket1.type: Type 3C / ?7\n"
                     "socket2.meter: No meter / Digital meter\n");
     // Socket 2 and the mode count only for a two-socket profile.
     p.config.two_sockets = station.two_sockets = false;
@@ -210,7 +268,7 @@ TEST_F(StationJobs, ReadWritesTheProfileOfWhatTheStationHolds) {
               "# station profile read from COM12 on 05/03/2019 at 14:07:09 by quenby 1.0");
     EXPECT_EQ(text.substr(text.find('\n') + 1),
               replaced(k_example, "socket1.type = Type 3C",
-                       "socket1.type = 7  # the station's code: no option of the form holds it"));
+                       "socket1.type = ?7  # the station's code: no option of the form holds it"));
 
     // A Read that does not reach its end writes no profile.
     fake::reset();
@@ -224,15 +282,42 @@ TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHold
     const std::string path = file_path("write.profile");
     write_file(path, k_example);
     fake::reset();
+    fake::script_read(text("L=IT\r")); // asked first: it answers
     station_answers();
     EXPECT_EQ(station_write_job(k_station_port, path), 0);
-    EXPECT_EQ(commands_sent(), "D O L N P1 P2 A L N P1 P2 ");
-    EXPECT_EQ(fake::hex(fake::dev().writes[0]), "44 19 03 05 0D") << "the date of the moment";
-    EXPECT_EQ(fake::hex(fake::dev().writes[4]), "50 31 34 31 31 53 53 54 33 32 31 30 0D");
+    EXPECT_EQ(commands_sent(), "L D O L N P1 P2 A L N P1 P2 ");
+    EXPECT_EQ(fake::hex(fake::dev().writes[1]), "44 19 03 05 0D") << "the date of the moment";
+    EXPECT_EQ(fake::hex(fake::dev().writes[5]), "50 31 34 31 31 53 53 54 33 32 31 30 0D");
     EXPECT_EQ(fake::log_text().find("box"), std::string::npos);
+
+    // A silent line: asked, and nothing sent.
+    fake::reset();
+    EXPECT_EQ(station_write_job(k_station_port, path), 1);
+    EXPECT_EQ(commands_sent(), "L ");
+    // A station that goes silent after the Write: it did not answer, which
+    // is not "does not hold".
+    fake::reset();
+    fake::script_read(text("L=IT\r"));
+    EXPECT_EQ(station_write_job(k_station_port, path), 1);
+    EXPECT_EQ(commands_sent(), "L D O L N P1 P2 A L ");
+    EXPECT_EQ(fake::events_of("box"),
+              std::vector<std::string>{"Error|The station does not answer"});
+
+    // A one-socket profile: socket 2 neither checked nor sent.
+    write_file(path, replaced(replaced(k_example, "sockets = 2", "sockets = 1"),
+                              "socket2.contactor = mirror Contact", "socket2.contactor = ?"));
+    fake::reset();
+    fake::script_read(text("L=FR\r"));
+    fake::script_read(text("L=FR\r"));
+    fake::script_read(text("N=1\r"));
+    fake::script_read(text("P1x411SST3210\r"));
+    EXPECT_EQ(station_write_job(k_station_port, path), 0) << fake::log_text();
+    EXPECT_EQ(commands_sent(), "L D O L N P1 A L N P1 P2 ");
+    write_file(path, k_example);
 
     // A station that kept its language: told, and the status says so.
     fake::reset();
+    fake::script_read(text("L=IT\r"));
     fake::script_read(text("L=IT\r"));
     fake::script_read(text("N=2A\r"));
     fake::script_read(text("P1x411SST3210\r"));

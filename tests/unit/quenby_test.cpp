@@ -1,5 +1,6 @@
 // The companion: the trace in words, the record's lines, port names and the
 // probe, on the fake device.
+#include "console_words.h"
 #include "debug_log.h"
 #include "fake_device.h"
 #include "language.h"
@@ -308,4 +309,22 @@ TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
                          "(a line longer than 65536 bytes: no trace line, passed over)\n"
                          "0.230 TX 4C 3D 46 52 0D  = station language FR\n"
                          "last line without its end\n");
+}
+
+// What the setup tool's operations would show in a box reaches the console
+// as a sentence.
+TEST(ConsoleWords, BoxesAreSaidAsSentences) {
+    lang_set(LANGUAGE_ENGLISH);
+    EXPECT_EQ(console_words("Error", "The station does not answer"),
+              "the station does not answer: check its cable, and that it is on");
+    EXPECT_EQ(console_words("Error", "Debug: 4e 3d 32 00"),
+              "the station answered 4E 3D 32 00, which is no answer the setup tool reads: it is "
+              "left as it was");
+    EXPECT_EQ(console_words("Error", "The station does not hold what was written: socket 1"),
+              "the station does not hold what was written: socket 1");
+    EXPECT_EQ(console_words("Error", "Error opening COM port!"),
+              "the station's port does not open");
+    EXPECT_EQ(console_words("Error", "Communication error with the station"),
+              "the line did not take what was sent: check the cable and the adapter");
+    EXPECT_EQ(console_words("Attention", "Something else"), "Attention: Something else");
 }
