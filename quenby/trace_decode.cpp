@@ -3,6 +3,7 @@
 #include "station_words.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -60,6 +61,26 @@ std::vector<std::string> words_of(const std::string& text) {
 void take_hex(const std::vector<std::string>& tokens, std::size_t from, byte_string* out) {
     for (std::size_t i = from; i < tokens.size() && is_hex_pair(tokens[i]); ++i)
         out->push_back(static_cast<std::uint8_t>(std::strtoul(tokens[i].c_str(), nullptr, 16)));
+}
+} // namespace
+
+namespace {
+// The words may quote the device's bytes, and a debug line may hold an
+// escaped line end: a control byte is shown as \xHH, so that each line
+// decoded stays one line.
+std::string one_line(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && b != '\t') || b == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 } // namespace
 
@@ -131,10 +152,10 @@ std::string trace_decoder::decode(const std::string& raw) {
         f.command = t[2] == "TX";
         hex_from = 3;
     } else {
-        return line;
+        return one_line(line);
     }
     take_hex(t, hex_from, &f.bytes);
-    return line + "  = " + words(f);
+    return one_line(line + "  = " + words(f));
 }
 
 namespace {

@@ -22,3 +22,7 @@ endfunction()
 
 vm_fuzz(reader_reply tandor_core fakes)
 vm_fuzz(station_answers velmor_core fakes)
+vm_fuzz(station_profile quenby_core fakes)
+vm_fuzz(card_batch quenby_core fakes)
+vm_fuzz(trace_decode quenby_core fakes)
+vm_fuzz(settings_values velmor_core fakes)

@@ -305,6 +305,15 @@ TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
                           "\n0.230 TX 4C 3D 46 52 0D\nlast line without its end");
     std::ostringstream out;
     decode_lines(in, out, d);
+    // A control byte a device sent, or a line end escaped in a debug line,
+    // keeps each decoded line one line.
+    trace_decoder one;
+    EXPECT_EQ(one.decode("velmor 9 TX 4C 0D |L.| sent"),
+              "velmor 9 TX 4C 0D |L.| sent  = ask the station language");
+    EXPECT_EQ(one.decode("velmor 9 RX 4C 3D 0A 49 0D |L=.I.| reply"),
+              "velmor 9 RX 4C 3D 0A 49 0D |L=.I.| reply  = station language \\x0AI (no option "
+              "holds it)");
+    EXPECT_EQ(one.decode("0024:trace:debugstr:OutputDebugStringA \"a\\nb\\n\""), "a\\x0Ab");
     EXPECT_EQ(out.str(), "0.224 RX 4C 0D  = ask the station language\n"
                          "(a line longer than 65536 bytes: no trace line, passed over)\n"
                          "0.230 TX 4C 3D 46 52 0D  = station language FR\n"
