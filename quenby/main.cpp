@@ -85,9 +85,14 @@ int run_ports(const std::vector<std::string>& names, bool probe, bool use) {
         return p.description.empty() ? std::string() : "  [" + p.description + "]";
     };
     if (!probe) {
-        for (const listed_port& p : ports)
-            std::printf("%s\n", (about(p).empty() ? p.name : padded(p.name) + about(p)).c_str());
-        return 0;
+        bool absent = false; // a port named that is not there is no port listed
+        for (const listed_port& p : ports) {
+            const bool here = names.empty() || port_present(p);
+            absent |= !here;
+            const std::string words = here ? about(p) : "  not present";
+            std::printf("%s\n", (words.empty() ? p.name : padded(p.name) + words).c_str());
+        }
+        return absent ? 1 : 0;
     }
     std::vector<probe_result> found;
     bool failed = false;

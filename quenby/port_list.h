@@ -13,6 +13,10 @@ struct listed_port {
 // The ports present, in order (COM1 before COM10).
 std::vector<listed_port> list_ports();
 
+// True when the port is there to be opened (its device exists), asked
+// without opening it for use.
+bool port_present(const listed_port& port);
+
 // True where ports are COM numbers (Windows, and Wine), false where they are
 // device paths.
 bool ports_are_com_numbers();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <map>
+#include <unistd.h>
 
 namespace {
 // The real device of each /dev/serial/by-id name.
@@ -32,6 +33,10 @@ std::map<std::string, std::string> by_id_names() {
 
 bool ports_are_com_numbers() {
     return false;
+}
+
+bool port_present(const listed_port& port) {
+    return access(port.device.c_str(), F_OK) == 0;
 }
 
 std::vector<listed_port> list_ports() {

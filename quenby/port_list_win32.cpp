@@ -80,6 +80,12 @@ bool ports_are_com_numbers() {
     return true;
 }
 
+bool port_present(const listed_port& port) {
+    const std::wstring name = L"COM" + std::to_wstring(com_number_of(port.name));
+    wchar_t target[512];
+    return QueryDosDeviceW(name.c_str(), target, 512) > 0 || opens(name);
+}
+
 std::vector<listed_port> list_ports() {
     const std::map<int, std::string> described = described_ports();
     std::map<int, bool> present = dos_ports();

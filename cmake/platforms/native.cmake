@@ -54,7 +54,7 @@ add_test(NAME quenby_jobs_native_e2e
          COMMAND env VM_SIM_BIN=${CMAKE_BINARY_DIR}/bin ${CMAKE_SOURCE_DIR}/scripts/with-sim
                  reader,station --com 14,12 --native --
                  ${CMAKE_SOURCE_DIR}/tests/e2e/quenby_jobs_test.sh)
-set_tests_properties(quenby_jobs_native_e2e PROPERTIES TIMEOUT 180)
+set_tests_properties(quenby_jobs_native_e2e PROPERTIES TIMEOUT 300)
 
 add_library(fakes OBJECT tests/fakes/fake_device.cpp
                          tests/fakes/fake_form.cpp tests/fakes/fake_store.cpp)

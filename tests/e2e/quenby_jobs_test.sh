@@ -205,6 +205,19 @@ check "every card once in the audit" "0A0A0A01 0A0A0A02 0A0A0A03" \
 check "the last card holds its row" "04 00001236FFFFFFFFA523311230A50007" "$last_card"
 check "the Master card left as it was" "04 507007305923013112184D4153544552" "$master_left"
 
+# Ctrl+C ends a batch as --wait does: its summary, exit status 1, the audit
+# whole (natively: Wine's console gets no signal from here).
+if [ "${QUENBY_WINE:-}" != 1 ]; then
+    q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$SIM_WORK/stopped.csv")" &
+    batch=$!
+    wait_for "card 1 of 3: lay"
+    pkill -INT -P $batch # the batch itself, not the shell that started it
+    wait_batch
+    check "Ctrl+C: exit status" 1 $?
+    check "Ctrl+C: the summary" "batch stopped: 0 of 3 cards written; --resume goes on with it" \
+        "$(tail -1 "$judged")"
+fi
+
 # A bad row refuses the whole batch, naming its line.
 printf 'code,accesses,expiry\n00001237,3,\n00001238,70000,\n' >"$SIM_WORK/bad.csv"
 out=$(q cards issue "$reader" "$(f "$SIM_WORK/bad.csv")")

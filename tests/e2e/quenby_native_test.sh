@@ -19,6 +19,10 @@ check "the probe changed no card" "04 00001234FFFFFFFFA514050327A5000F" \
 check "the station received queries only (L, N)" "4C 0D,4E 0D," \
     "$(grep ' RX ' "$SIM2_LOG" | grep -v ' 01 46 46 ' | cut -d' ' -f3- | tr '\n' ,)"
 
+out=$(judge "$q" ports "$SIM_DEVICE" "$SIM_WORK/absent")
+check "a port named that is not there, without --probe" \
+    "1 $SIM_DEVICE|$SIM_WORK/absent  not present" "$? $(paste -sd'|' <<<"$out")"
+
 # A line that echoes what it is sent, or answers noise, is no device found.
 "$ctl" "$SIM_CONTROL_PORT" fault garbage 01 46 46 02 31 38 03 09 0D >/dev/null
 out=$(judge "$q" ports --probe "$SIM_DEVICE")

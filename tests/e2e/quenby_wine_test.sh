@@ -23,6 +23,9 @@ check "the absent port" "COM3    not present" "$(sed -n 3p <<<"$out")"
 stored() { wine reg query "HKLM\\$1" /v Port "$VM_REG_VIEW" 2>/dev/null | tr -d '\r' | awk '/Port/ {print $2, $3}'; }
 check "the card writers' port, as they store it" "REG_EXPAND_SZ COM$SIM_COM" "$(stored 'Software\Tandor')"
 check "velmor's port, as it stores it" "REG_EXPAND_SZ COM$SIM2_COM" "$(stored 'Software\Velmor')"
+out=$(q ports "COM$SIM_COM" COM3)
+check "a port named that is not there, without --probe" "1 COM$SIM_COM|COM3    not present" \
+    "$? $(paste -sd'|' <<<"$out")"
 q ports COM0 >/dev/null
 check "a port that is none" 2 $?
 
