@@ -180,6 +180,51 @@ step write_card(run& r, const batch_row& row, const std::string& block) {
                                                    : step::unknown;
 }
 
+// The card laid for the row, judged, and written when it may be. *expected
+// is the card that may hold the code (cleared once it is seen without it);
+// *f what the card was found to be.
+step take_card(run& r, const batch_row& row, const std::string& block, std::string* expected,
+               found* f) {
+    const std::string uid = r.reader.uid;
+    std::string why;
+    const bool other = !expected->empty() && uid != *expected;
+    *f = other || (expected->empty() && r.code_of_uid.count(uid)) ? found::refused
+                                                                  : look_at(r, block, &why);
+    if (other) {
+        r.say("card " + uid + " is not card " + *expected + ": lift it, and lay card " + *expected +
+              " (it may hold code " + row.code + ")");
+        return step::not_written;
+    }
+    if (*f == found::refused && why.empty()) {
+        r.say("card " + uid + " refused: written in this batch already (code " +
+              r.code_of_uid[uid] + "); left as it is");
+        return step::not_written;
+    }
+    if (*f == found::unreadable) {
+        r.say("card " + uid + ": its block 4 could not be read; lift it, and lay it again");
+        return step::not_written;
+    }
+    if (*f == found::holds_row) {
+        if (record(r, row, audit_outcome::written, &why))
+            return step::written;
+        r.say("the audit cannot be written (" + why + "): card " + uid + " holds code " + row.code +
+              " and is not recorded: note it; the batch stops");
+        return step::stop;
+    }
+    if (!expected->empty()) { // seen again: it does not hold the code
+        r.say("card " + uid + " does not hold code " + row.code + ": it was not written");
+        if (!record(r, row, audit_outcome::not_written, &why)) {
+            r.say("the audit cannot be written (" + why + "); the batch stops");
+            return step::stop;
+        }
+        expected->clear();
+    }
+    if (*f == found::writable)
+        return write_card(r, row, block);
+    r.say("card " + uid + " refused: " + why + "; left as it is");
+    return step::not_written;
+}
+
 // One row: cards asked for until one holds it. False when the batch stops.
 bool issue_row(run& r, const batch_row& row, const std::string& position) {
     const std::string block = row_block(row);
@@ -194,40 +239,8 @@ bool issue_row(run& r, const batch_row& row, const std::string& position) {
         if (!wait_for(r, true))
             return false;
         const std::string uid = r.reader.uid;
-        std::string why;
-        const found f = !expected.empty() && uid != expected           ? found::refused
-                        : expected.empty() && r.code_of_uid.count(uid) ? found::refused
-                                                                       : look_at(r, block, &why);
-        step done = step::not_written;
-        if (!expected.empty() && uid != expected) {
-            r.say("card " + uid + " is not card " + expected + ": lift it, and lay card " +
-                  expected + " (it may hold code " + row.code + ")");
-        } else if (f == found::refused && why.empty()) {
-            r.say("card " + uid + " refused: written in this batch already (code " +
-                  r.code_of_uid[uid] + "); left as it is");
-        } else if (f == found::unreadable) {
-            r.say("card " + uid + ": its block 4 could not be read; lift it, and lay it again");
-        } else if (f == found::holds_row) {
-            if (!record(r, row, audit_outcome::written, &why)) {
-                r.say("the audit cannot be written (" + why + "): card " + uid + " holds code " +
-                      row.code + " and is not recorded: note it; the batch stops");
-                return false;
-            }
-            done = step::written;
-        } else {
-            if (!expected.empty()) { // seen again: it does not hold the code
-                r.say("card " + uid + " does not hold code " + row.code + ": it was not written");
-                if (!record(r, row, audit_outcome::not_written, &why)) {
-                    r.say("the audit cannot be written (" + why + "); the batch stops");
-                    return false;
-                }
-                expected.clear();
-            }
-            if (f == found::refused)
-                r.say("card " + uid + " refused: " + why + "; left as it is");
-            else
-                done = write_card(r, row, block);
-        }
+        found f = found::refused;
+        const step done = take_card(r, row, block, &expected, &f);
         if (done == step::stop)
             return false;
         if (done == step::written) {
