@@ -126,7 +126,7 @@ printf 'code,accesses,expiry\r\n00001234,15,05/03/2027 14\r\n00001235,,\r\n00001
 log=$SIM_WORK/batch.out
 audit=$SIM_WORK/audit.csv
 # How long a step may take: VM_E2E_PATIENCE (seconds, default 20) for a line
-# to show, a fifth of it without a card for the batch to stop.
+# to show, half of it without a card for the batch to stop.
 patience=${VM_E2E_PATIENCE:-20}
 wait_for() { # TEXT: until the batch's output shows it
     for _ in $(seq $((patience * 10))); do grep -q "$1" "$log" 2>/dev/null && return 0; sleep 0.1; done
@@ -151,7 +151,7 @@ written_lines() { grep ',written' "$audit" | cut -d, -f2-5 | tr -d '\r' | paste 
 # first, never touched.
 reader_ctl card user >/dev/null
 customer=$(reader_ctl dump | grep '^04 ')
-q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait $((patience / 4)) &
+q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait $((patience / 2)) &
 batch=$!
 wait_for "a card lies on the reader: lift it first"
 sleep 1 # a poll or two with the card there: nothing is asked of it
