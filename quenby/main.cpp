@@ -185,8 +185,9 @@ const char k_footer[] =
     "a difference found by diff); 2 refused before anything was sent (the command line, a port "
     "name, a profile, a batch or its audit).\n"
     "Files: a station profile is one \"key = value\" a line (# starts a comment), as station "
-    "read writes it; a batch is a CSV with the header code,accesses,expiry; the audit is a CSV "
-    "written,uid,code,accesses,expiry, one line a written card.";
+    "read writes it; a batch is a CSV with the header code,accesses,expiry (or "
+    "code;accesses;expiry); the audit is a CSV time,uid,code,accesses,expiry,outcome, two lines "
+    "a write: \"writing\" before it, then \"written\", \"not written\" or \"may be written\".";
 
 // A command line that does not parse: its error in words, exit status 2.
 // A command that names no job names the jobs it has.

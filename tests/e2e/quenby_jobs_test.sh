@@ -18,7 +18,10 @@ fi
 q() { judge "${quenby[@]}" "$@"; }
 # A batch in the background, its output straight into a file (a pipe would
 # hold its lines back); wait_batch ends it and judges that output.
+# The file is emptied before the batch starts, so that nothing the batch
+# before it said is waited for as this one's.
 q_to() { local out=$1; shift; "${quenby[@]}" "$@" >"$out" 2>&1; }
+start_batch() { : >"$log"; q_to "$log" "$@" & batch=$!; }
 wait_batch() {
     wait "$batch"
     local rc=$?
@@ -151,8 +154,7 @@ written_lines() { grep ',written' "$audit" | cut -d, -f2-5 | tr -d '\r' | paste 
 # first, never touched.
 reader_ctl card user >/dev/null
 customer=$(reader_ctl dump | grep '^04 ')
-q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait $((patience / 2)) &
-batch=$!
+start_batch cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --wait $((patience / 2))
 wait_for "a card lies on the reader: lift it first"
 sleep 1 # a poll or two with the card there: nothing is asked of it
 check "the card lying there is left as it was" "$customer" "$(reader_ctl dump | grep '^04 ')"
@@ -190,8 +192,7 @@ out=$(q cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$SIM_WO
 check "an audit that cannot be read: exit status" 2 $?
 check "an audit that cannot be read: told" "quenby cards: $(f "$SIM_WORK/folder.csv"): is no file" "$out"
 
-q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --resume --wait "$patience" &
-batch=$!
+start_batch cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$audit")" --resume --wait "$patience"
 wait_for "card 3 of 3: lay"; blank 0A0A0A01
 wait_for "refused: written in this batch already"; lift; blank 0A0A0A03
 wait_for "lift the last card"; last_card=$(reader_ctl dump | grep '^04 '); reader_ctl remove >/dev/null
@@ -208,8 +209,7 @@ check "the Master card left as it was" "04 507007305923013112184D4153544552" "$m
 # Ctrl+C ends a batch as --wait does: its summary, exit status 1, the audit
 # whole (natively: Wine's console gets no signal from here).
 if [ "${QUENBY_WINE:-}" != 1 ]; then
-    q_to "$log" cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$SIM_WORK/stopped.csv")" &
-    batch=$!
+    start_batch cards issue "$reader" "$(f "$SIM_WORK/batch.csv")" --audit "$(f "$SIM_WORK/stopped.csv")"
     wait_for "card 1 of 3: lay"
     pkill -INT -P $batch # the batch itself, not the shell that started it
     wait_batch
