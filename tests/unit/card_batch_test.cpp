@@ -243,6 +243,20 @@ class CardBatch : public ::testing::Test {
             s += line + "\n";
         return s;
     }
+    // The batch run again from the start: the device, the audit and the output
+    // as new.
+    void again() {
+        fake::reset();
+        audit.clear();
+        out.str("");
+        ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+    }
+    // The reader empty, then a blank card laid and read.
+    static void blank_laid(const char* uid = "0A1B2C3D") {
+        reply_no_card();
+        reply_card(uid);
+        reply_block(k_blank);
+    }
     issue_job job;
     std::vector<std::string> audit;
     int audit_fails_after = -1;
@@ -254,9 +268,7 @@ const char k_row2[] = "00001235FFFFFFFFFF00000000FF0000";
 } // namespace
 
 TEST_F(CardBatch, EachCardIsReadWrittenCheckedAndRecorded) {
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply_write_held();
     reply_card("0A1B2C3D"); // still there: the next card waits for the lift
     reply_no_card();
@@ -292,9 +304,7 @@ TEST_F(CardBatch, EachCardIsReadWrittenCheckedAndRecorded) {
 TEST_F(CardBatch, ACardLyingThereAtTheStartIsNotTouched) {
     reply_card("7A7B7C7D");
     reply_card("7A7B7C7D");
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply_write_held();
     reply_no_card();
     job.rows.pop_back();
@@ -313,9 +323,7 @@ TEST_F(CardBatch, ACardLyingThereAtTheStartIsNotTouched) {
 TEST_F(CardBatch, AWriteLostOnTheWayIsSettledOnTheSameCard) {
     job.rows.pop_back();
     // The write's reply lost: the read-back tells, the card holds it.
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     fake::script_read({}, fake::SILENT_READ_MS);
     reply_held();
     reply_no_card();
@@ -326,13 +334,8 @@ TEST_F(CardBatch, AWriteLostOnTheWayIsSettledOnTheSameCard) {
 
     // The read-back lost three times: may be written; another card laid is
     // not taken; the same card laid again, holding the row, is written.
-    fake::reset();
-    audit.clear();
-    out.str("");
-    ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    again();
+    blank_laid();
     reply("1A", "00");
     for (int i = 0; i < 3; ++i)
         fake::script_read({}, fake::SILENT_READ_MS);
@@ -354,19 +357,12 @@ TEST_F(CardBatch, AWriteLostOnTheWayIsSettledOnTheSameCard) {
 
     // Lifted just after the write (the read-back finds no card); laid again
     // without the row, it is written again, the same card.
-    fake::reset();
-    audit.clear();
-    out.str("");
-    ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    again();
+    blank_laid();
     reply("1A", "00");
     for (int i = 0; i < 3; ++i)
         reply("19", "01");
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply_write_held();
     reply_no_card();
     EXPECT_EQ(issue_cards(job), 0) << out.str();
@@ -382,9 +378,7 @@ TEST_F(CardBatch, AWriteLostOnTheWayIsSettledOnTheSameCard) {
 // Read back without the row: not written, the same code asked on the next
 // card; the card that holds the row (a late write) is not written again.
 TEST_F(CardBatch, AWriteTheCardDidNotTakeIsAskedAgain) {
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply("1A", "00");
     reply_block(k_blank); // read back: the card did not take it
     reply_no_card();
@@ -421,19 +415,14 @@ TEST_F(CardBatch, AResumedBatchKnowsWhichCardMayHoldWhichRow) {
     EXPECT_EQ(blocks_written(), std::vector<std::string>{std::string("1B2C3D4E ") + k_row2});
 
     // Cut off while card 2's write was out: it is asked for first, by its UID.
-    fake::reset();
-    out.str("");
-    audit.clear();
-    ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+    again();
     job.earlier = {{"t", "1B2C3D4E", "00001235", "", "", audit_outcome::writing, 3}};
     reply_no_card();
     reply_card("0A1B2C3D"); // a blank card, not the one
     reply_no_card();
     reply_card("1B2C3D4E");
     reply_block(k_row2);
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply_write_held();
     reply_no_card();
     EXPECT_EQ(issue_cards(job), 0) << out.str();
@@ -451,9 +440,7 @@ TEST_F(CardBatch, AResumedBatchKnowsWhichCardMayHoldWhichRow) {
 // next card, saying what the card holds.
 TEST_F(CardBatch, AnAuditThatCannotBeWrittenStopsTheBatch) {
     audit_fails_after = 0; // the first line already
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     EXPECT_EQ(issue_cards(job), 1);
     EXPECT_TRUE(blocks_written().empty()) << "no write goes out before its record";
     EXPECT_EQ(said("the audit cannot be written (No space left on device): card 0A1B2C3D was not "
@@ -461,13 +448,9 @@ TEST_F(CardBatch, AnAuditThatCannotBeWrittenStopsTheBatch) {
               1u)
         << out.str();
 
-    fake::reset();
-    out.str("");
-    ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+    again();
     audit_fails_after = 1; // the outcome line
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply_write_held();
     EXPECT_EQ(issue_cards(job), 1);
     EXPECT_EQ(blocks_written().size(), 1u);
@@ -495,9 +478,7 @@ TEST_F(CardBatch, CtrlCAndNoAuditAreSaid) {
 TEST_F(CardBatch, AReaderThatIsAwayIsSaidOnceAndWaitedFor) {
     fake::script_read({}, 2700); // silent: no reply at all
     fake::script_read({}, 2700);
-    reply_no_card();
-    reply_card("0A1B2C3D");
-    reply_block(k_blank);
+    blank_laid();
     reply_write_held();
     reply_no_card();
     job.rows.pop_back();
@@ -515,9 +496,7 @@ TEST_F(CardBatch, AnAdapterPulledOutIsOpenedAgainWhenItIsBack) {
         if (++opens == 3) { // back at the third try, with a card laid after
             fake::dev().open_succeeds = true;
             fake::dev().write_fails = false;
-            reply_no_card();
-            reply_card("0A1B2C3D");
-            reply_block(k_blank);
+            blank_laid();
             reply_write_held();
             reply_no_card();
         }
