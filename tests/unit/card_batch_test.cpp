@@ -192,6 +192,12 @@ TEST_F(BatchFile, AnAuditFileIsReadOrRefusedAndAppendedToLineByLine) {
     EXPECT_TRUE(read_audit_file(path, &audit, &error)) << error;
     EXPECT_EQ(audit.entries.size(), 2u);
 
+    // A disk that is full: the header's line is refused, and said so.
+    if (std::filesystem::exists("/dev/full")) {
+        audit_file full;
+        EXPECT_FALSE(full.open("/dev/full", k_audit_header, "", &error));
+        EXPECT_EQ(error, "No space left on device");
+    }
     std::filesystem::create_directory(folder + "/held.csv");
     audit_file refused;
     EXPECT_FALSE(refused.open(folder + "/held.csv", k_audit_header, "", &error));

@@ -144,6 +144,16 @@ TEST(Profile, ReadWhateverTheEditorSavedItAs) {
         ASSERT_EQ(lines_of(errors_of(text, &read)), "") << text.substr(0, 4);
         EXPECT_EQ(profile_text(read.config, {}, "x"), profile_text(plain.config, {}, "x"));
     }
+    // A surrogate pair is one character; U+E000 after a high surrogate is none
+    // of its pair.
+    EXPECT_EQ(lines_of(errors_of(std::string("\xFF\xFEx\0\x3D\xD8\x00\xDE\n\0"
+                                             "y\0\x3D\xD8\x00\xE0",
+                                             18))),
+              "1 not \"key = value\": x\xF0\x9F\x98\x80\n"
+              "2 not \"key = value\": y\xEF\xBF\xBD\xEE\x80\x80\n"
+              "0 language missing\n0 sockets missing\n0 socket1.type missing\n"
+              "0 socket1.locking missing\n0 socket1.contactor missing\n0 socket1.meter missing\n"
+              "0 socket1.imax missing\n0 socket1.imax_s missing\n");
     // A lone surrogate and half a character at the end: U+FFFD each, the line
     // named.
     EXPECT_EQ(lines_of(errors_of(std::string("\xFF\xFEl\0\x00\xD8=", 7))),
@@ -349,4 +359,7 @@ TEST_F(StationJobs, DiffIsZeroOnlyWhenNothingDiffers) {
     fake::reset();
     EXPECT_EQ(station_diff_job(k_station_port, path), 2);
     EXPECT_TRUE(fake::dev().writes.empty());
+    write_file(path, k_example);
+    fake::reset(); // a station that does not answer: nothing compared, not done
+    EXPECT_EQ(station_diff_job(k_station_port, path), 1);
 }

@@ -76,6 +76,9 @@ TEST(Decode, WhatWentWrongIsNamed) {
     EXPECT_EQ(meaning(d, traced("tandor", "RX", {}, "no reply")), "no reply within 2.5 s");
     EXPECT_EQ(meaning(d, traced("tandor", "RX", {0x01, 'F', 'F'}, "short reply")),
               "short reply (3 bytes)");
+    EXPECT_EQ(meaning(d, traced("tandor", "RX", {0x01, 'F', 'F', 0x06, '1'}, "reply")),
+              "reply to another command (an unknown command, not read); not a whole frame")
+        << "five bytes are a reply";
     EXPECT_EQ(meaning(d, traced("tandor", "RX", reader_reply("19", "", 0x15), "NAK")),
               "NAK: the reader refused the frame");
     EXPECT_EQ(meaning(d, traced("tandor", "RX", reader_reply("18", "01"), "reply")),
@@ -135,6 +138,7 @@ TEST(Decode, StationCommandsAndAnswers) {
         {std::string("D\x99\x99\x99\r"), "TX", "set the date to 99/99/99 (no such day) (yy/mm/dd)"},
         {std::string("D\x19\x02\x29\r"), "TX", "set the date to 19/02/29 (no such day) (yy/mm/dd)"},
         {std::string("D\x20\x02\x29\r"), "TX", "set the date to 20/02/29 (yy/mm/dd)"},
+        {std::string("D\x00\x01\x01\r", 5), "TX", "set the date to 00/01/01 (yy/mm/dd)"},
         {std::string("D\x19\x1A\x05\r"), "TX",
          "set the date to 19/1A/05 (not BCD digits) (yy/mm/dd)"},
         {std::string("O\x24\x00\x00\r", 5), "TX", "set the time to 24:00:00 (no such time)"},
@@ -301,6 +305,13 @@ TEST(Probe, AnEchoOrNoiseIsAnUnknownDevice) {
 // far longer than any trace line is passed over, the lines after it decoded.
 TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
     trace_decoder d;
+    std::istringstream edge(std::string(TRACE_LINE_MOST, 'y') + "\n" +
+                            std::string(TRACE_LINE_MOST + 1, 'z') + "\n");
+    std::ostringstream edges;
+    decode_lines(edge, edges, d);
+    EXPECT_EQ(edges.str(), std::string(TRACE_LINE_MOST, 'y') +
+                               "\n(a line longer than 65536 bytes: no trace line, passed over)\n")
+        << "a line of the bound is read whole, one byte more is not";
     std::istringstream in("0.224 RX 4C 0D\r\n" + std::string(3 * TRACE_LINE_MOST, 'x') +
                           "\n0.230 TX 4C 3D 46 52 0D\nlast line without its end");
     std::ostringstream out;
