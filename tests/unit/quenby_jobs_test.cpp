@@ -148,7 +148,7 @@ TEST(Profile, ReadWhateverTheEditorSavedItAs) {
     // of its pair.
     EXPECT_EQ(lines_of(errors_of(std::string("\xFF\xFEx\0\x3D\xD8\x00\xDE\n\0"
                                              "y\0\x3D\xD8\x00\xE0",
-                                             18))),
+                                             16))),
               "1 not \"key = value\": x\xF0\x9F\x98\x80\n"
               "2 not \"key = value\": y\xEF\xBF\xBD\xEE\x80\x80\n"
               "0 language missing\n0 sockets missing\n0 socket1.type missing\n"
