@@ -205,6 +205,7 @@ bool read_audit(std::istream& in, audit_read* audit, std::string* error) {
             // first line is whole above).
             const bool named = f.size() >= 3 && is_hex8(f[1]) && is_hex8(f[2]);
             audit->cut.push_back({lines[i].number, named});
+            audit->last_cut = !marked;
             if (named)
                 audit->entries.push_back({f[0], upper(f[1]), upper(f[2]), "", "",
                                           audit_outcome::may_be_written, lines[i].number});

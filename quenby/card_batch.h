@@ -66,6 +66,7 @@ struct cut_line {
 struct audit_read {
     std::vector<audit_entry> entries;
     std::vector<cut_line> cut; // lines cut short: the last one, or any marked so
+    bool last_cut = false;     // the file's last line is cut and not marked yet
 };
 
 // Reads an audit file; false with *error naming the line that is not one.

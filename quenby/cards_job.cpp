@@ -62,16 +62,6 @@ bool load_audit(const cards_options& o, audit_read* audit) {
     return true;
 }
 
-// The last line of the audit is cut short when it is among the cut ones.
-bool last_line_cut(const std::string& path, const audit_read& audit) {
-    if (audit.cut.empty())
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    int lines = 0;
-    for (std::string line; std::getline(in, line);)
-        ++lines;
-    return audit.cut.back().line == lines;
-}
 } // namespace
 
 int cards_issue_job(const listed_port& port, const cards_options& o) {
@@ -83,8 +73,7 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
     audit_file audit;
     if (!o.audit.empty()) {
         std::string why;
-        if (!audit.open(o.audit, k_audit_header, last_line_cut(o.audit, earlier) ? k_cut_mark : "",
-                        &why)) {
+        if (!audit.open(o.audit, k_audit_header, earlier.last_cut ? k_cut_mark : "", &why)) {
             std::fprintf(stderr, "quenby cards: cannot write %s (%s)\n", o.audit.c_str(),
                          why.c_str());
             return 2;

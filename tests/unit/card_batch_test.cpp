@@ -179,6 +179,7 @@ TEST_F(BatchFile, AnAuditFileIsReadOrRefusedAndAppendedToLineByLine) {
     std::ofstream(path, std::ios::app | std::ios::binary) << "2019-03-05 14:0"; // the power lost
     EXPECT_TRUE(read_audit_file(path, &audit, &error)) << error;
     EXPECT_EQ(audit.cut.size(), 1u);
+    EXPECT_TRUE(audit.last_cut);
     {
         audit_file file;
         ASSERT_TRUE(file.open(path, k_audit_header, k_cut_mark, &error)) << error;
@@ -191,6 +192,7 @@ TEST_F(BatchFile, AnAuditFileIsReadOrRefusedAndAppendedToLineByLine) {
                                    "2019-03-05 14:07:11,0A1B2C3D,00001234,15,,written" + nl);
     EXPECT_TRUE(read_audit_file(path, &audit, &error)) << error;
     EXPECT_EQ(audit.entries.size(), 2u);
+    EXPECT_FALSE(audit.last_cut) << "marked: no second mark";
 
     // A disk that is full: the header's line is refused, and said so.
     if (std::filesystem::exists("/dev/full")) {
