@@ -1,5 +1,6 @@
 #include "app_win32.h"
 
+#include "box_teller.h"
 #include "form_win32.h"
 #include "settings.h"
 #include "win32_handles.h"
@@ -15,7 +16,7 @@ LRESULT CALLBACK app_window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!GetWindowLongPtrW(hwnd, GWLP_USERDATA))
         return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_DESTROY) {
-        settings_save();
+        settings_save(*win32().link);
         PostQuitMessage(0);
         return 0;
     }
@@ -50,8 +51,11 @@ int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state) {
     SetWindowLongPtrW(main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     form_set_main(main, instance);
 
-    settings_load();
-    spec.start(main, instance);
+    box_teller boxes(spec.profile->text);
+    device_link link(*spec.profile, &boxes);
+    win32().link = &link;
+    settings_load(link);
+    spec.start(main, instance, link);
     ShowWindow(main, show);
     UpdateWindow(main);
 
@@ -62,5 +66,6 @@ int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    win32().link = nullptr;
     return static_cast<int>(msg.wParam);
 }

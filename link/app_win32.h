@@ -5,6 +5,7 @@
 // procedure and start-up; its window state lives in a record reached from the
 // window itself (app_state).
 
+#include "device_link.h"
 #include "profile.h"
 
 #include <windows.h>
@@ -23,12 +24,14 @@ struct app_spec {
     // and only once the window has its record.
     WNDPROC window_proc;
     // Called once the main window exists and the settings are loaded, before
-    // it is shown: the controls, their start values, timers.
-    void (*start)(HWND main, HINSTANCE instance);
+    // it is shown: the controls, their start values, timers. `link` is the
+    // program's device link, which lives as long as the message loop.
+    void (*start)(HWND main, HINSTANCE instance, device_link& link);
 };
 
-// Runs the program; `state` is the window's record (see app_state). Returns
-// the exit code: 1 when the class or the window cannot be made.
+// Runs the program; `state` is the window's record (see app_state). The
+// program's one device link tells its outcomes as message boxes. Returns the
+// exit code: 1 when the class or the window cannot be made.
 int app_main(HINSTANCE instance, int show, const app_spec& spec, void* state);
 
 // The window's record given to app_main; null before the window has it.

@@ -5,6 +5,8 @@
 
 #include <string>
 
+struct device_link;
+
 void form_enable(int control, bool on);
 void form_show(int control, bool on);
 
@@ -34,5 +36,5 @@ void form_repaint_now();
 void form_set_menu(int menu_id);
 
 // Run the COM port dialog of template `dialog_id`, modal, owned by the main
-// window (com_dialog.h holds what it does).
-void form_com_port_dialog(int dialog_id);
+// window (com_dialog.h holds what it does), on the program's device link.
+void form_com_port_dialog(int dialog_id, device_link& link);

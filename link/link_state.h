@@ -1,7 +1,8 @@
 #pragma once
 // All the process-wide state of the device link and the settings, in one
-// record: the profile in force, the port number, the card writers' port-open
-// flag, the interface language and how many message boxes are open. The
+// record: the profile in force, the port number, the interface language and
+// how many message boxes are open. What belongs to a port is its device
+// link's (device_link.h). The
 // modules of link/ reach it here; a test puts a program back to its start in
 // one step (link_reset).
 
@@ -10,7 +11,6 @@ struct program_profile;
 struct link_state {
     const program_profile* profile = nullptr; // nullptr: the default profile
     int port = 0;                             // 0: no port chosen
-    bool port_open = false;                   // card writers: the configured port is open
     int language = 0;                         // 0 Italian, 1 English, 2 Spanish, 3 French
     int boxes_open = 0;                       // message boxes shown and not yet closed
 };

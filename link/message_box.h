@@ -1,13 +1,11 @@
 #pragma once
-// Every message box of the programs goes through here, so that the polling
-// timer can hold off while one is open: a reader stuck on a failure status
-// then shows one box, not one more every tick.
+// Whether a box of the program is open, so that the polling timer can hold
+// off while one is: a reader stuck on a failure status then shows one box,
+// not one more every tick. Every message box is shown by the window's
+// teller (box_teller.h).
 
-// Modal, OK button only, no owner window; texts UTF-8.
-void message_box(const char* caption, const char* text);
-
-// True while a box of the program is open: a message box shown through
-// message_box, or a dialog held open by a modal_box.
+// True while a box of the program is open: a message box of the teller, or
+// a dialog held open by a modal_box.
 bool message_box_open();
 
 // A modal dialog of the program (the COM port dialog) counts as an open box

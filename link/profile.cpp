@@ -3,7 +3,7 @@
 #include "link_state.h"
 
 namespace {
-const program_profile k_default = {"?", 9600, 0, "Software\\Velmor", false, nullptr, 0};
+const program_profile k_default = {"?", 9600, 0, "Software\\Velmor", false, nullptr, 0, nullptr};
 } // namespace
 
 void profile_set(const program_profile* profile) {

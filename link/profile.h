@@ -2,6 +2,8 @@
 // What tells the three programs apart at the level of the device link and the
 // settings: a small constant record per program, chosen once at start-up.
 
+#include "outcome.h"
+
 #include <cstddef>
 
 struct string_block {
@@ -24,8 +26,10 @@ struct program_profile {
     // first and may override single texts of the tables after it.
     const string_table* tables;
     std::size_t table_count;
+    text_lookup text; // a text of the program by the ids its outcomes carry
 };
 
-// The profile in force; port_open, the settings and the string lookup read it.
+// The program of the process: its settings and its texts. Each device link
+// holds a profile of its own.
 void profile_set(const program_profile* profile);
 const program_profile& profile_get();

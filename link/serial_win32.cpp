@@ -1,6 +1,5 @@
 // Serial device on the Win32 communications API.
 #include "serial.h"
-#include "win32_handles.h"
 
 #include <windows.h>
 
@@ -59,52 +58,59 @@ serial_open_result reason(DWORD error) {
         return SERIAL_OPEN_FAILED;
     }
 }
+
+HANDLE handle_of(const serial_port& port) {
+    return reinterpret_cast<HANDLE>(port.handle); // NOLINT(performance-no-int-to-ptr)
+}
 } // namespace
 
-serial_open_outcome serial_open(const char* name, const line_settings& line) {
-    win32().port = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (win32().port == INVALID_HANDLE_VALUE) {
+serial_open_outcome serial_open(serial_port& port, const char* name, const line_settings& line) {
+    (void)serial_close(port); // never an open handle overwritten
+    HANDLE h = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return {reason(error), error};
     }
-    if (configure(win32().port, line))
+    if (configure(h, line)) {
+        port.handle = reinterpret_cast<std::intptr_t>(h);
         return {SERIAL_OPENED, 0};
+    }
     // A device that cannot take the line settings is of no use and would stay
     // locked against every later open: let it go.
     const DWORD error = GetLastError();
-    CloseHandle(win32().port);
-    win32().port = INVALID_HANDLE_VALUE;
+    CloseHandle(h);
     return {SERIAL_SETTINGS_REFUSED, error};
 }
 
-bool serial_close() {
-    if (win32().port == INVALID_HANDLE_VALUE)
+bool serial_close(serial_port& port) {
+    if (port.handle == SERIAL_NONE)
         return false;
-    BOOL ok = CloseHandle(win32().port);
-    win32().port = INVALID_HANDLE_VALUE;
+    const BOOL ok = CloseHandle(handle_of(port));
+    port.handle = SERIAL_NONE;
     return ok != FALSE;
 }
 
-bool serial_is_open() {
-    return win32().port != INVALID_HANDLE_VALUE;
+void serial_discard_input(serial_port& port) {
+    if (port.handle != SERIAL_NONE)
+        PurgeComm(handle_of(port), PURGE_RXCLEAR);
 }
 
-void serial_discard_input() {
-    if (win32().port != INVALID_HANDLE_VALUE)
-        PurgeComm(win32().port, PURGE_RXCLEAR);
-}
-
-bool serial_write(const std::uint8_t* bytes, std::size_t count) {
+bool serial_write(serial_port& port, const std::uint8_t* bytes, std::size_t count) {
+    if (port.handle == SERIAL_NONE)
+        return false;
     DWORD written = 0;
     // A write that took fewer bytes than it was given has failed too.
-    BOOL ok = WriteFile(win32().port, bytes, static_cast<DWORD>(count), &written, nullptr);
+    BOOL ok = WriteFile(handle_of(port), bytes, static_cast<DWORD>(count), &written, nullptr);
     return ok && written == count;
 }
 
-bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+bool serial_read(serial_port& port, std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+    *got = 0;
+    if (port.handle == SERIAL_NONE)
+        return false;
     DWORD n = 0;
-    BOOL ok = ReadFile(win32().port, buffer, static_cast<DWORD>(capacity), &n, nullptr);
+    BOOL ok = ReadFile(handle_of(port), buffer, static_cast<DWORD>(capacity), &n, nullptr);
     *got = ok ? n : 0;
     return ok != FALSE;
 }

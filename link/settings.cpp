@@ -2,7 +2,7 @@
 
 #include "language.h"
 #include "link_state.h"
-#include "message_box.h"
+#include "link_texts.h"
 #include "port.h"
 #include "profile.h"
 #include "store.h"
@@ -23,6 +23,14 @@ bool scan_int(const char* p, int* out) {
                                                 : v);
     return true;
 }
+
+outcome store_failed(int caption, int text) {
+    outcome o;
+    o.what = result::not_stored;
+    o.caption = caption;
+    o.text = text;
+    return o;
+}
 } // namespace
 
 int settings_port() {
@@ -32,24 +40,24 @@ void settings_set_port(int port) {
     link_record().port = port;
 }
 
-void settings_open(const char* path) {
+void settings_open(device_link& link, const char* path) {
     // Deliberate: the store's own boxes (these two and "Failed to write key")
     // have their caption and text the wrong way round ("Failed to create Key"
     // is the caption, "Error" the text), as the tools have always shown them.
     if (!path || !*path)
-        message_box("Path-value is empty!", "Errore");
+        (void)tell(link, store_failed(LT_PATH_EMPTY, LT_ERRORE));
     if (!store_open(path ? path : ""))
-        message_box("Failed to create Key", "Error");
+        (void)tell(link, store_failed(LT_CREATE_FAILED, LT_ERROR));
 }
 
 void settings_close() {
     store_close();
 }
 
-bool settings_write(const char* name, const char* text) {
+bool settings_write(device_link& link, const char* name, const char* text) {
     if (store_write(name, text))
         return true;
-    message_box("Failed to write key", "Error");
+    (void)tell(link, store_failed(LT_WRITE_FAILED, LT_ERROR));
     return false;
 }
 
@@ -66,14 +74,14 @@ bool scan_port_text(const char* text, int* port) {
     return std::strncmp(text, "COM", 3) == 0 && scan_int(text + 3, port);
 }
 
-void settings_load() {
+void settings_load(device_link& link) {
     const program_profile& p = profile_get();
-    settings_open(p.settings_key);
+    settings_open(link, p.settings_key);
     int port = 0;
     if (scan_port_text(settings_read("Port").c_str(), &port)) {
         settings_set_port(port);
         if (p.opens_port_at_start && port != 0)
-            (void)configured_port_open(port); // a failure is silent here
+            (void)link_open(link, port); // a failure is silent here
     }
     int lang = 0;
     if (!scan_int(settings_read("Lang").c_str(), &lang))
@@ -82,15 +90,14 @@ void settings_load() {
     settings_close();
 }
 
-void settings_save() {
-    configured_port_close();
-    settings_open(profile_get().settings_key);
-    char text[32];
-    std::snprintf(text, sizeof text, "COM%d", settings_port());
-    if (!settings_write("Port", text))
-        message_box("Error", "Error writing registry");
-    std::snprintf(text, sizeof text, "%d", lang_get());
-    if (!settings_write("Lang", text))
-        message_box("Error", "Error writing registry");
+void settings_save(device_link& link) {
+    if (link_is_open(link))
+        (void)link_close(link);
+    settings_open(link, profile_get().settings_key);
+    if (!settings_write(link, "Port", com_name(settings_port()).c_str()))
+        (void)tell(link, store_failed(LT_ERROR, LT_REGISTRY));
+    const std::string lang = std::to_string(lang_get());
+    if (!settings_write(link, "Lang", lang.c_str()))
+        (void)tell(link, store_failed(LT_ERROR, LT_REGISTRY));
     settings_close();
 }

@@ -65,3 +65,10 @@ bool date_text_at(const char* text, int* day, int* month, int* year) {
     *year = y;
     return true;
 }
+
+bool two_digits(const char* p, int* value) {
+    if (p[0] < '0' || p[0] > '9' || p[1] < '0' || p[1] > '9')
+        return false;
+    *value = (p[0] - '0') * 10 + (p[1] - '0');
+    return true;
+}

@@ -12,6 +12,9 @@ bool leading_number(const char* text, long long* value);
 // *value, held at +/-10^18 like leading_number.
 bool whole_number(const char* text, bool signed_allowed, long long* value);
 
+// Two decimal digits at p into *value; false when either is no decimal digit.
+bool two_digits(const char* p, int* value);
+
 // A date "dd/mm/yyyy" in the first 10 characters of text: two, two and four
 // decimal digits and the two slashes in their places, and a day that exists
 // in that month of that year (no 31/04, no 29/02 outside leap years). What

@@ -1,21 +1,19 @@
 #include "trace.h"
 
-#include "profile.h"
 #include "system.h"
 
 namespace {
 // "<program> <ms> <kind> ", the start of every trace line.
-std::string trace_prefix(const char* kind) {
-    const program_profile& p = profile_get();
-    return std::string(p.name ? p.name : "?") + " " + std::to_string(sys_now_ms()) + " " + kind +
+std::string trace_prefix(const char* program, const char* kind) {
+    return std::string(program ? program : "?") + " " + std::to_string(sys_now_ms()) + " " + kind +
            " ";
 }
 } // namespace
 
-std::string trace_line(const char* direction, const std::uint8_t* bytes, std::size_t count,
-                       const char* outcome) {
+std::string trace_line(const char* program, const char* direction, const std::uint8_t* bytes,
+                       std::size_t count, const char* outcome) {
     static const char digits[] = "0123456789ABCDEF";
-    std::string line = trace_prefix(direction);
+    std::string line = trace_prefix(program, direction);
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
         line += digits[bytes[i] >> 4];
@@ -26,11 +24,11 @@ std::string trace_line(const char* direction, const std::uint8_t* bytes, std::si
     return line + "|" + text + "| " + outcome + "\n";
 }
 
-void trace_bytes(const char* direction, const std::uint8_t* bytes, std::size_t count,
-                 const char* outcome) {
-    sys_debug_output(trace_line(direction, bytes, count, outcome).c_str());
+void trace_bytes(const char* program, const char* direction, const std::uint8_t* bytes,
+                 std::size_t count, const char* outcome) {
+    sys_debug_output(trace_line(program, direction, bytes, count, outcome).c_str());
 }
 
-void trace_event(const char* kind, const std::string& text) {
-    sys_debug_output((trace_prefix(kind) + text + "\n").c_str());
+void trace_event(const char* program, const char* kind, const std::string& text) {
+    sys_debug_output((trace_prefix(program, kind) + text + "\n").c_str());
 }

@@ -2,6 +2,7 @@
 
 #include "card_layout.h"
 #include "card_writer_texts.h"
+#include "profile_tandor.h"
 #include "texts_tandor.h"
 
 #include <cctype>
@@ -84,13 +85,17 @@ std::string control_in(const std::vector<std::string>& fields) {
 // than 8 digits most often lost its leading zeros in a spreadsheet.
 std::string row_refusal(const batch_row& row) {
     char block[CARD_BLOCK_CHARS + 1];
-    const int refused =
+    const outcome refused =
         encode_user_block(row.code.c_str(), row.expiry.c_str(), row.accesses.c_str(), block);
-    if (!refused)
+    if (refused.done())
         return "";
-    std::string text = localized(refused);
+    // The card writer's own words, whatever program is in force; a refusal
+    // stays one even without them.
+    std::string text = localized_in(k_tandor_profile, refused.text);
+    if (text.empty())
+        text = "refused by the card form's checks";
     const bool hex = row.code.find_first_not_of("0123456789ABCDEF") == std::string::npos;
-    if (hex && row.code.size() < 8 && refused == TXT_BAD_CARD_CODE)
+    if (hex && row.code.size() < 8 && refused.text == TXT_BAD_CARD_CODE)
         text += " (a spreadsheet drops leading zeros: " + std::string(8 - row.code.size(), '0') +
                 row.code + " is written with them, the cell formatted as text)";
     return text;
@@ -178,7 +183,7 @@ bool read_batch(std::istream& in, std::vector<batch_row>* rows, std::vector<batc
 
 std::string row_block(const batch_row& row) {
     char block[CARD_BLOCK_CHARS + 1] = {};
-    encode_user_block(row.code.c_str(), row.expiry.c_str(), row.accesses.c_str(), block);
+    (void)encode_user_block(row.code.c_str(), row.expiry.c_str(), row.accesses.c_str(), block);
     return block;
 }
 

@@ -1,28 +1,28 @@
 #include "card_issue.h"
 
 #include "card_layout.h"
-#include "port.h"
+#include "clock_text.h"
 #include "reader.h"
+#include "reader_presence.h"
 #include "system.h"
 
-#include <cstdio>
 #include <map>
 
 namespace {
-enum { POLL_MS = 400, REOPEN_MS = 1000, CARD_BLOCK = 4, READ_BACK_TRIES = 3 };
+enum { POLL_MS = 400, READ_BACK_TRIES = 3 };
 
 bool pending(audit_outcome o) {
     return o == audit_outcome::writing || o == audit_outcome::may_be_written;
 }
 
 struct run {
-    explicit run(const issue_job& j) : job(j) {}
+    explicit run(const issue_job& j) : job(j), link(*j.link) {}
     const issue_job& job;
+    device_link& link;
     card_reader reader{};
     std::map<std::string, code_state> codes;        // what the audit says of each code
     std::map<std::string, std::string> code_of_uid; // the cards that hold or may hold a code
     bool away_said = false;
-    bool closed = false; // the adapter was gone: the port is closed until it is back
     bool stopped = false;
 
     void say(const std::string& line) const { *job.out << line << std::endl; }
@@ -30,22 +30,12 @@ struct run {
 
 // The reader did not answer as it should: said once until it does again. A
 // frame that did not go out means the adapter is gone: its port is closed,
-// and opened again at the next tries until it is back.
+// and tried again until it is back (reader_presence.h).
 void reader_trouble(run& r, exchange e) {
     if (!r.away_said)
         r.say("the reader does not answer: check its cable (waiting for it)");
     r.away_said = true;
-    if (e == exchange::write_failed) {
-        port_close();
-        r.closed = true;
-    }
-}
-
-// True when the port is open, opened again here when the adapter was gone.
-bool port_back(run& r) {
-    if (r.closed)
-        r.closed = port_open_device(r.job.device.c_str()).result != SERIAL_OPENED;
-    return !r.closed;
+    reader_check_gone(r.link, e);
 }
 
 // Polls until the reader reports a card (card_wanted; its UID then in the
@@ -58,11 +48,11 @@ bool wait_for(run& r, bool card_wanted, const std::string& not_yet = "",
     const std::int64_t start = sys_now_ms();
     bool first = true;
     for (;;) {
-        int pause = REOPEN_MS;
-        if (port_back(r)) {
+        int pause = LINK_RETRY_EVERY_MS;
+        if (reader_ready(r.link)) {
             pause = POLL_MS;
             int status = READER_STATUS_UNREADABLE;
-            const exchange e = card_detect_quiet(&r.reader, &status);
+            const exchange e = card_detect(r.link, &r.reader, &status);
             if (e == exchange::done &&
                 (status == READER_CARD_PRESENT || status == READER_NO_CARD)) {
                 r.away_said = false;
@@ -87,11 +77,7 @@ bool wait_for(run& r, bool card_wanted, const std::string& not_yet = "",
 }
 
 std::string now_text() {
-    const local_time t = sys_local_time();
-    char s[32];
-    std::snprintf(s, sizeof s, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                  t.minute, t.second);
-    return s;
+    return clock_stamp(sys_local_time());
 }
 
 // The audit line of what is known of the card on the reader and the row; the
@@ -115,7 +101,8 @@ enum class found { holds_row, writable, refused, unreadable };
 found look_at(run& r, const std::string& block, std::string* why) {
     char held[READER_BLOCK_CHARS + 1];
     int status = 0;
-    if (block_read_quiet(&r.reader, CARD_BLOCK, held, &status) != exchange::done || status != 0)
+    if (block_read(r.link, &r.reader, CARD_ACCESS_BLOCK, held, &status) != exchange::done ||
+        status != 0)
         return found::unreadable;
     if (block == held)
         return found::holds_row;
@@ -156,7 +143,7 @@ step write_card(run& r, const batch_row& row, const std::string& block) {
         return step::stop;
     }
     int status = 0;
-    const exchange sent = block_write_quiet(&r.reader, CARD_BLOCK, block.c_str(), &status);
+    const exchange sent = block_write(r.link, &r.reader, CARD_ACCESS_BLOCK, block.c_str(), &status);
     // A frame that did not go out reached no card; any other write is judged
     // by what the card holds afterwards, whatever its reply said.
     const found after = sent == exchange::write_failed ? found::writable : read_back(r, block);

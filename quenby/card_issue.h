@@ -13,6 +13,7 @@
 // goes onto no other card meanwhile, in this run or a resumed one.
 
 #include "card_batch.h"
+#include "device_link.h"
 
 #include <functional>
 #include <ostream>
@@ -28,12 +29,12 @@ struct issue_job {
     std::vector<audit_entry> earlier; // the audit of the batch so far
     audit_append audit;               // empty: no audit kept
     std::ostream* out = nullptr;      // what the technician reads
-    std::string device;               // the reader's port, opened again when it comes back
+    device_link* link = nullptr;      // the reader's, open; quiet (the batch says all in its words)
     int give_up_ms = 0;               // waiting for a card or a lift this long ends it; 0: never
     std::function<bool()> stop_asked; // Ctrl+C: the batch stops at its next wait
 };
 
-// Runs the batch on the reader's open port. 0 when every row is done, 1
+// Runs the batch on the reader's open link. 0 when every row is done, 1
 // when it stopped (given up, Ctrl+C, the audit not written): the audit then
 // holds every card that holds or may hold a code.
 int issue_cards(const issue_job& job);

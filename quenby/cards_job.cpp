@@ -65,7 +65,6 @@ bool load_audit(const cards_options& o, audit_read* audit) {
 } // namespace
 
 int cards_issue_job(const listed_port& port, const cards_options& o) {
-    use_link_of(k_tandor_profile, true); // the reader settles around the open
     std::vector<batch_row> rows;
     audit_read earlier;
     if (!load_batch(o.batch, &rows) || !load_audit(o, &earlier))
@@ -79,7 +78,10 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
             return 2;
         }
     }
-    const serial_open_outcome opened = port_open_device(port.device.c_str());
+    // Quiet: the batch says everything in its own words. The reader settles
+    // around the open.
+    device_link reader(companion_profile(k_tandor_profile, true));
+    const serial_open_outcome opened = link_open_device(reader, port.device.c_str());
     if (opened.result != SERIAL_OPENED) {
         std::fprintf(stderr, "quenby cards: %s: %s\n", port.name.c_str(),
                      serial_open_text(opened.result));
@@ -95,13 +97,13 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
             return audit.append(line, why);
         };
     job.out = &std::cout;
-    job.device = port.device;
+    job.link = &reader;
     job.give_up_ms = o.wait_seconds * 1000;
     g_stop_asked = 0;
     std::signal(SIGINT, on_interrupt);
     job.stop_asked = [] { return g_stop_asked != 0; };
     const int status = issue_cards(job);
     std::signal(SIGINT, SIG_DFL);
-    port_close();
+    (void)link_close(reader);
     return status;
 }

@@ -1,10 +1,9 @@
 #include "companion_link.h"
 
-void use_link_of(const program_profile& program, bool open_waits) {
-    static program_profile in_force;
-    in_force = program;
-    in_force.name = "quenby";
+program_profile companion_profile(const program_profile& program, bool open_waits) {
+    program_profile p = program;
+    p.name = "quenby";
     if (!open_waits)
-        in_force.open_wait_ms = 0;
-    profile_set(&in_force);
+        p.open_wait_ms = 0;
+    return p;
 }

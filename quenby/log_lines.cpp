@@ -1,11 +1,9 @@
 #include "debug_log.h"
 
-#include <cstdio>
+#include "clock_text.h"
 
 std::string stamped_lines(const local_time& t, const std::string& text) {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d ", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
+    const std::string stamp = clock_stamp(t) + " ";
     std::string out;
     std::size_t from = 0;
     while (from < text.size()) {

@@ -68,7 +68,7 @@ std::map<int, bool> dos_ports() {
     std::map<int, bool> out;
     for (int n = 1; n <= COM_TYPED_PORT_MAX; ++n) {
         wchar_t target[512];
-        const std::wstring name = L"COM" + std::to_wstring(n);
+        const std::wstring name = widen(com_name(n).c_str());
         if (QueryDosDeviceW(name.c_str(), target, 512) > 0 || opens(name))
             out[n] = true;
     }
@@ -81,7 +81,7 @@ bool ports_are_com_numbers() {
 }
 
 bool port_present(const listed_port& port) {
-    const std::wstring name = L"COM" + std::to_wstring(com_number_of(port.name));
+    const std::wstring name = widen(com_name(com_number_of(port.name)).c_str());
     wchar_t target[512];
     return QueryDosDeviceW(name.c_str(), target, 512) > 0 || opens(name);
 }
@@ -95,7 +95,7 @@ std::vector<listed_port> list_ports() {
     for (const auto& p : present) {
         listed_port port;
         std::string error;
-        if (!port_from_text("COM" + std::to_string(p.first), true, &port, &error))
+        if (!port_from_text(com_name(p.first), true, &port, &error))
             continue;
         const auto d = described.find(p.first);
         if (d != described.end())

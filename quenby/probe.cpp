@@ -1,7 +1,6 @@
 #include "probe.h"
 
 #include "companion_link.h"
-
 #include "port.h"
 #include "profile.h"
 #include "profile_tandor.h"
@@ -17,9 +16,8 @@
 #include <cstdio>
 
 namespace {
-bool open_as(const program_profile& program, const std::string& device, probe_result* failed) {
-    use_link_of(program, false);
-    const serial_open_outcome o = port_open_device(device.c_str());
+bool open_as(device_link& link, const std::string& device, probe_result* failed) {
+    const serial_open_outcome o = link_open_device(link, device.c_str());
     if (o.result == SERIAL_OPENED)
         return true;
     failed->found = probe_found::not_opened;
@@ -32,9 +30,9 @@ bool open_as(const program_profile& program, const std::string& device, probe_re
 // it: SOH 'F' 'F', its verdict, "18", the status and UID the card writers
 // read, ETX, the right check byte and CR. An echo of the frame, noise or a
 // reply to another command is no reader. *answered is set when any bytes came.
-bool ask_reader(probe_result* r, bool* answered) {
+bool ask_reader(device_link& link, probe_result* r, bool* answered) {
     std::uint8_t reply[LINK_REPLY_SIZE] = {};
-    const exchange e = link_transact(reply, "18", "");
+    const exchange e = link_transact(link, reply, "18", "");
     *answered |= e != exchange::no_reply && e != exchange::write_failed && e != exchange::no_port;
     if (e != exchange::done && e != exchange::nak)
         return false;
@@ -60,11 +58,11 @@ bool ask_reader(probe_result* r, bool* answered) {
 }
 
 // One query and its answer, as the setup tool asks it; the answer's length.
-std::size_t query(const char* letter, std::uint8_t* answer, std::size_t size) {
-    port_discard_input();
+std::size_t query(device_link& link, const char* letter, std::uint8_t* answer, std::size_t size) {
+    link_discard_input(link);
     const std::uint8_t command[2] = {static_cast<std::uint8_t>(letter[0]), 0x0D};
     std::size_t got = 0;
-    if (!port_write(command, sizeof command) || !port_read(answer, &got))
+    if (!link_write(link, command, sizeof command) || !link_read(link, answer, &got))
         return 0;
     return got < size ? got : size;
 }
@@ -84,9 +82,9 @@ bool language_answer(const std::uint8_t* a, std::size_t n) {
 
 // A station answers its language or its count query well-formed; anything
 // else that came back is noted in *answered.
-bool ask_station(probe_result* r, bool* answered) {
+bool ask_station(device_link& link, probe_result* r, bool* answered) {
     std::uint8_t answer[PORT_READ_SIZE] = {};
-    const std::size_t got = query("L", answer, sizeof answer);
+    const std::size_t got = query(link, "L", answer, sizeof answer);
     *answered |= got > 0;
     const bool language = language_answer(answer, got);
     const std::string detail =
@@ -96,7 +94,7 @@ bool ask_station(probe_result* r, bool* answered) {
     bool two = false;
     int mode = 0;
     sys_sleep_ms(PAUSE_BETWEEN_MS); // the setup tool's pause between two queries
-    const std::size_t count = query("N", answer, sizeof answer);
+    const std::size_t count = query(link, "N", answer, sizeof answer);
     *answered |= count > 0;
     const bool counted = count > 0 && read_socket_count(answer, count, &two, &mode);
     if (!language && !counted)
@@ -113,18 +111,20 @@ bool ask_station(probe_result* r, bool* answered) {
 // goes where no station answered.
 probe_result probe_port(const std::string& device) {
     probe_result r;
-    if (!open_as(k_velmor_profile, device, &r))
+    device_link station_link(companion_profile(k_velmor_profile, false));
+    if (!open_as(station_link, device, &r))
         return r;
     bool answered = false;
-    const bool station = ask_station(&r, &answered);
-    port_close();
+    const bool station = ask_station(station_link, &r, &answered);
+    (void)link_close(station_link);
     if (station)
         return r;
-    if (!open_as(k_tandor_profile, device, &r))
+    device_link reader_link(companion_profile(k_tandor_profile, false));
+    if (!open_as(reader_link, device, &r))
         return r;
-    if (!ask_reader(&r, &answered))
+    if (!ask_reader(reader_link, &r, &answered))
         r = {answered ? probe_found::unknown_device : probe_found::no_answer, ""};
-    port_close();
+    (void)link_close(reader_link);
     return r;
 }
 

@@ -133,10 +133,19 @@ std::string reader_command_words(const byte_string& frame, card_layout layout,
     return fault.empty() ? words : words + "; " + fault;
 }
 
+namespace {
+// "no reply within 2.5 s": the reader's wait, as the link bounds it.
+std::string no_reply_words() {
+    char seconds[16];
+    std::snprintf(seconds, sizeof seconds, "%g", LINK_REPLY_WAIT_MS / 1000.0);
+    return std::string("no reply within ") + seconds + " s";
+}
+} // namespace
+
 std::string reader_reply_words(const byte_string& reply, const reader_command& asked,
                                card_layout layout) {
     if (reply.empty())
-        return "no reply within 2.5 s";
+        return no_reply_words();
     if (reply.size() < 5)
         return "short reply (" + std::to_string(reply.size()) + " bytes)";
     if (reply[3] == LINK_NAK)

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 namespace {
-int g_fd = -1; // the one device of the process
 
 long long now_ms() {
     timespec t{};
@@ -83,10 +82,14 @@ serial_open_result result_of(int error) {
         return SERIAL_OPEN_FAILED;
     }
 }
+
+int fd_of(const serial_port& port) {
+    return static_cast<int>(port.handle);
+}
 } // namespace
 
-serial_open_outcome serial_open(const char* name, const line_settings& line) {
-    serial_close();
+serial_open_outcome serial_open(serial_port& port, const char* name, const line_settings& line) {
+    (void)serial_close(port);
     const int fd = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return {result_of(errno), static_cast<unsigned long>(errno)};
@@ -102,34 +105,31 @@ serial_open_outcome serial_open(const char* name, const line_settings& line) {
         ::close(fd);
         return {SERIAL_SETTINGS_REFUSED, static_cast<unsigned long>(error)};
     }
-    g_fd = fd;
+    port.handle = fd;
     return {SERIAL_OPENED, 0};
 }
 
-bool serial_close() {
-    if (g_fd < 0)
+bool serial_close(serial_port& port) {
+    if (port.handle == SERIAL_NONE)
         return false;
-    const bool closed = ::close(g_fd) == 0;
-    g_fd = -1;
+    const bool closed = ::close(fd_of(port)) == 0;
+    port.handle = SERIAL_NONE;
     return closed;
 }
 
-bool serial_is_open() {
-    return g_fd >= 0;
+void serial_discard_input(serial_port& port) {
+    if (port.handle != SERIAL_NONE)
+        tcflush(fd_of(port), TCIFLUSH);
 }
 
-void serial_discard_input() {
-    if (g_fd >= 0)
-        tcflush(g_fd, TCIFLUSH);
-}
-
-bool serial_write(const std::uint8_t* bytes, std::size_t count) {
-    if (g_fd < 0)
+bool serial_write(serial_port& port, const std::uint8_t* bytes, std::size_t count) {
+    if (port.handle == SERIAL_NONE)
         return false;
+    const int fd = fd_of(port);
     const long long deadline = now_ms() + 50 + 10 * static_cast<long long>(count);
     std::size_t done = 0;
     while (done < count) {
-        const ssize_t n = ::write(g_fd, bytes + done, count - done);
+        const ssize_t n = ::write(fd, bytes + done, count - done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
             continue;
@@ -139,16 +139,17 @@ bool serial_write(const std::uint8_t* bytes, std::size_t count) {
         const long long left = deadline - now_ms();
         if (left <= 0)
             return false;
-        pollfd p{g_fd, POLLOUT, 0};
+        pollfd p{fd, POLLOUT, 0};
         (void)poll(&p, 1, static_cast<int>(left));
     }
     return true;
 }
 
-bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+bool serial_read(serial_port& port, std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
     *got = 0;
-    if (g_fd < 0)
+    if (port.handle == SERIAL_NONE)
         return false;
+    const int fd = fd_of(port);
     const long long deadline = now_ms() + 50 + 10 * static_cast<long long>(capacity);
     while (*got < capacity) {
         const long long now = now_ms();
@@ -157,7 +158,7 @@ bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
             wait = 50; // the gap after the last byte
         if (wait <= 0)
             break;
-        pollfd p{g_fd, POLLIN, 0};
+        pollfd p{fd, POLLIN, 0};
         const int ready = poll(&p, 1, static_cast<int>(wait));
         if (ready < 0 && errno == EINTR)
             continue;
@@ -165,7 +166,7 @@ bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
             break;
         if (p.revents & (POLLERR | POLLNVAL))
             return false;
-        const ssize_t n = ::read(g_fd, buffer + *got, capacity - *got);
+        const ssize_t n = ::read(fd, buffer + *got, capacity - *got);
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             continue;
         if (n <= 0) // the device went away

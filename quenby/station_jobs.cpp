@@ -1,7 +1,8 @@
 #include "station_jobs.h"
 
+#include "clock_text.h"
 #include "companion_link.h"
-
+#include "console_teller.h"
 #include "port.h"
 #include "profile.h"
 #include "profile_velmor.h"
@@ -9,6 +10,7 @@
 #include "station_ops.h"
 #include "station_profile.h"
 #include "system.h"
+#include "velmor_texts.h"
 
 #include <cstdio>
 #include <fstream>
@@ -20,13 +22,12 @@ namespace {
 class collector : public station_observer {
   public:
     station_config config;
-    bool ended = false; // the Read reached its end
     bool has_language = false;
     bool has_count = false;
     std::map<std::string, std::string> answers;
 
     void busy(bool) override {}
-    void progress(int step) override { ended |= step == PROGRESS_STEPS; }
+    void progress(int) override {}
     void language_read(int index) override {
         has_language = true;
         config.station_language = index;
@@ -75,7 +76,8 @@ unknown_codes unknown_of(const collector& c) {
         unknown["sockets"] = unknown["mode"] = after(n, n.rfind("N=", 0) == 0 ? 2 : 0, 8);
     }
     const char* fields[] = {"type", "locking", "contactor", "meter"};
-    const std::size_t at[] = {3, 4, 5, 8};
+    const std::size_t at[] = {SOCKET_ANSWER_TYPE_AT, SOCKET_ANSWER_LOCKING_AT,
+                              SOCKET_ANSWER_CONTACTOR_AT, SOCKET_ANSWER_METER_AT};
     for (int n = 0; n < 2; ++n) {
         const std::string p = answer(n == 0 ? "P1" : "P2");
         if (p.empty()) { // a one-socket station that said nothing of socket 2
@@ -90,8 +92,8 @@ unknown_codes unknown_of(const collector& c) {
             if (lists[i] == LIST_UNSET)
                 unknown[key + fields[i]] = after(p, at[i], 1);
         if (s.imax_m3.empty() || s.imax_m3s.empty()) { // the digits did not read
-            unknown[key + "imax"] = after(p, 9, 2);
-            unknown[key + "imax_s"] = after(p, 11, 2);
+            unknown[key + "imax"] = after(p, SOCKET_ANSWER_IMAX_AT, 2);
+            unknown[key + "imax_s"] = after(p, SOCKET_ANSWER_IMAXS_AT, 2);
         }
     }
     return unknown;
@@ -100,31 +102,37 @@ unknown_codes unknown_of(const collector& c) {
 // The station's port opened and closed again, as the setup tool opens it:
 // false, having said why, when it does not open ("not present", "in use by
 // another program").
-bool port_opens(const listed_port& port) {
-    use_link_of(k_velmor_profile, true);
-    const serial_open_outcome o = port_open_device(port.device.c_str());
+bool port_opens(device_link& link, const listed_port& port) {
+    const serial_open_outcome o = link_open_device(link, port.device.c_str());
     if (o.result != SERIAL_OPENED) {
         std::fprintf(stderr, "quenby station: %s: %s\n", port.name.c_str(),
                      serial_open_text(o.result));
         return false;
     }
-    port_close();
+    (void)link_close(link);
     return true;
 }
 
+// The link to a station, as the setup tool opens it, its outcomes told on
+// the console.
+struct station_link {
+    console_teller console{std::cerr, vtext};
+    device_link link{companion_profile(k_velmor_profile, true), &console};
+};
+
 // Before a Write sends anything: the station asked its language, as a Read
 // asks it first. False, having said so, when it answers nothing.
-bool station_answers(const listed_port& port) {
-    use_link_of(k_velmor_profile, true);
-    if (port_open_device(port.device.c_str()).result != SERIAL_OPENED)
-        return port_opens(port);
+bool station_answers(device_link& link, const listed_port& port) {
+    if (link_open_device(link, port.device.c_str()).result != SERIAL_OPENED)
+        return port_opens(link, port);
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    port_discard_input();
+    link_discard_input(link);
     const std::uint8_t query[2] = {'L', 0x0D};
     std::uint8_t answer[PORT_READ_SIZE] = {};
     std::size_t got = 0;
-    const bool answered = port_write(query, sizeof query) && port_read(answer, &got) && got > 0;
-    port_close();
+    const bool answered =
+        link_write(link, query, sizeof query) && link_read(link, answer, &got) && got > 0;
+    (void)link_close(link);
     if (!answered)
         std::fprintf(stderr, "quenby station: %s: the station does not answer; nothing was sent\n",
                      port.name.c_str());
@@ -134,27 +142,15 @@ bool station_answers(const listed_port& port) {
 // The station asked with the Read's queries and pauses; false (having said
 // why) when it was not read whole.
 bool read_station(const listed_port& port, collector* c) {
-    if (!port_opens(port))
+    station_link station;
+    if (!port_opens(station.link, port))
         return false;
-    station_read(station_line(port.device.c_str()), station_config(), *c);
-    if (!c->ended)
+    const outcome o =
+        station_read(station.link, station_line(port.device.c_str()), station_config(), *c);
+    if (!o.done())
         std::fprintf(stderr, "quenby station: %s: the station's configuration was not read whole\n",
                      port.name.c_str());
-    return c->ended;
-}
-
-std::string two(int n) {
-    char s[8];
-    std::snprintf(s, sizeof s, "%02d", n % 100);
-    return s;
-}
-
-std::string date_of(const local_time& t) {
-    return two(t.day) + "/" + two(t.month) + "/" + std::to_string(t.year);
-}
-
-std::string time_of(const local_time& t) {
-    return two(t.hour) + ":" + two(t.minute) + ":" + two(t.second);
+    return o.done();
 }
 
 void print_errors(const std::string& path, const std::vector<profile_error>& errors) {
@@ -184,8 +180,8 @@ int station_read_job(const listed_port& port, const std::string& path) {
     if (!read_station(port, &c))
         return 1;
     const local_time now = sys_local_time();
-    const std::string header = "station profile read from " + port.name + " on " + date_of(now) +
-                               " at " + time_of(now) + " by quenby " + QUENBY_VERSION_TEXT;
+    const std::string header = "station profile read from " + port.name + " on " + clock_date(now) +
+                               " at " + clock_time(now) + " by quenby " + QUENBY_VERSION_TEXT;
     const std::string text = profile_text(c.config, unknown_of(c), header);
     if (path == "-") {
         std::cout << text << std::flush;
@@ -209,11 +205,10 @@ int station_write_job(const listed_port& port, const std::string& path) {
     // The form's rules, with the line of the key a refusal points at.
     station_config c = p.config;
     const local_time now = sys_local_time();
-    c.date = date_of(now);
-    c.time = time_of(now);
+    c.date = clock_date(now);
+    c.time = clock_time(now);
     checked_datetime dt;
     check_failure failure;
-    use_link_of(k_velmor_profile, true);
     if (!config_check(c, &dt, &failure)) {
         const std::string key = key_of(failure);
         print_errors(
@@ -221,10 +216,11 @@ int station_write_job(const listed_port& port, const std::string& path) {
                     (key.empty() ? "this computer's date and time" : key) + ": " + failure.text}});
         return 2;
     }
-    if (!station_answers(port))
+    station_link station;
+    if (!station_answers(station.link, port))
         return 1;
     collector observer;
-    if (!station_write(station_line(port.device.c_str()), c, observer))
+    if (!station_write(station.link, station_line(port.device.c_str()), c, observer).done())
         return 1; // the Write has said why
     std::printf("%s: %s written; the station holds it\n", port.name.c_str(), path.c_str());
     return 0;

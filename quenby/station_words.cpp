@@ -110,9 +110,10 @@ std::string station_answer_words(const std::vector<std::uint8_t>& answer,
                (index == LIST_UNSET ? " (no option holds it)" : "");
     if (query == "N" && read_socket_count(a, answer.size(), &two, &mode))
         return count_words(two, mode);
-    if ((query == "P1" || query == "P2") && answer.size() >= 13 && a[0] == 'P' &&
+    if ((query == "P1" || query == "P2") && answer.size() >= SOCKET_ANSWER_SIZE && a[0] == 'P' &&
         a[1] == static_cast<std::uint8_t>(query[1]))
         return std::string("socket ") + query[1] + ": " +
-               socket_block_words(std::string(answer.begin() + 3, answer.begin() + 13));
+               socket_block_words(std::string(answer.begin() + SOCKET_ANSWER_BLOCK_AT,
+                                              answer.begin() + SOCKET_ANSWER_SIZE));
     return "an answer that is not one to " + (query.empty() ? std::string("a query") : query);
 }

@@ -1,5 +1,6 @@
 #include "use_port.h"
 
+#include "port.h"
 #include "store.h"
 
 bool use_found_port(probe_found found, int com, std::string* said) {
@@ -8,7 +9,7 @@ bool use_found_port(probe_found found, int com, std::string* said) {
         *said = "nothing stored";
         return false;
     }
-    const std::string value = "COM" + std::to_string(com);
+    const std::string value = com_name(com);
     const bool stored = store_open(key) && store_write("Port", value.c_str());
     store_close();
     *said = stored ? "stored as the Port of " + std::string(key)

@@ -27,8 +27,8 @@ void classic_decode_data(const char* block, classic_data* out) {
     if (!(out->flags & CLASSIC_FLAG_EXPIRY))
         return;
     int year, month, day;
-    if (dec_pair_value(block + 12, &year) && dec_pair_value(block + 14, &month) &&
-        dec_pair_value(block + 16, &day))
+    if (two_digits(block + 12, &year) && two_digits(block + 14, &month) &&
+        two_digits(block + 16, &day))
         std::snprintf(out->expiry, sizeof out->expiry, "%02d/%02d/20%02d", day, month, year);
     else
         std::snprintf(out->expiry, sizeof out->expiry, "%.2s/%.2s/20%.2s", block + 16, block + 14,
@@ -73,15 +73,15 @@ bool classic_expiry_valid(const char* text, classic_date* out) {
     return true;
 }
 
-int classic_check_texts(const char* card_code, const char* accesses, const char* expiry) {
+outcome classic_check_texts(const char* card_code, const char* accesses, const char* expiry) {
     if (!card_code_valid(card_code, CLASSIC_CODE_DIGITS, false))
-        return TXT_CLASSIC_BAD_CARD_CODE;
+        return card_refusal(TXT_CLASSIC_BAD_CARD_CODE);
     if (!accesses_in_range(accesses, k_int32_min, k_int32_max))
-        return TXT_CLASSIC_BAD_ACCESSES;
+        return card_refusal(TXT_CLASSIC_BAD_ACCESSES);
     classic_date d;
     if (*expiry && !classic_expiry_valid(expiry, &d))
-        return TXT_BAD_DATE;
-    return 0;
+        return card_refusal(TXT_BAD_DATE);
+    return done_outcome();
 }
 
 std::int32_t classic_accesses_value(const char* accesses) {
@@ -91,10 +91,9 @@ std::int32_t classic_accesses_value(const char* accesses) {
     return static_cast<std::int32_t>(v);
 }
 
-int classic_encode_data(const char* uid, const char* card_code, const char* accesses,
-                        const char* expiry, char out[CLASSIC_PAYLOAD_CHARS + 1]) {
-    int refused = classic_check_texts(card_code, accesses, expiry);
-    if (refused)
+outcome classic_encode_data(const char* uid, const char* card_code, const char* accesses,
+                            const char* expiry, char out[CLASSIC_PAYLOAD_CHARS + 1]) {
+    if (outcome refused = classic_check_texts(card_code, accesses, expiry); !refused.done())
         return refused;
     // head(24) code(10) flags(2) yy mm dd zeros(14)
     char p[CLASSIC_PAYLOAD_CHARS + 1];
@@ -116,13 +115,13 @@ int classic_encode_data(const char* uid, const char* card_code, const char* acce
         put_dec2(p + 40, d.day);
     }
     std::memcpy(out, p, sizeof p);
-    return 0;
+    return done_outcome();
 }
 
-int classic_encode_counter(const char* uid, const char* accesses,
-                           char out[CLASSIC_PAYLOAD_CHARS + 1]) {
+outcome classic_encode_counter(const char* uid, const char* accesses,
+                               char out[CLASSIC_PAYLOAD_CHARS + 1]) {
     if (!accesses_in_range(accesses, k_int32_min, k_int32_max))
-        return TXT_CLASSIC_BAD_ACCESSES;
+        return card_refusal(TXT_CLASSIC_BAD_ACCESSES);
     std::uint32_t v = static_cast<std::uint32_t>(classic_accesses_value(accesses));
     // head(24) value(8) complement(8) value(8) 01fe01fe
     char p[CLASSIC_PAYLOAD_CHARS + 1];
@@ -135,5 +134,5 @@ int classic_encode_counter(const char* uid, const char* accesses,
     }
     std::memcpy(p + 48, "01fe01fe", 9);
     std::memcpy(out, p, sizeof p);
-    return 0;
+    return done_outcome();
 }

@@ -6,6 +6,8 @@
 // block 5: value block: value (32-bit, least significant byte first),
 //          its complement, the value again, 01 FE 01 FE
 
+#include "outcome.h"
+
 #include <cstdint>
 
 enum {
@@ -50,17 +52,17 @@ bool classic_expiry_valid(const char* text, classic_date* out);
 
 // The checks of the form in the order of its fields: card code (exactly 10
 // hex digits), accesses (none, or a number in the signed 32-bit range),
-// expiry (empty or valid). 0 when all pass, else the text block of the
-// message to show.
-int classic_check_texts(const char* card_code, const char* accesses, const char* expiry);
+// expiry (empty or valid). Done when all pass, else refused with the message
+// to show.
+outcome classic_check_texts(const char* card_code, const char* accesses, const char* expiry);
 
 // The 56-character write payloads of block 4 and block 5 for the card `uid`.
-// Both check the texts first and return 0 with out filled, or the text block
-// of the message that refuses them with out untouched.
-int classic_encode_data(const char* uid, const char* card_code, const char* accesses,
-                        const char* expiry, char out[CLASSIC_PAYLOAD_CHARS + 1]);
-int classic_encode_counter(const char* uid, const char* accesses,
-                           char out[CLASSIC_PAYLOAD_CHARS + 1]);
+// Both check the texts first and are done with out filled, or refused with
+// the message that refuses them, out untouched.
+outcome classic_encode_data(const char* uid, const char* card_code, const char* accesses,
+                            const char* expiry, char out[CLASSIC_PAYLOAD_CHARS + 1]);
+outcome classic_encode_counter(const char* uid, const char* accesses,
+                               char out[CLASSIC_PAYLOAD_CHARS + 1]);
 
 // The accesses text as the 32-bit value written to the card: 0 when it is
 // empty or does not begin with a number.

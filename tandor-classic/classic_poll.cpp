@@ -5,7 +5,6 @@
 #include "classic_layout.h"
 #include "form.h"
 #include "message_box.h"
-#include "port.h"
 #include "reader_presence.h"
 
 #include <cstring>
@@ -30,11 +29,11 @@ void show_invalid(classic_state& s) {
 }
 // A card laid: blocks 4 and 5 read into the form; an exchange that fails
 // puts the state back as it was before the tick.
-void read_card(classic_state& s, const classic_state& before) {
+void read_card(classic_state& s, device_link& link, const classic_state& before) {
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (tick_exchange_failed(block_read(&s.reader, CLASSIC_DATA_BLOCK, block, &read_status), s,
-                             before))
+    if (tick_exchange_failed(
+            link, block_read(link, &s.reader, CLASSIC_DATA_BLOCK, block, &read_status), s, before))
         return;
     if (read_status != 0) {
         show_invalid(s);
@@ -43,8 +42,9 @@ void read_card(classic_state& s, const classic_state& before) {
     classic_data data;
     classic_decode_data(block, &data);
 
-    if (tick_exchange_failed(block_read(&s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status), s,
-                             before))
+    if (tick_exchange_failed(
+            link, block_read(link, &s.reader, CLASSIC_COUNTER_BLOCK, block, &read_status), s,
+            before))
         return;
     char accesses[12] = "";
     s.count_unwritten = read_status == 0 && classic_counter_never_written(block, data.flags);
@@ -82,12 +82,12 @@ void classic_port_closed(classic_state& s) {
     no_card(s);
 }
 
-void classic_poll(classic_state& s) {
-    if (message_box_open() || (!port_open_flag() && !reader_try_back()))
+void classic_poll(classic_state& s, device_link& link) {
+    if (message_box_open() || !reader_ready(link))
         return;
     const classic_state before = s;
     int status = 0;
-    if (tick_exchange_failed(card_detect(&s.reader, &status), s, before))
+    if (tick_exchange_failed(link, card_detect(link, &s.reader, &status), s, before))
         return;
     if (status == READER_NO_CARD) {
         no_card(s);
@@ -95,7 +95,7 @@ void classic_poll(classic_state& s) {
     }
     if (status != READER_CARD_PRESENT) {
         s = before;
-        localized_message(TXT_ATTENTION, TXT_FAILED);
+        (void)tell(link, card_outcome(result::failed, TXT_ATTENTION, TXT_FAILED));
         return;
     }
     // Another card laid between two ticks is a new card: it is read into the
@@ -113,5 +113,5 @@ void classic_poll(classic_state& s) {
         return;
     }
     s.card_shown = true;
-    read_card(s, before);
+    read_card(s, link, before);
 }

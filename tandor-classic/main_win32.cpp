@@ -24,8 +24,8 @@ const card_writer_shell k_shell = {
     false, // the button keeps its system colours
     [] { return classic_paint(classic()); },
     [] { classic_paint_finished(classic()); },
-    [](int id) { classic_command(classic(), id); },
-    [] { classic_poll(classic()); },
+    [](device_link& link, int id) { classic_command(classic(), link, id); },
+    [](device_link& link) { classic_poll(classic(), link); },
 };
 } // namespace
 

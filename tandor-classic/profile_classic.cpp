@@ -1,5 +1,6 @@
 #include "profile_classic.h"
 
+#include "card_writer_texts.h"
 #include "texts_card_writer.h"
 #include "texts_classic.h"
 
@@ -17,4 +18,5 @@ const program_profile k_classic_profile = {
     true,               // opens_port_at_start
     k_tables,           // tables
     sizeof k_tables / sizeof k_tables[0],
+    localized, // text
 };

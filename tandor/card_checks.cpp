@@ -1,5 +1,7 @@
 #include "card_checks.h"
 
+#include "card_writer_texts.h"
+
 #include "text_number.h"
 #include "texts_tandor.h"
 
@@ -12,10 +14,7 @@ bool in(int v, int low, int high) {
 
 // Two decimal digits at text[at].
 bool two_digits(const char* text, int at, int* value) {
-    if (text[at] < '0' || text[at] > '9' || text[at + 1] < '0' || text[at + 1] > '9')
-        return false;
-    *value = (text[at] - '0') * 10 + (text[at + 1] - '0');
-    return true;
+    return ::two_digits(text + at, value);
 }
 
 // "dd/mm/yyyy hh" at the start of text, the day one that exists.
@@ -45,20 +44,20 @@ bool datetime_text_valid(const char* text, datetime_fields* out) {
     return true;
 }
 
-int check_user_texts(const char* card_code, const char* expiry, const char* accesses) {
+outcome check_user_texts(const char* card_code, const char* expiry, const char* accesses) {
     if (!card_code_valid(card_code, 8, true))
-        return TXT_BAD_CARD_CODE;
+        return card_refusal(TXT_BAD_CARD_CODE);
     expiry_fields e;
     if (*expiry && !expiry_text_valid(expiry, &e))
-        return TXT_BAD_EXPIRY;
+        return card_refusal(TXT_BAD_EXPIRY);
     if (!accesses_in_range(accesses, 0, 65535))
-        return TXT_BAD_ACCESSES;
-    return 0;
+        return card_refusal(TXT_BAD_ACCESSES);
+    return done_outcome();
 }
 
-int check_master_texts(bool delete_db, const char* datetime) {
+outcome check_master_texts(bool delete_db, const char* datetime) {
     datetime_fields d;
     if (!delete_db && *datetime && !datetime_text_valid(datetime, &d))
-        return TXT_BAD_DATETIME;
-    return 0;
+        return card_refusal(TXT_BAD_DATETIME);
+    return done_outcome();
 }

@@ -3,6 +3,7 @@
 // Each check that refuses a text names the localized message to show.
 
 #include "field_checks.h"
+#include "outcome.h"
 
 struct expiry_fields {
     int day, month, year, hour;
@@ -22,9 +23,9 @@ bool expiry_text_valid(const char* text, expiry_fields* out);
 bool datetime_text_valid(const char* text, datetime_fields* out);
 
 // The checks of a User card in the order of its fields: card code, expiry,
-// accesses. 0 when all pass, else the text block of the message to show.
-int check_user_texts(const char* card_code, const char* expiry, const char* accesses);
+// accesses. Done when all pass, else refused with the message to show.
+outcome check_user_texts(const char* card_code, const char* expiry, const char* accesses);
 
 // The check of a Master card: the datetime text, unless Delete DB is chosen
-// or it is empty. 0 or the text block of the message.
-int check_master_texts(bool delete_db, const char* datetime);
+// or it is empty. Done, or refused with the message.
+outcome check_master_texts(bool delete_db, const char* datetime);

@@ -1,4 +1,5 @@
 #include "card_layout.h"
+#include "card_writer_texts.h"
 
 #include "card_checks.h"
 #include "digits.h"
@@ -20,7 +21,7 @@ bool field_is(const char* block, int at, const char* what) {
 // Reads `count` two-digit decimal numbers from block text at `at`.
 bool two_digit_numbers(const char* block, int at, int count, int* out) {
     for (int i = 0; i < count; ++i)
-        if (!dec_pair_value(block + at + 2 * static_cast<std::size_t>(i), &out[i]))
+        if (!two_digits(block + at + 2 * static_cast<std::size_t>(i), &out[i]))
             return false;
     return true;
 }
@@ -38,10 +39,9 @@ void classify_block(const char* block, bool* user_card, bool* master_card) {
     }
 }
 
-int encode_user_block(const char* card_code, const char* expiry, const char* accesses,
-                      char out[CARD_BLOCK_CHARS + 1]) {
-    int refused = check_user_texts(card_code, expiry, accesses);
-    if (refused)
+outcome encode_user_block(const char* card_code, const char* expiry, const char* accesses,
+                          char out[CARD_BLOCK_CHARS + 1]) {
+    if (outcome refused = check_user_texts(card_code, expiry, accesses); !refused.done())
         return refused;
 
     // code(8) FFFFFFFF marker(2) hh dd mm yy marker(2) accesses(4)
@@ -69,13 +69,12 @@ int encode_user_block(const char* card_code, const char* expiry, const char* acc
         put_hex2(b + 30, v, true);
     }
     std::memcpy(out, b, sizeof b);
-    return 0;
+    return done_outcome();
 }
 
-int encode_master_block(bool personal, bool delete_db, const char* datetime,
-                        char out[CARD_BLOCK_CHARS + 1]) {
-    int refused = check_master_texts(delete_db, datetime);
-    if (refused)
+outcome encode_master_block(bool personal, bool delete_db, const char* datetime,
+                            char out[CARD_BLOCK_CHARS + 1]) {
+    if (outcome refused = check_master_texts(delete_db, datetime); !refused.done())
         return refused;
     // mode(2) order(4) ss mm hh 01 dd mm yy signature(12)
     char b[CARD_BLOCK_CHARS + 1] = "46FFFFFFFFFFFFFFFFFF4D4153544552";
@@ -97,7 +96,7 @@ int encode_master_block(bool personal, bool delete_db, const char* datetime,
             put_dec2(b + 6 + 2 * static_cast<std::size_t>(i), clock[i]);
     }
     std::memcpy(out, b, sizeof b);
-    return 0;
+    return done_outcome();
 }
 
 bool decode_user_block(const char* block, user_form_texts* out) {

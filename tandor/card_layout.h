@@ -6,7 +6,12 @@
 // Master card: mode 50|46  order A55A|7007|FFFF  clock ss mm hh 01 dd mm yy (14)
 //              signature 4D4153544552 ("MASTER")
 
+#include "outcome.h"
+
 enum { CARD_BLOCK_CHARS = 32 };
+
+// The block of a MIFARE Classic card that holds the access card.
+enum { CARD_ACCESS_BLOCK = 4 };
 
 // Sets *user_card when the block is not all "0"; when it ends with the
 // master signature sets *master_card and clears *user_card. Never clears a
@@ -14,16 +19,16 @@ enum { CARD_BLOCK_CHARS = 32 };
 void classify_block(const char* block, bool* user_card, bool* master_card);
 
 // Encodes a User card from the form texts, checking them first (card code,
-// expiry, accesses). 0 with out filled (32 characters and a terminator), or
-// the text block of the message that refuses them, with out untouched.
-int encode_user_block(const char* card_code, const char* expiry, const char* accesses,
-                      char out[CARD_BLOCK_CHARS + 1]);
+// expiry, accesses). Done with out filled (32 characters and a terminator),
+// or refused with the message that refuses them, out untouched.
+outcome encode_user_block(const char* card_code, const char* expiry, const char* accesses,
+                          char out[CARD_BLOCK_CHARS + 1]);
 
 // Encodes a Master card: mode "50" for Personal, else "46"; Delete DB, or the
-// clock from the datetime text, or no order. 0 with out filled, or the text
-// block of the message that refuses the datetime text.
-int encode_master_block(bool personal, bool delete_db, const char* datetime,
-                        char out[CARD_BLOCK_CHARS + 1]);
+// clock from the datetime text, or no order. Done with out filled, or
+// refused with the message that refuses the datetime text.
+outcome encode_master_block(bool personal, bool delete_db, const char* datetime,
+                            char out[CARD_BLOCK_CHARS + 1]);
 
 struct user_form_texts {
     char card_code[9];

@@ -2,15 +2,14 @@
 
 #include "block_write_checked.h"
 #include "card_layout.h"
+#include "card_poll.h"
 #include "card_writer_texts.h"
+#include "clock_text.h"
 #include "form.h"
 #include "menu_commands.h"
 #include "message_box.h"
-#include "poll.h"
-#include "reader_presence.h"
 #include "system.h"
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -33,14 +32,10 @@ void toggle_delete_db() {
 }
 
 void fill_now(int control, bool with_seconds) {
-    local_time t = sys_local_time();
-    char text[64];
-    if (with_seconds)
-        std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", t.day, t.month, t.year,
-                      t.hour, t.minute, t.second);
-    else
-        std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d", t.day, t.month, t.year, t.hour);
-    form_set_text(control, text);
+    const local_time t = sys_local_time();
+    // "dd/mm/yyyy hh:mm:ss", or the expiry's "dd/mm/yyyy hh"
+    const std::string now = clock_date(t) + " " + clock_time(t);
+    form_set_text(control, (with_seconds ? now : now.substr(0, 13)).c_str());
 }
 
 // The form texts as the fields hold them, at most 255 characters each.
@@ -49,45 +44,46 @@ std::string field(int control) {
 }
 } // namespace
 
-void write_card(tandor_state& s) {
+void write_card(tandor_state& s, device_link& link) {
     // No card form, no write: with neither flag (the card taken away) the
     // layout would fall to Master by default.
     if (!s.user_card && !s.master_card)
         return;
     s.card_present = true;
     char block[CARD_BLOCK_CHARS + 1];
-    int refused;
+    outcome refused;
     if (s.user_card)
         refused = encode_user_block(field(TC_CODE).c_str(), field(TC_EXPIRY).c_str(),
                                     field(TC_ACCESSES).c_str(), block);
     else
         refused = encode_master_block(form_checked(TC_PERSONAL), form_checked(TC_DELETE_DB),
                                       field(TC_DATETIME).c_str(), block);
-    if (refused) {
-        localized_message(TXT_ATTENTION, refused);
+    if (!refused.done()) {
+        (void)tell(link, refused);
         s.card_present = false;
         return;
     }
     // Written only when the card holds it.
-    if (block_write_checked(s.reader, 4, block))
+    if (block_write_checked(link, s.reader, CARD_ACCESS_BLOCK, block).done())
         s.written = true;
 }
 
-void reset_card(tandor_state& s) {
-    if (block_write_checked(s.reader, 4, "00000000000000000000000000000000")) {
+void reset_card(tandor_state& s, device_link& link) {
+    if (block_write_checked(link, s.reader, CARD_ACCESS_BLOCK, "00000000000000000000000000000000")
+            .done()) {
         s.user_card = false;
         s.master_card = false;
     }
 }
 
-void tandor_command(tandor_state& s, int id) {
+void tandor_command(tandor_state& s, device_link& link, int id) {
     // While a box of the window is open its tick is waiting for the OK: a
     // command now would run under it and be rolled back when it goes on.
     if (message_box_open())
         return;
     switch (id) {
     case TC_WRITE:
-        write_card(s);
+        write_card(s, link);
         break;
     case TC_USER_CARD:
         s.user_card = true;
@@ -114,10 +110,10 @@ void tandor_command(tandor_state& s, int id) {
         fill_now(TC_DATETIME, true);
         break;
     case TC_RESET:
-        reset_card(s);
+        reset_card(s, link);
         break;
     default:
-        if (menu_command(id))
+        if (menu_command(link, id))
             poll_port_closed(s);
         break;
     }

@@ -1,9 +1,9 @@
 // The card writer.
+#include "card_poll.h"
 #include "card_window_win32.h"
 #include "card_writer_ids.h"
 #include "commands.h"
 #include "paint.h"
-#include "poll.h"
 #include "profile_tandor.h"
 #include "program_info.h"
 #include "tandor_state.h"
@@ -35,8 +35,8 @@ const card_writer_shell k_shell = {
     true,
     [] { return paint_window(tandor()); },
     [] { paint_finished(tandor()); },
-    [](int id) { tandor_command(tandor(), id); },
-    [] { poll_tick(tandor()); },
+    [](device_link& link, int id) { tandor_command(tandor(), link, id); },
+    [](device_link& link) { poll_tick(tandor(), link); },
 };
 } // namespace
 

@@ -4,7 +4,7 @@
 #include "texts_tandor.h"
 
 bool card_form_shown(const tandor_state& s) {
-    return s.card_present && s.prompt_index != PROMPT_INVALID && (s.user_card || s.master_card);
+    return s.card_present && s.prompt != card_prompt::invalid && (s.user_card || s.master_card);
 }
 
 std::vector<paint_step> paint_window(const tandor_state& s) {
@@ -13,7 +13,7 @@ std::vector<paint_step> paint_window(const tandor_state& s) {
     if (!card_form_shown(s)) {
         paint_step prompt = step(paint_step::PROMPT);
         prompt.font = FONT_PROMPT;
-        prompt.text = localized(TXT_PROMPT_PLACE + 4 * s.prompt_index);
+        prompt.text = localized(TXT_PROMPT_PLACE + 4 * static_cast<int>(s.prompt));
         steps.push_back(prompt);
         return steps;
     }

@@ -4,19 +4,18 @@
 #include "card_writer_ids.h"
 #include "reader.h"
 
-enum card_state_value {
-    CARD_NONE = 0,
-    CARD_BLANK = 1,
-    CARD_USER = 2,
-    CARD_MASTER = 3,
-    CARD_INVALID = 4,
-};
+// What the last tick found on the reader.
+enum class card_state { none, blank, user, master, invalid };
 
-enum { PROMPT_PLACE = 0, PROMPT_INVALID = 1, PROMPT_SELECT_TYPE = 15 };
+// The prompt painted while no card form is shown: string 10001 + 4 * its
+// value + language.
+enum class card_prompt { place = 0, invalid = 1, select_type = 15 };
 
 struct tandor_state {
-    int card_state = CARD_NONE;
-    int prompt_index = PROMPT_PLACE; // prompt string 10001 + 4 * index + language
+    card_state seen = card_state::none;
+    card_prompt prompt = card_prompt::place;
+    // The form on the window: a card is there for it (card_present), and its
+    // layout, as the card's block or the technician's button chose it.
     bool card_present = false;
     bool user_card = false;
     bool master_card = false;

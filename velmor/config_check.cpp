@@ -17,10 +17,7 @@ bool date_ok(const std::string& t, checked_datetime* dt) {
 
 // Two decimal digits at t[at].
 bool two_digits(const std::string& t, std::size_t at, int* value) {
-    if (t[at] < '0' || t[at] > '9' || t[at + 1] < '0' || t[at + 1] > '9')
-        return false;
-    *value = (t[at] - '0') * 10 + (t[at + 1] - '0');
-    return true;
+    return ::two_digits(t.c_str() + at, value);
 }
 
 bool time_ok(const std::string& t, checked_datetime* dt) {

@@ -21,7 +21,7 @@ class form_observer : public station_observer {
 };
 } // namespace
 
-void velmor_command(int id) {
+void velmor_command(device_link& link, int id) {
     // A box of the program is open (its own, modal, owned by no window): an
     // operation clicked behind it is dropped, not queued, so that nothing
     // goes out to the station while the technician reads what the box says.
@@ -34,16 +34,16 @@ void velmor_command(int id) {
         // A tool left open for an hour must not set the station an hour
         // behind: the date and time the program filled are those of now.
         form_refresh_clock();
-        station_write(form_port_number(), form_values(), observer);
+        (void)station_write(link, form_port_number(), form_values(), observer);
         break;
     case VC_REBOOT:
-        station_reboot(form_port_number());
+        (void)station_reboot(link, form_port_number());
         break;
     case VC_SOCKET2:
         form_socket2_changed();
         break;
     case VC_READ:
-        station_read(form_port_number(), form_values(), observer);
+        (void)station_read(link, form_port_number(), form_values(), observer);
         break;
     case VC_UI_LANGUAGE:
         form_relabel(form_list_index(VC_UI_LANGUAGE));

@@ -2,5 +2,8 @@
 // The dispatcher of the setup form's commands: the one place where the form
 // and the station operations meet.
 
-// Runs the command of control `id`; any other id does nothing.
-void velmor_command(int id);
+#include "device_link.h"
+
+// Runs the command of control `id` (an operation on the link); any other id
+// does nothing. The outcomes are told through the link as they happen.
+void velmor_command(device_link& link, int id);

@@ -2,13 +2,14 @@
 
 #include "form_layout.h"
 
+#include "clock_text.h"
 #include "form.h"
 #include "language.h"
+#include "port.h"
 #include "settings.h"
 #include "system.h"
 #include "velmor_texts.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -121,18 +122,6 @@ clock_texts& filled_by_program() {
     return texts;
 }
 
-std::string date_text(const local_time& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", t.day, t.month, t.year);
-    return text;
-}
-
-std::string time_text(const local_time& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
-    return text;
-}
-
 void fill(int control, const std::string& text, std::string* record) {
     form_set_text(control, text.c_str());
     *record = text;
@@ -141,8 +130,8 @@ void fill(int control, const std::string& text, std::string* record) {
 
 void form_fill_clock() {
     local_time t = sys_local_time();
-    fill(VC_DATE, date_text(t), &filled_by_program().date);
-    fill(VC_TIME, time_text(t), &filled_by_program().time);
+    fill(VC_DATE, clock_date(t), &filled_by_program().date);
+    fill(VC_TIME, clock_time(t), &filled_by_program().time);
 }
 
 void form_refresh_clock() {
@@ -150,22 +139,22 @@ void form_refresh_clock() {
     clock_texts& filled = filled_by_program();
     const std::string date = form_text(VC_DATE);
     if (!date.empty() && date == filled.date)
-        fill(VC_DATE, date_text(t), &filled.date);
+        fill(VC_DATE, clock_date(t), &filled.date);
     const std::string time = form_text(VC_TIME);
     if (!time.empty() && time == filled.time)
-        fill(VC_TIME, time_text(t), &filled.time);
+        fill(VC_TIME, clock_time(t), &filled.time);
 }
 
 void form_start_values() {
     std::vector<std::string> ports;
-    for (int n = 1; n <= VELMOR_COM_PORTS; ++n)
-        ports.push_back("COM" + std::to_string(n));
+    for (int n = 1; n <= COM_LIST_PORTS; ++n)
+        ports.push_back(com_name(n));
     std::vector<const char*> names;
     for (const auto& p : ports)
         names.push_back(p.c_str());
     form_set_list_entries(VC_COM_PORT, names.data(), static_cast<int>(names.size()));
     int port = settings_port();
-    form_set_list_index(VC_COM_PORT, port >= 1 && port <= VELMOR_COM_PORTS ? port - 1 : -1);
+    form_set_list_index(VC_COM_PORT, port >= 1 && port <= COM_LIST_PORTS ? port - 1 : -1);
     form_set_list_entries(VC_UI_LANGUAGE, k_ui_languages, LANGUAGE_COUNT);
     form_set_list_index(VC_UI_LANGUAGE, lang_get());
     for (const list_binding& b : k_lists) {

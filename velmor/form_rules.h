@@ -12,9 +12,6 @@ station_config form_values();
 // Fills the controls of socket n from s.
 void form_put_socket(int n, const socket_config& s);
 
-// The COM port list offers COM1 to COM32, as the card writers' dialog does.
-enum { VELMOR_COM_PORTS = 32 };
-
 // The port number the COM port list stands for: entry index + 1, 0 for none.
 int form_port_number();
 

@@ -127,25 +127,28 @@ bool read_socket_count(const std::uint8_t* answer, std::size_t count, bool* two_
     return true;
 }
 
-int decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit, socket_config* s) {
-    if (count < 13 || a[0] != 'P' || a[1] != static_cast<std::uint8_t>(digit))
+socket_reply decode_socket_reply(const std::uint8_t* a, std::size_t count, char digit,
+                                 socket_config* s) {
+    if (count < SOCKET_ANSWER_SIZE || a[0] != 'P' || a[1] != static_cast<std::uint8_t>(digit))
         return SOCKET_REPLY_REFUSED;
     // A code no list holds leaves its list with no entry chosen: never sent
     // back as another option.
-    s->socket_type = index_of(k_socket_types, a[3]);
-    s->locking_type = index_of(k_locking_types, a[4]);
-    s->contactor_control = index_of(k_contactor_controls, a[5]);
-    s->meter_type = index_of(k_meter_types, a[8]);
+    s->socket_type = index_of(k_socket_types, a[SOCKET_ANSWER_TYPE_AT]);
+    s->locking_type = index_of(k_locking_types, a[SOCKET_ANSWER_LOCKING_AT]);
+    s->contactor_control = index_of(k_contactor_controls, a[SOCKET_ANSWER_CONTACTOR_AT]);
+    s->meter_type = index_of(k_meter_types, a[SOCKET_ANSWER_METER_AT]);
     // The two currents: two fields of two decimal digits each, read whole.
     // A field that is not its digits ("1X", "6X") leaves both empty, so that
     // the form's rules ask for them before a Write sends anything.
-    const auto decimal = [&](int at) { return a[at] >= '0' && a[at] <= '9'; };
-    if (!decimal(9) || !decimal(10) || !decimal(11) || !decimal(12)) {
+    int imax = 0;
+    int imax_s = 0;
+    if (!two_digits(reinterpret_cast<const char*>(a) + SOCKET_ANSWER_IMAX_AT, &imax) ||
+        !two_digits(reinterpret_cast<const char*>(a) + SOCKET_ANSWER_IMAXS_AT, &imax_s)) {
         s->imax_m3.clear();
         s->imax_m3s.clear();
         return SOCKET_REPLY_BAD_CURRENTS;
     }
-    s->imax_m3 = std::to_string((a[9] - '0') * 10 + (a[10] - '0'));
-    s->imax_m3s = std::to_string((a[11] - '0') * 10 + (a[12] - '0'));
+    s->imax_m3 = std::to_string(imax);
+    s->imax_m3s = std::to_string(imax_s);
     return SOCKET_REPLY_OK;
 }

@@ -87,8 +87,22 @@ bool read_count_answer(const std::uint8_t* answer, std::size_t count, unsigned l
 bool read_socket_count(const std::uint8_t* answer, std::size_t count, bool* two_sockets,
                        int* operating_mode);
 
-// Results of decode_socket_reply.
+// Where the fields of a socket answer sit: "P", the digit, "=", then the
+// socket block (type, locking, contactor, 'S', type flag, meter, and the two
+// currents of two digits each): 13 bytes in all.
 enum {
+    SOCKET_ANSWER_BLOCK_AT = 3,
+    SOCKET_ANSWER_TYPE_AT = 3,
+    SOCKET_ANSWER_LOCKING_AT = 4,
+    SOCKET_ANSWER_CONTACTOR_AT = 5,
+    SOCKET_ANSWER_METER_AT = 8,
+    SOCKET_ANSWER_IMAX_AT = 9,
+    SOCKET_ANSWER_IMAXS_AT = 11,
+    SOCKET_ANSWER_SIZE = 13,
+};
+
+// Results of decode_socket_reply.
+enum socket_reply {
     SOCKET_REPLY_REFUSED = 0,     // not "P" and the digit: nothing changed
     SOCKET_REPLY_OK = 1,          // every field taken
     SOCKET_REPLY_BAD_CURRENTS = 2 // lists taken, the currents not 2 + 2 digits: left empty
@@ -97,5 +111,5 @@ enum {
 // Decodes the answer to a socket query for socket `digit` ('1' or '2') into
 // socket; a code that no list holds gives LIST_UNSET. An answer shorter than
 // the 13 bytes of a socket answer is refused.
-int decode_socket_reply(const std::uint8_t* answer, std::size_t count, char digit,
-                        socket_config* socket);
+socket_reply decode_socket_reply(const std::uint8_t* answer, std::size_t count, char digit,
+                                 socket_config* socket);

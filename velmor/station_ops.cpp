@@ -1,12 +1,10 @@
 #include "station_ops.h"
 
 #include "config_check.h"
-#include "message_box.h"
-#include "port.h"
+#include "link_texts.h"
 #include "settings.h"
 #include "station_config.h"
 #include "system.h"
-#include "trace.h"
 #include "velmor_texts.h"
 
 #include <cstdio>
@@ -20,37 +18,47 @@ const std::uint8_t CR = 0x0D;
 
 // One command: its letter, data and CR, written from the command buffer.
 // False when the port did not take it.
-bool send(std::uint8_t* buffer, const std::string& command) {
+bool send(device_link& link, std::uint8_t* buffer, const std::string& command) {
     std::size_t n = command.size() < PORT_READ_SIZE - 1 ? command.size() : PORT_READ_SIZE - 1;
     // Bytes into a fixed place of a longer buffer, not a text of their own.
     // NOLINTNEXTLINE(bugprone-not-null-terminated-result)
     std::memcpy(buffer, command.data(), n);
     buffer[n] = CR;
-    const bool written = port_write(buffer, n + 1);
-    trace_bytes("TX", buffer, n + 1, written ? "sent" : "write failed");
+    const bool written = link_write(link, buffer, n + 1);
+    link_trace(link, "TX", buffer, n + 1, written ? "sent" : "write failed");
     return written;
 }
 
 // One answer into the command buffer. Bytes past what came are cleared, so
 // that a silent station is not taken for one that echoed the query.
-std::size_t receive(std::uint8_t* buffer) {
+std::size_t receive(device_link& link, std::uint8_t* buffer) {
     std::memset(buffer, 0, PORT_READ_SIZE);
     std::size_t got = 0;
-    if (!port_read(buffer, &got))
+    if (!link_read(link, buffer, &got))
         got = 0;
-    trace_bytes("RX", buffer, got, got ? "reply" : "no reply");
+    link_trace(link, "RX", buffer, got, got ? "reply" : "no reply");
     return got;
 }
 
-void debug_box(const std::uint8_t* bytes) {
-    char text[64];
-    std::snprintf(text, sizeof text, "Debug: %02x %02x %02x %02x", bytes[0], bytes[1], bytes[2],
-                  bytes[3]);
-    message_box(vtext(VT_CAPTION_ERROR), text);
+outcome station_outcome(result what, int text, std::string detail = "") {
+    outcome o;
+    o.what = what;
+    o.caption = VT_CAPTION_ERROR;
+    o.text = text;
+    o.detail = std::move(detail);
+    return o;
 }
 
-void port_box() {
-    message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_PORT));
+// An answer the tool does not read: its first four bytes, told as "Debug:"
+// and their hex.
+outcome unread_answer(device_link& link, const std::uint8_t* bytes) {
+    outcome o = station_outcome(result::unread_answer, LT_DEBUG);
+    o.bytes.assign(bytes, bytes + 4);
+    return tell(link, o);
+}
+
+outcome port_failed(device_link& link) {
+    return tell(link, station_outcome(result::no_port, VT_MSG_PORT));
 }
 
 // The port of one operation: opened for it and closed once, where the
@@ -58,23 +66,22 @@ void port_box() {
 // operation, whatever path it takes.
 class operation_port {
   public:
-    operation_port() = default;
+    explicit operation_port(device_link& link) : link_(link) {}
     operation_port(const operation_port&) = delete;
     operation_port& operator=(const operation_port&) = delete;
     ~operation_port() { close(); }
     [[nodiscard]] bool open(const station_line& port) {
-        open_ = port.device ? port_open_device(port.device).result == SERIAL_OPENED
-                            : port_open(port.number);
-        return open_;
+        return port.device ? link_open_device(link_, port.device).result == SERIAL_OPENED
+                           : link_open(link_, port.number);
     }
     void close() {
-        if (open_)
-            port_close();
-        open_ = false;
+        if (link_is_open(link_))
+            (void)link_close(link_);
     }
+    device_link& link() { return link_; }
 
   private:
-    bool open_ = false;
+    device_link& link_;
 };
 
 // Every operation first stores the port it is given as the setting; with no
@@ -89,22 +96,23 @@ void remember_port(const station_line& port) {
 // What the station sent before and nobody read (an "OK" after each set
 // command, a late answer) is dropped first: it answers no question of
 // this one. False when the port did not take the query.
-bool ask(std::uint8_t* buffer, const std::string& query, std::size_t* got) {
-    port_discard_input();
-    if (!send(buffer, query))
+bool ask(device_link& link, std::uint8_t* buffer, const std::string& query, std::size_t* got) {
+    link_discard_input(link);
+    if (!send(link, buffer, query))
         return false;
-    *got = receive(buffer);
+    *got = receive(link, buffer);
     return true;
 }
 
 // A command the port did not take (the adapter pulled out, the line gone)
 // ends the operation there: nothing more is sent, the form comes back and the
 // technician is told, rather than the operation ending as if it had worked.
-void communication_failed(operation_port& port, station_observer* observer) {
+outcome communication_failed(operation_port& port, station_observer* observer) {
     port.close();
-    message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_COMMUNICATION));
+    outcome o = tell(port.link(), station_outcome(result::send_failed, VT_MSG_COMMUNICATION));
     if (observer) // the buttons come back once the box is gone
         observer->busy(false);
+    return o;
 }
 
 // How a query of the Read ended: answered, an answer that ends the Read (a
@@ -114,22 +122,23 @@ enum socket_read { SOCKET_READ, SOCKET_ANSWER_REFUSED, SOCKET_SEND_FAILED, SOCKE
 
 // Asks socket n (0 or 1) into *s (which holds what the form shows). The Read
 // ends unless the socket was read.
-socket_read read_socket(std::uint8_t* buffer, int n, socket_config* s, station_observer& observer) {
+socket_read read_socket(device_link& link, std::uint8_t* buffer, int n, socket_config* s,
+                        station_observer& observer) {
     const char digit = static_cast<char>('1' + n);
     const std::string query = std::string("P") + digit;
     std::size_t got = 0;
-    if (!ask(buffer, query, &got))
+    if (!ask(link, buffer, query, &got))
         return SOCKET_SEND_FAILED;
     if (got == 0)
         return SOCKET_SILENT;
     observer.answered(query.c_str(), buffer, got);
-    int result = decode_socket_reply(buffer, got, digit, s);
-    if (result == SOCKET_REPLY_REFUSED) {
-        debug_box(buffer);
+    const socket_reply taken = decode_socket_reply(buffer, got, digit, s);
+    if (taken == SOCKET_REPLY_REFUSED) {
+        (void)unread_answer(link, buffer);
         return SOCKET_ANSWER_REFUSED;
     }
-    if (result == SOCKET_REPLY_BAD_CURRENTS)
-        debug_box(buffer + 8); // the currents left empty, for the technician to type
+    if (taken == SOCKET_REPLY_BAD_CURRENTS) // the currents left empty, for the technician to type
+        (void)unread_answer(link, buffer + SOCKET_ANSWER_METER_AT);
     return SOCKET_READ;
 }
 
@@ -160,11 +169,11 @@ void report(const read_result& r, station_observer& observer) {
 // Both sockets into *r, with their progress; the first that was not read
 // ends it. A station that counted one socket may say nothing of socket 2:
 // its controls then keep what they held, and what was read stays.
-socket_read read_sockets(std::uint8_t* buffer, const station_config& shown, read_result* r,
-                         station_observer& observer) {
+socket_read read_sockets(device_link& link, std::uint8_t* buffer, const station_config& shown,
+                         read_result* r, station_observer& observer) {
     for (int n = 0; n < 2; ++n) {
         r->sockets[n] = shown.sockets[n];
-        const socket_read result = read_socket(buffer, n, &r->sockets[n], observer);
+        const socket_read result = read_socket(link, buffer, n, &r->sockets[n], observer);
         const bool one_socket = r->has_count && !r->two_sockets;
         if (result == SOCKET_SILENT && n == 1 && one_socket)
             break;
@@ -183,36 +192,37 @@ bool start(operation_port& line, const station_line& port, station_observer& obs
     remember_port(port);
     if (line.open(port))
         return true;
-    port_box();
+    (void)port_failed(line.link());
     observer.busy(false);
     return false;
 }
 
 // The Read, or the Write's check, ended by a station that answered nothing.
-void station_silent(operation_port& port, station_observer& observer) {
+outcome station_silent(operation_port& port, station_observer& observer) {
     port.close();
-    message_box(vtext(VT_CAPTION_ERROR), vtext(VT_MSG_NO_ANSWER));
+    outcome o = tell(port.link(), station_outcome(result::silent, VT_MSG_NO_ANSWER));
     observer.busy(false);
+    return o;
 }
 
 // The language answer: "L=" and a pair (an unknown pair leaves no entry
 // chosen); otherwise the Debug box, and a known pair without the "L=" is
 // still taken. Anything else leaves the list as it was.
-void take_language(const std::uint8_t* buffer, std::size_t got, read_result* r) {
+void take_language(device_link& link, const std::uint8_t* buffer, std::size_t got, read_result* r) {
     if (read_language_answer(buffer, got, &r->language)) {
         r->has_language = true;
         return;
     }
-    debug_box(buffer);
+    (void)unread_answer(link, buffer);
     r->language = station_language_of(static_cast<char>(buffer[0]), static_cast<char>(buffer[1]));
     r->has_language = r->language != LIST_UNSET;
 }
 
 // The count answer: one socket, or two of either mode; any other value gets
 // the Debug box and changes nothing.
-void take_count(const std::uint8_t* buffer, std::size_t got, read_result* r) {
+void take_count(device_link& link, const std::uint8_t* buffer, std::size_t got, read_result* r) {
     if (!read_socket_count(buffer, got, &r->two_sockets, &r->mode)) {
-        debug_box(buffer);
+        (void)unread_answer(link, buffer);
         return;
     }
     r->has_count = true;
@@ -230,11 +240,11 @@ std::string bytes3(char letter, int a, int b, int c) {
 namespace {
 // One query of the Read: asked, its answer reported as it came and taken;
 // false with *ended when the Read ends there.
-bool read_query(std::uint8_t* buffer, const char* query,
-                void (*take)(const std::uint8_t*, std::size_t, read_result*), read_result* r,
-                station_observer& observer, socket_read* ended) {
+bool read_query(device_link& link, std::uint8_t* buffer, const char* query,
+                void (*take)(device_link&, const std::uint8_t*, std::size_t, read_result*),
+                read_result* r, station_observer& observer, socket_read* ended) {
     std::size_t got = 0;
-    if (!ask(buffer, query, &got)) {
+    if (!ask(link, buffer, query, &got)) {
         *ended = SOCKET_SEND_FAILED;
         return false;
     }
@@ -243,44 +253,42 @@ bool read_query(std::uint8_t* buffer, const char* query,
         return false;
     }
     observer.answered(query, buffer, got);
-    take(buffer, got, r);
+    take(link, buffer, got, r);
     return true;
 }
 
 // The Read's queries in their order, with their pauses and progress, into *r.
-socket_read ask_station(std::uint8_t* buffer, const station_config& shown, read_result* r,
-                        station_observer& observer) {
+socket_read ask_station(device_link& link, std::uint8_t* buffer, const station_config& shown,
+                        read_result* r, station_observer& observer) {
     socket_read ended = SOCKET_READ;
-    if (!read_query(buffer, "L", take_language, r, observer, &ended))
+    if (!read_query(link, buffer, "L", take_language, r, observer, &ended))
         return ended;
     observer.progress(3);
     sys_sleep_ms(PAUSE_BETWEEN_MS);
-    if (!read_query(buffer, "N", take_count, r, observer, &ended))
+    if (!read_query(link, buffer, "N", take_count, r, observer, &ended))
         return ended;
     observer.progress(4);
-    return read_sockets(buffer, shown, r, observer);
+    return read_sockets(link, buffer, shown, r, observer);
 }
 } // namespace
 
-void station_read(const station_line& port, const station_config& shown,
-                  station_observer& observer) {
+outcome station_read(device_link& link, const station_line& port, const station_config& shown,
+                     station_observer& observer) {
     std::uint8_t buffer[PORT_READ_SIZE] = {};
-    operation_port line;
+    operation_port line(link);
     if (!start(line, port, observer))
-        return;
+        return station_outcome(result::no_port, VT_MSG_PORT);
     read_result r;
-    switch (ask_station(buffer, shown, &r, observer)) {
+    switch (ask_station(link, buffer, shown, &r, observer)) {
     case SOCKET_SEND_FAILED:
-        communication_failed(line, &observer);
-        return;
+        return communication_failed(line, &observer);
     case SOCKET_SILENT:
-        station_silent(line, observer);
-        return;
+        return station_silent(line, observer);
     case SOCKET_ANSWER_REFUSED: // what the earlier answers set stays
         report(r, observer);
         line.close();
         observer.busy(false);
-        return;
+        return station_outcome(result::unread_answer, LT_DEBUG);
     case SOCKET_READ:
         break;
     }
@@ -289,6 +297,7 @@ void station_read(const station_line& port, const station_config& shown,
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     line.close();
     observer.busy(false);
+    return done_outcome();
 }
 
 namespace {
@@ -297,8 +306,9 @@ namespace {
 // nothing of what it holds), a question the port did not take.
 enum check_outcome { CHECK_ANSWERED, CHECK_SILENT, CHECK_SEND_FAILED };
 
-check_outcome check_ask(std::uint8_t* buffer, const std::string& query, std::size_t* got) {
-    if (!ask(buffer, query, got))
+check_outcome check_ask(device_link& link, std::uint8_t* buffer, const std::string& query,
+                        std::size_t* got) {
+    if (!ask(link, buffer, query, got))
         return CHECK_SEND_FAILED;
     return *got ? CHECK_ANSWERED : CHECK_SILENT;
 }
@@ -306,18 +316,19 @@ check_outcome check_ask(std::uint8_t* buffer, const std::string& query, std::siz
 // After a Write: the station asked back with the Read's queries and pauses,
 // each answer compared with what was sent. *differs: the parts that differ,
 // for the box, "" when the station holds the Write.
-check_outcome check_written(std::uint8_t* buffer, const station_config& c, std::string* differs) {
+check_outcome check_written(device_link& link, std::uint8_t* buffer, const station_config& c,
+                            std::string* differs) {
     std::vector<std::string> parts;
     std::size_t got = 0;
     sys_sleep_ms(PAUSE_BEFORE_CHECK_MS); // the station takes the closing command
-    if (const check_outcome o = check_ask(buffer, "L", &got); o != CHECK_ANSWERED)
+    if (const check_outcome o = check_ask(link, buffer, "L", &got); o != CHECK_ANSWERED)
         return o;
     int language = LIST_UNSET;
     if (!read_language_answer(buffer, got, &language) || language != c.station_language)
         parts.push_back(vtext(VT_PART_LANGUAGE));
     sys_sleep_ms(PAUSE_BETWEEN_MS);
 
-    if (const check_outcome o = check_ask(buffer, "N", &got); o != CHECK_ANSWERED)
+    if (const check_outcome o = check_ask(link, buffer, "N", &got); o != CHECK_ANSWERED)
         return o;
     // The count answer is the hexadecimal reading of the count command's code.
     const unsigned long sent =
@@ -329,15 +340,16 @@ check_outcome check_written(std::uint8_t* buffer, const station_config& c, std::
     for (int n = 0; n < 2; ++n) { // both asked, as the Read does
         const char digit = static_cast<char>('1' + n);
         const bool compared = n == 0 || c.two_sockets;
-        const check_outcome o = check_ask(buffer, std::string("P") + digit, &got);
+        const check_outcome o = check_ask(link, buffer, std::string("P") + digit, &got);
         if (o == CHECK_SILENT && !compared)
             break; // a one-socket station may say nothing of socket 2
         if (o != CHECK_ANSWERED)
             return o;
         const std::string block = encode_socket_block(c.sockets[n]);
-        const bool held = got >= 13 && buffer[0] == 'P' &&
-                          buffer[1] == static_cast<std::uint8_t>(digit) &&
-                          std::memcmp(buffer + 3, block.data(), block.size()) == 0;
+        const bool held =
+            got >= SOCKET_ANSWER_SIZE && buffer[0] == 'P' &&
+            buffer[1] == static_cast<std::uint8_t>(digit) &&
+            std::memcmp(buffer + SOCKET_ANSWER_BLOCK_AT, block.data(), block.size()) == 0;
         if (compared && !held)
             parts.push_back(vtext_with(VT_PART_SOCKET_N, n + 1));
     }
@@ -351,8 +363,8 @@ check_outcome check_written(std::uint8_t* buffer, const station_config& c, std::
 namespace {
 // The Write's commands with their pauses and progress, up to the closing
 // command. False at the first command the port did not take.
-bool send_configuration(std::uint8_t* buffer, const station_config& c, const checked_datetime& dt,
-                        station_observer& observer) {
+bool send_configuration(device_link& link, std::uint8_t* buffer, const station_config& c,
+                        const checked_datetime& dt, station_observer& observer) {
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
     // Each step: its command (none when empty), the progress it reaches (the
     // date and time only when sent, socket 2's step either way) and the
@@ -376,42 +388,40 @@ bool send_configuration(std::uint8_t* buffer, const station_config& c, const che
         {c.two_sockets ? "P2" + encode_socket_block(c.sockets[1]) : "", 6, true, PAUSE_BETWEEN_MS},
     };
     for (const auto& step : steps) {
-        if (!step.command.empty() && !send(buffer, step.command))
+        if (!step.command.empty() && !send(link, buffer, step.command))
             return false;
         if (!step.command.empty() || step.progress_when_skipped)
             observer.progress(step.progress);
         sys_sleep_ms(step.pause_ms);
     }
-    return send(buffer, "A00000000");
+    return send(link, buffer, "A00000000");
 }
 } // namespace
 
-bool station_write(const station_line& port, const station_config& c, station_observer& observer) {
+outcome station_write(device_link& link, const station_line& port, const station_config& c,
+                      station_observer& observer) {
     checked_datetime dt;
     check_failure failure;
     if (!config_check(c, &dt, &failure)) {
-        message_box(vtext(failure.caption_row), failure.text.c_str());
-        return false;
+        outcome refused = station_outcome(result::refused, 0, failure.text);
+        refused.caption = failure.caption_row;
+        return tell(link, refused);
     }
 
     std::uint8_t buffer[PORT_READ_SIZE] = {};
-    operation_port line;
+    operation_port line(link);
     if (!start(line, port, observer))
-        return false;
-    if (!send_configuration(buffer, c, dt, observer)) {
-        communication_failed(line, &observer);
-        return false;
-    }
+        return station_outcome(result::no_port, VT_MSG_PORT);
+    if (!send_configuration(link, buffer, c, dt, observer))
+        return communication_failed(line, &observer);
     observer.progress(PROGRESS_STEPS);
     // A Write ends as a good one only when the station holds it.
     std::string differs;
-    switch (check_written(buffer, c, &differs)) {
+    switch (check_written(link, buffer, c, &differs)) {
     case CHECK_SEND_FAILED:
-        communication_failed(line, &observer);
-        return false;
+        return communication_failed(line, &observer);
     case CHECK_SILENT: // neither held nor not held: nobody can tell
-        station_silent(line, observer);
-        return false;
+        return station_silent(line, observer);
     case CHECK_ANSWERED:
         break;
     }
@@ -419,29 +429,26 @@ bool station_write(const station_line& port, const station_config& c, station_ob
         observer.busy(false);
         sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
         line.close();
-        return true;
+        return done_outcome();
     }
     // The form comes back once the technician has read what differs.
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     line.close();
-    message_box(vtext(VT_CAPTION_ERROR), (vtext(VT_MSG_NOT_HELD) + differs).c_str());
+    outcome o = tell(link, station_outcome(result::not_held, VT_MSG_NOT_HELD, differs));
     observer.busy(false);
-    return false;
+    return o;
 }
 
-void station_reboot(const station_line& port) {
+outcome station_reboot(device_link& link, const station_line& port) {
     remember_port(port);
-    operation_port line;
-    if (!line.open(port)) {
-        port_box();
-        return;
-    }
+    operation_port line(link);
+    if (!line.open(port))
+        return port_failed(link);
     std::uint8_t buffer[PORT_READ_SIZE] = {};
     sys_sleep_ms(PAUSE_AFTER_OPEN_MS);
-    if (!send(buffer, "R")) {
-        communication_failed(line, nullptr);
-        return;
-    }
+    if (!send(link, buffer, "R"))
+        return communication_failed(line, nullptr);
     sys_sleep_ms(PAUSE_BEFORE_CLOSE_MS);
     line.close();
+    return done_outcome();
 }

@@ -5,6 +5,7 @@
 // it was given as the setting. They know nothing of the form: what they read
 // and how far they are comes back through a station_observer.
 
+#include "device_link.h"
 #include "station_config.h"
 
 #include <cstddef>
@@ -48,24 +49,29 @@ struct station_line {
     const char* device = nullptr; // when set, opened by this name and not stored
 };
 
+// Each operation runs on the link it is given: it opens the link's port for
+// its own duration, tells each of its outcomes through the link as it
+// happens (in the window, a box; the operation waits for it), and returns
+// the one it ended with: done only when the whole operation was.
+
 // Reads the language, the socket count and both sockets. `shown` is what the
 // form holds: a socket answer whose currents do not read leaves them empty,
 // and an answer that carries no known value changes nothing. The form is told
 // what was read when the Read ends; a station that answers nothing at all
 // ends it at once with "The station does not answer", the form as it was
 // (after a one-socket count, a silent socket 2 keeps what was read).
-void station_read(const station_line& port, const station_config& shown,
-                  station_observer& observer);
+outcome station_read(device_link& link, const station_line& port, const station_config& shown,
+                     station_observer& observer);
 
-// Checks the configuration (a refusal shows its message and sends nothing),
+// Checks the configuration (a refusal tells its message and sends nothing),
 // then writes it: date and time (when given), language, socket count, socket
 // 1, socket 2 (when switched on), the closing command; then asks the station
 // back with the Read's queries and pauses and, when it does not hold what was
 // sent, says so and names what differs; a question it does not answer ends
-// the check with "The station does not answer". True only when the station
+// the check with "The station does not answer". Done only when the station
 // holds what was sent.
-bool station_write(const station_line& port, const station_config& config,
-                   station_observer& observer);
+outcome station_write(device_link& link, const station_line& port, const station_config& config,
+                      station_observer& observer);
 
 // Sends the reboot command.
-void station_reboot(const station_line& port);
+outcome station_reboot(device_link& link, const station_line& port);

@@ -17,6 +17,7 @@ namespace {
 // The window's record (app_state).
 struct velmor_window {
     HBITMAP skin;
+    device_link* link; // the program's, from start-up on
 };
 
 void create(const form_control_spec& c, HINSTANCE instance) {
@@ -78,7 +79,8 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_COMMAND:
-        velmor_command(LOWORD(wp));
+        if (w->link)
+            velmor_command(*w->link, LOWORD(wp));
         return 0;
     case WM_CTLCOLORSTATIC: {
         HDC hdc = reinterpret_cast<HDC>(wp);
@@ -93,7 +95,8 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 // Loads the skin and creates the 42 controls of the form with their start
 // values, in the interface language.
-void start(HWND main, HINSTANCE instance) {
+void start(HWND main, HINSTANCE instance, device_link& link) {
+    app_state<velmor_window>(main)->link = &link;
     app_state<velmor_window>(main)->skin = static_cast<HBITMAP>(LoadImageW(
         instance, MAKEINTRESOURCEW(IDB_VELMOR_SKIN), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     for (int i = 0; i < k_form_control_count; ++i)
@@ -105,7 +108,7 @@ void start(HWND main, HINSTANCE instance) {
 
 int velmor_main(HINSTANCE instance, int show) {
     // Lives as long as the window: app_main runs its message loop.
-    velmor_window window = {nullptr};
+    velmor_window window = {nullptr, nullptr};
     const app_spec spec = {
         &k_velmor_profile,
         L"VelmorClass",

@@ -39,7 +39,7 @@ vm_warnings(simctl)
 # The companion for Linux: the same core on termios.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SERIALPORT REQUIRED IMPORTED_TARGET libserialport)
-add_executable(quenby quenby/main.cpp quenby/console_box.cpp quenby/debug_log_posix.cpp
+add_executable(quenby quenby/main.cpp quenby/debug_log_posix.cpp
                       quenby/port_list_posix.cpp quenby/use_port_posix.cpp quenby/store_posix.cpp
                       quenby/serial_posix.cpp quenby/system_posix.cpp)
 target_link_libraries(quenby PRIVATE quenby_core PkgConfig::SERIALPORT)

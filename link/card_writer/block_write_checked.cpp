@@ -18,24 +18,25 @@ bool same_block(const char* read_back, const char* content) {
 }
 } // namespace
 
-bool block_write_checked(const card_reader& reader, int block, const char* content) {
+outcome block_write_checked(device_link& link, const card_reader& reader, int block,
+                            const char* content) {
     int status = 0;
-    if (const exchange r = block_write(&reader, block, content, &status); r != exchange::done) {
-        reader_check_gone(r); // the adapter pulled out: retried quietly
-        return false;
+    if (const exchange r = block_write(link, &reader, block, content, &status);
+        r != exchange::done) {
+        reader_check_gone(link, r); // the adapter pulled out: retried quietly
+        return card_outcome(result::device_error, TXT_ATTENTION, TXT_DEVICE_ERROR);
     }
     if (status != 0) {
-        localized_message(TXT_ATTENTION, status == READER_NO_CARD ? TXT_NO_CARD : TXT_FAILED);
-        return false;
+        const bool no_card = status == READER_NO_CARD;
+        return tell(link, card_outcome(no_card ? result::no_card : result::failed, TXT_ATTENTION,
+                                       no_card ? TXT_NO_CARD : TXT_FAILED));
     }
     char held[READER_BLOCK_CHARS + 1];
-    if (const exchange r = block_read(&reader, block, held, &status); r != exchange::done) {
-        reader_check_gone(r);
-        return false;
+    if (const exchange r = block_read(link, &reader, block, held, &status); r != exchange::done) {
+        reader_check_gone(link, r);
+        return card_outcome(result::device_error, TXT_ATTENTION, TXT_DEVICE_ERROR);
     }
-    if (status != 0 || !same_block(held, content)) {
-        localized_message(TXT_ATTENTION, TXT_FAILED);
-        return false;
-    }
-    return true;
+    if (status != 0 || !same_block(held, content))
+        return tell(link, card_outcome(result::failed, TXT_ATTENTION, TXT_FAILED));
+    return done_outcome();
 }

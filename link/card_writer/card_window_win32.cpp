@@ -16,6 +16,7 @@ struct card_window {
     const card_writer_shell* shell;
     HBITMAP background;
     HBITMAP overlay;
+    device_link* link; // the program's, from start-up on
 };
 
 COLORREF colour(unsigned rgb) {
@@ -83,8 +84,8 @@ void create_controls(card_window& w, HINSTANCE instance) {
 }
 
 void CALLBACK poll_timer(HWND hwnd, UINT, UINT_PTR, DWORD) {
-    if (card_window* w = app_state<card_window>(hwnd))
-        w->shell->tick();
+    if (card_window* w = app_state<card_window>(hwnd); w && w->link)
+        w->shell->tick(*w->link);
 }
 
 LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -99,7 +100,8 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_COMMAND:
-        w->shell->command(LOWORD(wp));
+        if (w->link)
+            w->shell->command(*w->link, LOWORD(wp));
         return 0;
     case WM_CTLCOLORBTN:
         if (!w->shell->red_button_text)
@@ -112,8 +114,9 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void start(HWND main, HINSTANCE instance) {
+void start(HWND main, HINSTANCE instance, device_link& link) {
     card_window& w = *app_state<card_window>(main);
+    w.link = &link;
     create_controls(w, instance);
     show_language();
     SetTimer(main, POLL_TIMER_ID, POLL_PERIOD_MS, poll_timer);
@@ -122,7 +125,7 @@ void start(HWND main, HINSTANCE instance) {
 
 int card_writer_main(HINSTANCE instance, int show, const card_writer_shell& shell) {
     // Lives as long as the window: app_main runs its message loop.
-    card_window window = {&shell, nullptr, nullptr};
+    card_window window = {&shell, nullptr, nullptr, nullptr};
     const app_spec spec = {
         shell.profile, L"TandorClass",  shell.title,    592,
         420,           IDI_CARD_WRITER, IDM_MENU_FIRST, CS_OWNDC | CS_HREDRAW | CS_VREDRAW,

@@ -3,6 +3,7 @@
 // of the skin, the poll timer. What differs between the two programs comes in
 // a shell record.
 
+#include "device_link.h"
 #include "paint_steps.h"
 #include "profile.h"
 
@@ -26,8 +27,8 @@ struct card_writer_shell {
     bool red_button_text; // answer a button's colour request with red text
     std::vector<paint_step> (*paint)();
     void (*painted)(); // a painting was carried out whole
-    void (*command)(int id);
-    void (*tick)();
+    void (*command)(device_link& link, int id);
+    void (*tick)(device_link& link);
 };
 
 // Start-up, message loop; returns the exit code (1 when the class or the

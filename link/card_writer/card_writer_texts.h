@@ -1,6 +1,9 @@
 #pragma once
 // Localized texts of the card writers, in blocks of four (one per language).
 
+#include "outcome.h"
+#include "profile.h"
+
 // Text of string id `id` from the active program's table; "" when the table
 // has no such id.
 const char* text_of_id(int id);
@@ -8,8 +11,16 @@ const char* text_of_id(int id);
 // Text of block `block` in the current language (id block + language index).
 const char* localized(int block);
 
-// Modal localized message box: caption and text from two blocks.
-void localized_message(int caption_block, int text_block);
+// The same from the tables of `program`, whichever program is in force.
+const char* localized_in(const program_profile& program, int block);
+
+// An outcome of the card writers, told with the caption and text of two
+// blocks (as a box: both in the current language).
+outcome card_outcome(result what, int caption_block, int text_block);
+
+// A check of the card form: done for 0, else refused with the message of
+// `text_block` under "Attention".
+outcome card_refusal(int text_block);
 
 enum {
     TXT_PROMPT_PLACE = 10001,

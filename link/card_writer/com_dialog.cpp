@@ -1,57 +1,61 @@
 #include "com_dialog.h"
 
 #include "card_writer_texts.h"
+#include "device_link.h"
 #include "port.h"
-#include "reader_presence.h"
 #include "settings.h"
 
 #include <cctype>
 #include <cstring>
 
 std::string com_dialog_entry(int index) {
-    if (index < 0 || index >= COM_DIALOG_PORTS)
+    if (index < 0 || index >= COM_LIST_PORTS)
         return "";
-    return "COM" + std::to_string(index + 1);
+    return com_name(index + 1);
 }
 
 int com_dialog_selection() {
     int port = settings_port();
-    return (port >= 1 && port <= COM_DIALOG_PORTS) ? port - 1 : -1;
+    return (port >= 1 && port <= COM_LIST_PORTS) ? port - 1 : -1;
 }
 
 std::string com_dialog_start_text() {
     const int port = settings_port();
-    if (port <= COM_DIALOG_PORTS || port > COM_TYPED_PORT_MAX)
+    if (port <= COM_LIST_PORTS || port > COM_TYPED_PORT_MAX)
         return "";
-    return "COM" + std::to_string(port);
+    return com_name(port);
 }
 
 namespace {
-void reopen(int port) {
-    reader_stop_retrying();
+outcome port_error(device_link& link) {
+    return tell(link, card_outcome(result::no_port, TXT_ERROR, TXT_PORT_ERROR));
+}
+
+void reopen(device_link& link, int port) {
+    link_stop_retrying(link);
     settings_set_port(port);
-    configured_port_close();
-    if (!configured_port_open(settings_port()))
-        localized_message(TXT_ERROR, TXT_PORT_ERROR);
+    (void)link_close(link);
+    if (!link_open(link, settings_port()))
+        (void)port_error(link);
 }
 } // namespace
 
-void com_dialog_ok(int selected, const char* typed) {
+void com_dialog_ok(device_link& link, int selected, const char* typed) {
     // The box's text is what the technician sees: a port it names wins over
     // the entry chosen before it was typed over.
     const char* text = typed ? typed : "";
     int port = 0;
     if (com_typed_port(text, &port)) {
-        reopen(port);
+        reopen(link, port);
         return;
     }
     const bool blank = std::strspn(text, " \t") == std::strlen(text);
     if (blank && selected >= 0) {
-        reopen(selected + 1);
+        reopen(link, selected + 1);
         return;
     }
     // Nothing chosen: the working port stays as it is. Only a blank box with
     // a port open is quiet; anything else tells the technician no port opened.
-    if (!blank || !port_open_flag())
-        localized_message(TXT_ERROR, TXT_PORT_ERROR);
+    if (!blank || !link_is_open(link))
+        (void)port_error(link);
 }

@@ -6,11 +6,12 @@
 #include "wide.h"
 
 namespace {
-INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
+INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_INITDIALOG: {
+        SetWindowLongPtrW(dialog, DWLP_USER, lp);
         HWND list = GetDlgItem(dialog, IDC_COM_PORT_LIST);
-        for (int i = 0; i < COM_DIALOG_PORTS; ++i)
+        for (int i = 0; i < COM_LIST_PORTS; ++i)
             SendMessageW(list, CB_ADDSTRING, 0,
                          reinterpret_cast<LPARAM>(widen(com_dialog_entry(i).c_str()).c_str()));
         int selection = com_dialog_selection();
@@ -25,7 +26,8 @@ INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
             LRESULT i = SendDlgItemMessageW(dialog, IDC_COM_PORT_LIST, CB_GETCURSEL, 0, 0);
             char typed[64] = "";
             GetDlgItemTextA(dialog, IDC_COM_PORT_LIST, typed, sizeof typed);
-            com_dialog_ok(i == CB_ERR ? -1 : static_cast<int>(i), typed);
+            auto* link = reinterpret_cast<device_link*>(GetWindowLongPtrW(dialog, DWLP_USER));
+            com_dialog_ok(*link, i == CB_ERR ? -1 : static_cast<int>(i), typed);
             EndDialog(dialog, 1);
             return TRUE;
         }
@@ -40,6 +42,7 @@ INT_PTR CALLBACK com_dialog_proc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
 }
 } // namespace
 
-void form_com_port_dialog(int dialog_id) {
-    DialogBoxParamW(form_instance(), MAKEINTRESOURCEW(dialog_id), form_main(), com_dialog_proc, 0);
+void form_com_port_dialog(int dialog_id, device_link& link) {
+    DialogBoxParamW(form_instance(), MAKEINTRESOURCEW(dialog_id), form_main(), com_dialog_proc,
+                    reinterpret_cast<LPARAM>(&link));
 }

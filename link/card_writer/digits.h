@@ -19,14 +19,6 @@ inline int hex_pair_value(const char* p) {
     return (hi < 0 || lo < 0) ? -1 : hi * 16 + lo;
 }
 
-// Two decimal digits at p into *out; false when either is no decimal digit.
-inline bool dec_pair_value(const char* p, int* out) {
-    if (p[0] < '0' || p[0] > '9' || p[1] < '0' || p[1] > '9')
-        return false;
-    *out = (p[0] - '0') * 10 + (p[1] - '0');
-    return true;
-}
-
 // v (0 to 99) as two decimal digits at p, as "%02d" prints it.
 inline void put_dec2(char* p, int v) {
     p[0] = static_cast<char>('0' + v / 10 % 10);

@@ -2,18 +2,18 @@
 
 #include "card_writer_ids.h"
 #include "card_writer_texts.h"
+#include "device_link.h"
 #include "form.h"
 #include "language.h"
 #include "message_box.h"
-#include "port.h"
 
-bool menu_command(int id) {
+bool menu_command(device_link& link, int id) {
     if (id == CMD_COM_PORT) {
         {
             const modal_box dialog;
-            form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get());
+            form_com_port_dialog(IDD_COM_PORT_FIRST + lang_get(), link);
         }
-        return !port_open_flag();
+        return !link_is_open(link);
     }
     if (id >= CMD_LANGUAGE_FIRST && id <= CMD_LANGUAGE_LAST)
         switch_language(id - CMD_LANGUAGE_FIRST);

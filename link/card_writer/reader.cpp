@@ -74,25 +74,17 @@ exchange take_detect(card_reader* reader, const std::uint8_t* reply, exchange re
 }
 } // namespace
 
-exchange card_detect(card_reader* reader, int* status) {
-    std::uint8_t reply[LINK_REPLY_SIZE];
-    return take_detect(reader, reply, link_command(reply, k_detect, ""), status);
+exchange card_detect(device_link& link, card_reader* reader, int* status) {
+    std::uint8_t reply[LINK_REPLY_SIZE] = {};
+    return take_detect(reader, reply, link_command(link, reply, k_detect, ""), status);
 }
 
-exchange card_detect_quiet(card_reader* reader, int* status) {
-    std::uint8_t reply[LINK_REPLY_SIZE];
-    return take_detect(reader, reply, link_transact(reply, k_detect, ""), status);
-}
-
-namespace {
-using link_call = exchange (*)(std::uint8_t*, const char*, const char*);
-
-exchange read_with(link_call link, const card_reader* reader, int block,
-                   char text[READER_BLOCK_CHARS + 1], int* status) {
+exchange block_read(device_link& link, const card_reader* reader, int block,
+                    char text[READER_BLOCK_CHARS + 1], int* status) {
     char head[READER_HEAD_CHARS + 1];
     reader_payload_head(reader->uid, block, head);
-    std::uint8_t reply[LINK_REPLY_SIZE];
-    exchange result = link(reply, k_read, head);
+    std::uint8_t reply[LINK_REPLY_SIZE] = {};
+    exchange result = link_command(link, reply, k_read, head);
     if (result != exchange::done)
         return result;
     *status = reader_status(reply);
@@ -101,34 +93,15 @@ exchange read_with(link_call link, const card_reader* reader, int block,
     return result;
 }
 
-exchange write_with(link_call link, const card_reader* reader, int block, const char* content,
-                    int* status) {
+exchange block_write(device_link& link, const card_reader* reader, int block, const char* content,
+                     int* status) {
     char payload[READER_WRITE_CHARS + 1];
     reader_payload_head(reader->uid, block, payload);
     std::snprintf(payload + READER_HEAD_CHARS, sizeof payload - READER_HEAD_CHARS, "%s", content);
-    std::uint8_t reply[LINK_REPLY_SIZE];
-    exchange result = link(reply, k_write, payload);
+    std::uint8_t reply[LINK_REPLY_SIZE] = {};
+    exchange result = link_command(link, reply, k_write, payload);
     if (result != exchange::done)
         return result;
     *status = reader_status(reply);
     return result;
-}
-} // namespace
-
-exchange block_read(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
-                    int* status) {
-    return read_with(link_command, reader, block, text, status);
-}
-
-exchange block_read_quiet(const card_reader* reader, int block, char text[READER_BLOCK_CHARS + 1],
-                          int* status) {
-    return read_with(link_transact, reader, block, text, status);
-}
-
-exchange block_write(const card_reader* reader, int block, const char* content, int* status) {
-    return write_with(link_command, reader, block, content, status);
-}
-
-exchange block_write_quiet(const card_reader* reader, int block, const char* content, int* status) {
-    return write_with(link_transact, reader, block, content, status);
 }

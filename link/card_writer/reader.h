@@ -3,8 +3,8 @@
 // 16-byte block with the factory-default key.
 //
 // Each command returns how its exchange ended: anything but exchange::done
-// means the exchange itself failed (the device error message has then been
-// shown and nothing of the reply is used); after exchange::done the reader
+// means the exchange itself failed (the device error has then been told
+// through the link, and nothing of the reply is used); after exchange::done the reader
 // status is in *status. A status that cannot be read from the
 // reply, or a reply too short for the fields its status promises, is reported
 // as READER_STATUS_UNREADABLE, which callers treat as any other failure.
@@ -29,26 +29,16 @@ struct card_reader {
     char uid_display[READER_UID_CHARS + 1]; // the copy shown on the form and its UID button
 };
 
-[[nodiscard]] exchange card_detect(card_reader* reader, int* status);
-// card_detect without the device error message, for a caller that polls on
-// through a reader that is away and says so once.
-[[nodiscard]] exchange card_detect_quiet(card_reader* reader, int* status);
+[[nodiscard]] exchange card_detect(device_link& link, card_reader* reader, int* status);
 
 // Block text: 32 upper-case hex digits and a terminator, written only when
 // *status is 0.
-[[nodiscard]] exchange block_read(const card_reader* reader, int block,
+[[nodiscard]] exchange block_read(device_link& link, const card_reader* reader, int block,
                                   char text[READER_BLOCK_CHARS + 1], int* status);
 
 // content: the block as hex text; the payload is cut to 56 characters.
-[[nodiscard]] exchange block_write(const card_reader* reader, int block, const char* content,
-                                   int* status);
-
-// block_read and block_write without the device error message, for a caller
-// that tells the technician in its own words.
-[[nodiscard]] exchange block_read_quiet(const card_reader* reader, int block,
-                                        char text[READER_BLOCK_CHARS + 1], int* status);
-[[nodiscard]] exchange block_write_quiet(const card_reader* reader, int block, const char* content,
-                                         int* status);
+[[nodiscard]] exchange block_write(device_link& link, const card_reader* reader, int block,
+                                   const char* content, int* status);
 
 // Parsing and building, for the commands above and their tests.
 int reader_status(const std::uint8_t* reply);

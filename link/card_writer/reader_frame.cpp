@@ -1,10 +1,7 @@
 #include "reader_frame.h"
 
 #include "card_writer_texts.h"
-#include "port.h"
-#include "serial.h"
 #include "system.h"
-#include "trace.h"
 
 #include <cstring>
 
@@ -63,11 +60,12 @@ namespace {
 // within the wait bound; so is a read that holds only a reply to another
 // command). The bytes of the answer, 0 when none came; *other_replies when a
 // reply to another command was passed over.
-std::size_t read_answer(std::uint8_t* frame, const char* cmd, bool* other_replies) {
+std::size_t read_answer(device_link& link, std::uint8_t* frame, const char* cmd,
+                        bool* other_replies) {
     const std::int64_t start = sys_now_ms();
     std::size_t got = 0;
     for (int reads = 0; reads < LINK_MAX_READS; ++reads) {
-        if (!port_read(frame, &got))
+        if (!link_read(link, frame, &got))
             got = 0;
         if (got > 4) {
             const std::size_t at = answer_start(frame, got, cmd);
@@ -75,7 +73,7 @@ std::size_t read_answer(std::uint8_t* frame, const char* cmd, bool* other_replie
                 std::memmove(frame, frame + at, got - at);
                 got -= at;
             } else {
-                trace_bytes("RX", frame, got, "reply to another command");
+                link_trace(link, "RX", frame, got, "reply to another command");
                 *other_replies = true;
                 got = 0;
             }
@@ -87,33 +85,34 @@ std::size_t read_answer(std::uint8_t* frame, const char* cmd, bool* other_replie
 }
 } // namespace
 
-exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload) {
+exchange link_transact(device_link& link, std::uint8_t* reply, const char* cmd,
+                       const char* payload) {
     std::uint8_t frame[LINK_FRAME_SIZE];
     std::size_t length = link_frame(frame, cmd, payload);
-    if (!serial_is_open())
+    if (!link_is_open(link))
         return exchange::no_port;
     if (length == 0)
         return exchange::write_failed;
 
-    port_discard_input();
-    const bool written = port_write(frame, length);
-    trace_bytes("TX", frame, length, written ? "sent" : "write failed");
+    link_discard_input(link);
+    const bool written = link_write(link, frame, length);
+    link_trace(link, "TX", frame, length, written ? "sent" : "write failed");
 
     bool other_replies = false;
-    const std::size_t got = read_answer(frame, cmd, &other_replies);
+    const std::size_t got = read_answer(link, frame, cmd, &other_replies);
     if (got == 0 && other_replies)
         return exchange::wrong_reply;
     if (got == 0) {
-        trace_bytes("RX", frame, 0, "no reply");
+        link_trace(link, "RX", frame, 0, "no reply");
         return written ? exchange::no_reply : exchange::write_failed;
     }
     if (got <= 4) {
-        trace_bytes("RX", frame, got, "short reply");
+        link_trace(link, "RX", frame, got, "short reply");
         return exchange::short_reply;
     }
     link_reply_fill(reply, frame, got);
     const bool nak = link_reply_byte(reply, 3) == LINK_NAK;
-    trace_bytes("RX", frame, got, nak ? "NAK" : "reply");
+    link_trace(link, "RX", frame, got, nak ? "NAK" : "reply");
     return nak ? exchange::nak : exchange::done;
 }
 
@@ -122,9 +121,10 @@ void link_reply_fill(std::uint8_t* reply, const std::uint8_t* received, std::siz
     std::memcpy(reply + 1, received, count);
 }
 
-exchange link_command(std::uint8_t* reply, const char* cmd, const char* payload) {
-    exchange result = link_transact(reply, cmd, payload);
+exchange link_command(device_link& link, std::uint8_t* reply, const char* cmd,
+                      const char* payload) {
+    exchange result = link_transact(link, reply, cmd, payload);
     if (result != exchange::done)
-        localized_message(TXT_ATTENTION, TXT_DEVICE_ERROR);
+        (void)tell(link, card_outcome(result::device_error, TXT_ATTENTION, TXT_DEVICE_ERROR));
     return result;
 }

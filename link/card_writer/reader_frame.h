@@ -6,6 +6,8 @@
 // The reply buffer holds the byte count in byte 0 (8 bits) and the received
 // bytes from byte 1 on; received byte k is at index k + 1.
 
+#include "device_link.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -49,20 +51,21 @@ enum class exchange {
     wrong_reply,  // only replies to another command came (a reply that came late)
 };
 
-// Sends one frame and waits for its reply. Whatever the reader sent before
-// and nobody read is dropped first, and a reply whose command field (received
-// bytes 4 and 5) is not cmd is not taken as the answer: the reply is waited
-// for on. The reply buffer is filled when 5 bytes or more of the answer came
-// (a NAK included), and left untouched otherwise. A frame
-// the port did not take ends in exchange::write_failed (the reply is still
-// waited for); no box is shown here, so that the device error of
-// link_command is the one box the user sees for it. Every frame and reply
-// goes to the trace (trace.h).
-[[nodiscard]] exchange link_transact(std::uint8_t* reply, const char* cmd, const char* payload);
+// Sends one frame on the link and waits for its reply. Whatever the reader
+// sent before and nobody read is dropped first, and a reply whose command
+// field (received bytes 4 and 5) is not cmd is not taken as the answer: the
+// reply is waited for on. The reply buffer is filled when 5 bytes or more of
+// the answer came (a NAK included), and left untouched otherwise. A frame the
+// port did not take ends in exchange::write_failed (the reply is still
+// waited for); nothing is told here, so that the device error of
+// link_command is told once. Every frame and reply goes to the link's trace.
+[[nodiscard]] exchange link_transact(device_link& link, std::uint8_t* reply, const char* cmd,
+                                     const char* payload);
 
-// link_transact, showing the device error message when it did not end in
-// exchange::done.
-[[nodiscard]] exchange link_command(std::uint8_t* reply, const char* cmd, const char* payload);
+// link_transact, telling the device error through the link when it did not
+// end in exchange::done.
+[[nodiscard]] exchange link_command(device_link& link, std::uint8_t* reply, const char* cmd,
+                                    const char* payload);
 
 // Received bytes of a filled reply buffer.
 inline std::size_t link_reply_count(const std::uint8_t* reply) {

@@ -1,5 +1,6 @@
 #include "fake_device.h"
 
+#include "box_teller.h"
 #include "serial.h"
 #include "system.h"
 
@@ -48,6 +49,17 @@ void script_read_fail(int ms) {
     dev().reads.emplace_back(fake::bytes{}, ms, true);
 }
 
+void open(device_link& link) {
+    link.port.handle = OPEN_HANDLE;
+    link.device = "\\\\.\\COM1";
+    dev().is_open = true;
+}
+
+void recording_teller::tell(const outcome& o) {
+    told.push_back(o);
+    box_teller(text_).tell(o); // the window's own, onto the fake message box
+}
+
 std::string hex(const bytes& data) {
     static const char digits[] = "0123456789ABCDEF";
     std::string s;
@@ -65,27 +77,28 @@ std::string hex(const bytes& data) {
 using fake::dev;
 using fake::events;
 
-serial_open_outcome serial_open(const char* name, const line_settings& line) {
+serial_open_outcome serial_open(serial_port& port, const char* name, const line_settings& line) {
+    if (port.handle != SERIAL_NONE) // as the seams do: the device held is let go first
+        (void)serial_close(port);
     events().push_back(std::string("open ") + name);
     dev().lines.push_back(line);
     if (dev().on_open)
         dev().on_open();
     dev().is_open = dev().open_succeeds;
+    if (dev().open_succeeds)
+        port.handle = fake::OPEN_HANDLE;
     return dev().open_succeeds ? serial_open_outcome{SERIAL_OPENED, 0} : dev().open_failure;
 }
 
-bool serial_close() {
+bool serial_close(serial_port& port) {
     events().push_back("close");
-    const bool was_open = dev().is_open;
+    const bool was_open = port.handle != SERIAL_NONE;
+    port.handle = SERIAL_NONE;
     dev().is_open = false;
     return was_open;
 }
 
-bool serial_is_open() {
-    return dev().is_open;
-}
-
-bool serial_write(const std::uint8_t* bytes, std::size_t count) {
+bool serial_write(serial_port& /*port*/, const std::uint8_t* bytes, std::size_t count) {
     dev().writes.emplace_back(bytes, bytes + count);
     events().push_back("write " + fake::hex(dev().writes.back()));
     const int taken = static_cast<int>(dev().writes.size()) - 1;
@@ -93,12 +106,13 @@ bool serial_write(const std::uint8_t* bytes, std::size_t count) {
     return !dev().write_fails && !gone;
 }
 
-void serial_discard_input() {
+void serial_discard_input(serial_port& /*port*/) {
     dev().unread.clear();
     ++dev().discards;
 }
 
-bool serial_read(std::uint8_t* buffer, std::size_t capacity, std::size_t* got) {
+bool serial_read(serial_port& /*port*/, std::uint8_t* buffer, std::size_t capacity,
+                 std::size_t* got) {
     events().push_back("read");
     *got = 0;
     if (!dev().unread.empty()) {

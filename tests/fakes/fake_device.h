@@ -6,6 +6,8 @@
 // duration; once the script is used up the line is silent, each read taking
 // the port's full time-out with nothing.
 
+#include "device_link.h"
+#include "outcome.h"
 #include "serial.h"
 
 #include <cstdint>
@@ -44,7 +46,7 @@ struct device {
     // serial
     bool open_succeeds = true;
     serial_open_outcome open_failure{SERIAL_NOT_PRESENT, 2}; // when the open does not succeed
-    bool is_open = false;
+    bool is_open = false;                                    // a link holds it open
     bool write_fails = false;
     int writes_before_failing = -1;   // when >= 0, writes past this many fail
     std::vector<line_settings> lines; // the line asked for with each open
@@ -62,6 +64,25 @@ struct device {
     std::vector<std::string> debug_lines;
     // the local time the clock gives
     local_time_value local{2019, 3, 5, 14, 7, 9};
+};
+
+// The handle of a port the fake device holds open.
+enum : std::intptr_t { OPEN_HANDLE = 7 };
+
+// A link open on the fake device, as a program holds it after a good open.
+void open(device_link& link);
+
+// The window's teller (box_teller.h), every outcome also kept: each shows
+// its box on the fake message box ("box caption|text" in the log, on_message
+// run while it is open).
+class recording_teller : public teller {
+  public:
+    explicit recording_teller(text_lookup program_text = nullptr) : text_(program_text) {}
+    void tell(const outcome& o) override;
+    std::vector<outcome> told;
+
+  private:
+    text_lookup text_;
 };
 
 // The one fake device of the test process, reset by reset().

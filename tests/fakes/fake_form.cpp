@@ -102,7 +102,7 @@ void form_set_menu(int menu_id) {
     log("menu " + name(menu_id));
 }
 
-void form_com_port_dialog(int dialog_id) {
+void form_com_port_dialog(int dialog_id, device_link& /*link*/) {
     log("dialog " + name(dialog_id));
     if (fake::on_dialog())
         fake::on_dialog()();

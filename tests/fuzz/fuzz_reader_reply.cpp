@@ -28,17 +28,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same bytes arriving from the line, split in two reads at the first
     // byte's value.
     fake::reset();
-    fake::dev().is_open = true;
+    device_link link(k_tandor_profile);
+    fake::open(link);
     std::size_t cut = size ? data[0] % (size + 1) : 0;
     fake::script_read(fake::bytes(data, data + cut));
     fake::script_read(fake::bytes(data + cut, data + size));
     card_reader reader{};
     int status = 0;
-    (void)card_detect(&reader, &status);
+    (void)card_detect(link, &reader, &status);
     fake::script_read(fake::bytes(data, data + size));
     char text[READER_BLOCK_CHARS + 1];
-    (void)block_read(&reader, 4, text, &status);
+    (void)block_read(link, &reader, 4, text, &status);
     fake::script_read(fake::bytes(data, data + size));
-    (void)block_write(&reader, 4, "00000000000000000000000000000000", &status);
+    (void)block_write(link, &reader, 4, "00000000000000000000000000000000", &status);
     return 0;
 }

@@ -52,8 +52,9 @@ std::string read_file(const std::string& path) {
 
 class BatchFile : public ::testing::Test {
   protected:
+    // As the companion runs: no program in force, its texts none of theirs.
     void SetUp() override {
-        profile_set(&k_tandor_profile);
+        profile_set(nullptr);
         lang_set(LANGUAGE_ENGLISH);
     }
 };
@@ -226,9 +227,9 @@ class CardBatch : public ::testing::Test {
             return true;
         };
         job.out = &out;
-        job.device = "\\\\.\\COM14";
+        job.link = &link;
         job.give_up_ms = 3000;
-        ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+        ASSERT_EQ(link_open_device(link, "\\\\.\\COM14").result, SERIAL_OPENED);
     }
     // The block write frames sent, as their UID and block.
     std::vector<std::string> blocks_written() const {
@@ -257,7 +258,8 @@ class CardBatch : public ::testing::Test {
         fake::reset();
         audit.clear();
         out.str("");
-        ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+        link = device_link(k_tandor_profile);
+        ASSERT_EQ(link_open_device(link, "\\\\.\\COM14").result, SERIAL_OPENED);
     }
     // The reader empty, then a blank card laid and read.
     static void blank_laid(const char* uid = "0A1B2C3D") {
@@ -265,6 +267,7 @@ class CardBatch : public ::testing::Test {
         reply_card(uid);
         reply_block(k_blank);
     }
+    device_link link{k_tandor_profile}; // quiet, as the batch holds it
     issue_job job;
     std::vector<std::string> audit;
     int audit_fails_after = -1;
@@ -512,13 +515,16 @@ TEST_F(CardBatch, AnAdapterPulledOutIsOpenedAgainWhenItIsBack) {
     job.rows.pop_back();
     job.give_up_ms = 60000;
     EXPECT_EQ(issue_cards(job), 0) << out.str();
-    EXPECT_EQ(opens, 3);
+    EXPECT_EQ(opens, 4) << "found back at the third try, then opened with the reader's waits";
+    EXPECT_EQ(fake::events_of("open"), std::vector<std::string>(5, "\\\\.\\COM14"))
+        << "the port the batch opened, tried again";
     EXPECT_EQ(blocks_written().size(), 1u);
-    EXPECT_TRUE(fake::dev().is_open);
+    EXPECT_TRUE(link_is_open(link));
 
     // Gone for good: the wait still ends when the job allows.
     fake::reset();
-    ASSERT_EQ(port_open_device(job.device.c_str()).result, SERIAL_OPENED);
+    link = device_link(k_tandor_profile);
+    ASSERT_EQ(link_open_device(link, "\\\\.\\COM14").result, SERIAL_OPENED);
     fake::dev().write_fails = true;
     fake::dev().open_succeeds = false;
     job.give_up_ms = 30000;

@@ -21,16 +21,26 @@ struct encoded {
     std::string block;
 };
 
+// 0 for a text the checks pass, else the message that refuses it (a
+// refusal under "Attention", nothing else).
+int refusal_of(const outcome& o) {
+    if (o.done())
+        return 0;
+    EXPECT_EQ(o.what, result::refused);
+    EXPECT_EQ(o.caption, TXT_ATTENTION);
+    return o.text;
+}
+
 encoded user(const std::string& code, const std::string& expiry, const std::string& accesses) {
     char out[CARD_BLOCK_CHARS + 1] = "untouched";
-    int r = encode_user_block(code.c_str(), expiry.c_str(), accesses.c_str(), out);
-    return {r, out};
+    const outcome r = encode_user_block(code.c_str(), expiry.c_str(), accesses.c_str(), out);
+    return {refusal_of(r), out};
 }
 
 encoded master(bool personal, bool delete_db, const std::string& datetime) {
     char out[CARD_BLOCK_CHARS + 1] = "untouched";
-    int r = encode_master_block(personal, delete_db, datetime.c_str(), out);
-    return {r, out};
+    const outcome r = encode_master_block(personal, delete_db, datetime.c_str(), out);
+    return {refusal_of(r), out};
 }
 
 // Refused with `message`, and nothing written into the block.
@@ -128,14 +138,15 @@ TEST(MasterCard, EncodedOrRefused) {
 encoded classic_data_payload(const std::string& code, const std::string& accesses,
                              const std::string& expiry) {
     char out[CLASSIC_PAYLOAD_CHARS + 1] = "untouched";
-    int r = classic_encode_data("0A1B2C3D", code.c_str(), accesses.c_str(), expiry.c_str(), out);
-    return {r, out};
+    const outcome r =
+        classic_encode_data("0A1B2C3D", code.c_str(), accesses.c_str(), expiry.c_str(), out);
+    return {refusal_of(r), out};
 }
 
 encoded classic_counter_payload(const std::string& accesses) {
     char out[CLASSIC_PAYLOAD_CHARS + 1] = "untouched";
-    int r = classic_encode_counter("0A1B2C3D", accesses.c_str(), out);
-    return {r, out};
+    const outcome r = classic_encode_counter("0A1B2C3D", accesses.c_str(), out);
+    return {refusal_of(r), out};
 }
 
 TEST(ClassicCard, EncodedFromTheFormTexts) {

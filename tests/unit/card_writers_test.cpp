@@ -1,12 +1,14 @@
 // Both card writers on a fake reader: the polling tick, the commands, the
 // painting, and the sequences a technician goes through.
+#include "block_write_checked.h"
+#include "card_layout.h"
+#include "card_poll.h"
 #include "classic_commands.h"
 #include "classic_paint.h"
 #include "classic_poll.h"
 #include "com_dialog.h"
 #include "commands.h"
 #include "paint.h"
-#include "poll.h"
 #include "profile_classic.h"
 #include "tandor_test_support.h"
 
@@ -43,11 +45,11 @@ class Tandor : public CardWriter {
     void tick(const std::string& block, const char* uid = "0A1B2C3D") {
         reply_card(uid);
         reply_block(block);
-        poll_tick(s);
+        poll_tick(s, link);
     }
     void no_card() {
         reply_no_card();
-        poll_tick(s);
+        poll_tick(s, link);
     }
     void type_and_write(const char* code, const char* expiry, const char* accesses,
                         const char* status = "00") {
@@ -57,16 +59,16 @@ class Tandor : public CardWriter {
             reply("1A", status);
         if (status && std::strcmp(status, "00") == 0)
             reply_held();
-        tandor_command(s, TC_WRITE);
+        tandor_command(s, link, TC_WRITE);
     }
     bool written_shown() { return texts(paint_window(s)).back() == "Written card"; }
 };
 
 TEST_F(Tandor, WhatEachCardShows) {
-    set_port_open_flag(false);
+    close_port();
     tick(k_user);
     EXPECT_TRUE(fake::dev().writes.empty()) << "no port: the reader is not asked";
-    set_port_open_flag(true);
+    fake::open(link);
     fake::dev().reads.clear();
 
     no_card();
@@ -83,15 +85,15 @@ TEST_F(Tandor, WhatEachCardShows) {
     tick(k_blank);
     EXPECT_TRUE(events_of("invalidate").empty()) << "the same card: nothing redrawn";
 
-    tandor_command(s, TC_USER_CARD);
+    tandor_command(s, link, TC_USER_CARD);
     tick(k_blank);
-    EXPECT_EQ(s.card_state, CARD_USER) << "USER CARD pressed: the empty User form";
+    EXPECT_EQ(s.seen, card_state::user) << "USER CARD pressed: the empty User form";
     EXPECT_EQ(text(TC_CODE) + text(TC_ACCESSES) + text(TC_EXPIRY), "");
     EXPECT_EQ(showing(), k_user_form);
 
     no_card();
     EXPECT_EQ(showing(), "");
-    EXPECT_EQ(s.prompt_index, PROMPT_PLACE);
+    EXPECT_EQ(s.prompt, card_prompt::place);
     tick(k_user);
     EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY) + "|" + text(TC_ACCESSES),
               "0A1B2C3D|05/03/2019 14|15");
@@ -100,7 +102,7 @@ TEST_F(Tandor, WhatEachCardShows) {
     tick(k_user);
     EXPECT_EQ(text(TC_ACCESSES), "99") << "the form holds while the card stays";
     reply_write_held();
-    tandor_command(s, TC_RESET); // written blank, and read again
+    tandor_command(s, link, TC_RESET); // written blank, and read again
     tick(k_blank);
     EXPECT_EQ(showing(), "USER MASTER");
 
@@ -139,21 +141,21 @@ TEST_F(Tandor, PaintingOfTheCardForms) {
 
 TEST_F(Tandor, InvalidCardsAndFailures) {
     tick("1" + std::string(31, '0')); // one character not 0: not blank
-    EXPECT_EQ(s.card_state, CARD_INVALID);
+    EXPECT_EQ(s.seen, card_state::invalid);
     SetUp();
     tick("0000000000000000000000000000000F"); // expiry marker 00
-    EXPECT_EQ(s.card_state, CARD_INVALID);
+    EXPECT_EQ(s.seen, card_state::invalid);
     EXPECT_EQ(texts(paint_window(s)), strings{"Invalid card"});
     fake::events().clear();
     tick("0000000000000000000000000000000F");
     EXPECT_TRUE(events_of("invalidate").empty()) << "the same error redraws nothing";
     reply_card();
     reply("19", "03");
-    poll_tick(s);
-    EXPECT_EQ(s.prompt_index, PROMPT_INVALID);
+    poll_tick(s, link);
+    EXPECT_EQ(s.prompt, card_prompt::invalid);
     SetUp();
     tick("00FFFFFFFFFFFFFFFFFF4D4153544552"); // a Master block with no mode
-    EXPECT_EQ(s.card_state, CARD_INVALID);
+    EXPECT_EQ(s.seen, card_state::invalid);
     EXPECT_EQ(showing(), "");
     fake::form()[TC_DATETIME].text = "kept";
     tick("461234FFFFFFFFFFFFFF4D4153544552", "11111111"); // an order of no meaning
@@ -163,15 +165,15 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     tick(k_user);
     const tandor_state before = s;
     reply("18", "02");
-    poll_tick(s);
+    poll_tick(s, link);
     fake::script_read(reader_reply("18", "", 0x15));
-    poll_tick(s);
+    poll_tick(s, link);
     EXPECT_EQ(events_of("box"),
               (strings{"Attention|Failed operation", "Attention|General error of the device"}));
     reply_card("DEADBEEF");
     fake::script_read({1, 'F'}); // the block read fails
-    poll_tick(s);
-    EXPECT_EQ(s.card_state, before.card_state) << "a failed tick changes nothing";
+    poll_tick(s, link);
+    EXPECT_EQ(s.seen, before.seen) << "a failed tick changes nothing";
     EXPECT_STREQ(s.reader.uid, before.reader.uid);
     EXPECT_EQ(showing(), k_user_form);
 
@@ -180,10 +182,10 @@ TEST_F(Tandor, InvalidCardsAndFailures) {
     fake::dev().on_message = [&] {
         std::size_t writes = fake::dev().writes.size();
         for (int i = 0; i < 5; ++i)
-            poll_tick(s);
+            poll_tick(s, link);
         sent_meanwhile = static_cast<int>(fake::dev().writes.size() - writes);
     };
-    poll_tick(s);
+    poll_tick(s, link);
     EXPECT_EQ(sent_meanwhile, 0);
 }
 
@@ -227,19 +229,19 @@ TEST_F(Tandor, WritingCards) {
     SetUp();
     tick(k_master);
     fake::form()[TC_DATETIME].text = "31/12/2018 23:59:60";
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     EXPECT_EQ(events_of("box"),
               strings{"Attention|Invalid date: please check the format dd/mm/yyyy hh:mm:ss"});
     fake::form()[TC_DATETIME].text = "31/12/2018 23:59:30";
     reply_write_held();
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     EXPECT_EQ(last_write(), "1A0A1B2C3D00FFFFFFFFFFFF04507007305923013112184D4153544552");
     s.user_card = true; // the User flag alone chooses the layout
     reply_write_held();
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     EXPECT_EQ(last_write().substr(26, 8), "00000000") << "from the (hidden) User fields";
     reply_write_held();
-    tandor_command(s, TC_RESET);
+    tandor_command(s, link, TC_RESET);
     EXPECT_EQ(last_write(), "1A0A1B2C3D00FFFFFFFFFFFF0400000000000000000000000000000000");
     EXPECT_FALSE(s.user_card || s.master_card);
 }
@@ -247,32 +249,32 @@ TEST_F(Tandor, WritingCards) {
 TEST_F(Tandor, FormButtonsAndMenu) {
     tick(k_master);
     EXPECT_EQ(text(TC_DATETIME), "31/12/2018 23:59:30");
-    tandor_command(s, TC_FREE);
+    tandor_command(s, link, TC_FREE);
     EXPECT_TRUE(fake::form()[TC_FREE].checked && !fake::form()[TC_PERSONAL].checked);
-    tandor_command(s, TC_PERSONAL);
+    tandor_command(s, link, TC_PERSONAL);
     EXPECT_TRUE(!fake::form()[TC_FREE].checked && fake::form()[TC_PERSONAL].checked);
-    tandor_command(s, TC_DELETE_DB);
+    tandor_command(s, link, TC_DELETE_DB);
     EXPECT_TRUE(fake::form()[TC_DELETE_DB].checked && !fake::form()[TC_DATETIME].enabled);
     EXPECT_EQ(text(TC_DATETIME), "");
-    tandor_command(s, TC_DELETE_DB);
+    tandor_command(s, link, TC_DELETE_DB);
     EXPECT_TRUE(!fake::form()[TC_DELETE_DB].checked && fake::form()[TC_DATETIME].enabled);
 
     fake::dev().local = {2099, 12, 31, 9, 5, 3};
-    tandor_command(s, TC_DATETIME_NOW);
-    tandor_command(s, TC_EXPIRY_NOW);
-    tandor_command(s, TC_UID);
+    tandor_command(s, link, TC_DATETIME_NOW);
+    tandor_command(s, link, TC_EXPIRY_NOW);
+    tandor_command(s, link, TC_UID);
     EXPECT_EQ(text(TC_DATETIME) + "|" + text(TC_EXPIRY) + "|" + text(TC_CODE),
               "31/12/2099 09:05:03|31/12/2099 09|0A1B2C3D");
     s.user_card = true;
     reply_write_held();
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     EXPECT_TRUE(events_of("box").empty()) << "the Now texts pass the checks";
 
     fake::events().clear();
-    tandor_command(s, CMD_FRENCH);
-    tandor_command(s, CMD_COM_PORT);
-    tandor_command(s, CMD_LANGUAGE_LAST + 1);
-    tandor_command(s, TC_CODE);
+    tandor_command(s, link, CMD_FRENCH);
+    tandor_command(s, link, CMD_COM_PORT);
+    tandor_command(s, link, CMD_LANGUAGE_LAST + 1);
+    tandor_command(s, link, TC_CODE);
     EXPECT_EQ(fake::log_text(), "menu French; text Write Ecrivez la carte; repaint; dialog French")
         << "other ids do nothing";
 }
@@ -283,16 +285,16 @@ TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
     settings_set_port(1);
     tick(k_user);
     fake::dev().write_fails = true; // the device is gone
-    poll_tick(s);
+    poll_tick(s, link);
     EXPECT_EQ(events_of("box"), strings{"Attention|General error of the device"});
-    EXPECT_FALSE(port_open_flag());
+    EXPECT_FALSE(link_is_open(link));
     EXPECT_FALSE(fake::dev().is_open) << "the dead port is closed";
-    EXPECT_EQ(s.card_state, CARD_USER) << "the form as it was";
+    EXPECT_EQ(s.seen, card_state::user) << "the form as it was";
     fake::dev().write_fails = false;
     fake::dev().open_succeeds = false;
     fake::events().clear();
     for (int i = 0; i < 10; ++i) { // four seconds of ticks while it is away
-        poll_tick(s);
+        poll_tick(s, link);
         fake::dev().now += 400;
     }
     EXPECT_GE(events_of("open").size(), 3u);
@@ -303,25 +305,25 @@ TEST_F(Tandor, ReaderGoneComesBackOnItsOwn) {
     fake::dev().now += 1000;
     reply_card();
     fake::dev().writes_before_failing = static_cast<int>(fake::dev().writes.size()) + 1;
-    poll_tick(s); // gone again between detect and block read
-    EXPECT_FALSE(port_open_flag());
+    poll_tick(s, link); // gone again between detect and block read
+    EXPECT_FALSE(link_is_open(link));
     fake::dev().writes_before_failing = -1;
     fake::dev().now += 1000;
     no_card();
-    EXPECT_TRUE(port_open_flag()) << "found and opened again";
+    EXPECT_TRUE(link_is_open(link)) << "found and opened again";
     EXPECT_EQ(events_of("open").back(), "\\\\.\\COM1");
     EXPECT_EQ(sent().back(), "18") << "and the tick goes on";
     s.user_card = true;
     fake::dev().write_fails = true;
     type_and_write("", "", "", nullptr);
-    EXPECT_TRUE(reader_away()) << "a write that cannot go out starts the retrying too";
+    EXPECT_TRUE(link.away) << "a write that cannot go out starts the retrying too";
     settings_set_port(1);
-    com_dialog_ok(0, "COM1"); // a port chosen in the dialog ends the retrying
-    EXPECT_FALSE(reader_away());
+    com_dialog_ok(link, 0, "COM1"); // a port chosen in the dialog ends the retrying
+    EXPECT_FALSE(link.away);
     EXPECT_EQ(settings_port(), 1) << "the first entry is COM1";
     fake::dev().write_fails = true;
-    tandor_command(s, TC_RESET);
-    EXPECT_TRUE(reader_away()) << "a Reset that cannot go out as well";
+    tandor_command(s, link, TC_RESET);
+    EXPECT_TRUE(link.away) << "a Reset that cannot go out as well";
 }
 
 // The card lifted at the wrong moment, and cards swapped between two ticks.
@@ -380,7 +382,7 @@ TEST_F(Tandor, WrittenOnlyWhenTheCardHoldsIt) {
         type_fields("", "15", "05/03/2019 14");
         reply("1A", "00");
         c.read_back();
-        tandor_command(s, TC_WRITE);
+        tandor_command(s, link, TC_WRITE);
         EXPECT_FALSE(s.written) << c.what;
         EXPECT_EQ(events_of("box"), strings{c.box}) << c.what;
         tick(k_user);
@@ -393,13 +395,47 @@ TEST_F(Tandor, WrittenOnlyWhenTheCardHoldsIt) {
     reply("1A", "00"); // the write, and no reply within the wait
     fake::dev().reads.back().ms = 6000;
     fake::dev().reads.back().data.clear();
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     fake::dev().unread = reader_reply("1A", "00");
     fake::events().clear();
     tick(k_user);
     EXPECT_TRUE(events_of("box").empty()) << "no \"Failed operation\" from the late reply";
     EXPECT_EQ(showing(), k_user_form);
     EXPECT_FALSE(s.written);
+}
+
+// What a checked write came to is its outcome, told once through the link:
+// the window's box, or nobody on a quiet link, the outcome the same.
+TEST_F(Tandor, ACheckedWriteTellsWhatHappenedOnce) {
+    const card_reader reader{{"0A1B2C3D"}, {"0A1B2C3D"}};
+    const std::string block = "0A1B2C3DFFFFFFFFA514050319A5000F";
+    struct {
+        const char* what;
+        std::function<void()> replies;
+        result ended;
+    } cases[] = {
+        {"held", [] { reply_write_held(); }, result::done},
+        {"no card", [] { reply("1A", "01"); }, result::no_card},
+        {"refused", [] { reply("1A", "02"); }, result::failed},
+        {"read back other", [] { reply("1A", "00"), reply_block(k_blank); }, result::failed},
+        {"the read-back unanswered", [] { reply("1A", "00"); }, result::device_error},
+        {"no reply", [] {}, result::device_error},
+    };
+    for (const auto& c : cases)
+        for (bool quiet : {false, true}) {
+            SetUp();
+            boxes.told.clear();
+            if (quiet)
+                link.seat = nullptr;
+            c.replies();
+            const outcome o = block_write_checked(link, reader, CARD_ACCESS_BLOCK, block.c_str());
+            EXPECT_EQ(o.what, c.ended) << c.what;
+            const std::vector<result> once = c.ended == result::done || quiet
+                                                 ? std::vector<result>{}
+                                                 : std::vector<result>{c.ended};
+            EXPECT_EQ(told(), once) << c.what << (quiet ? " (quiet)" : "");
+            EXPECT_EQ(events_of("box").size(), once.size()) << c.what;
+        }
 }
 
 TEST_F(Tandor, CommandsWaitWhileABoxIsOpen) {
@@ -409,15 +445,15 @@ TEST_F(Tandor, CommandsWaitWhileABoxIsOpen) {
     std::size_t sent_under_box = 99;
     fake::dev().on_message = [&] {
         const std::size_t before = fake::dev().writes.size();
-        tandor_command(s, TC_WRITE);
-        tandor_command(s, TC_RESET);
+        tandor_command(s, link, TC_WRITE);
+        tandor_command(s, link, TC_RESET);
         sent_under_box = fake::dev().writes.size() - before;
     };
-    poll_tick(s);
+    poll_tick(s, link);
     EXPECT_EQ(sent_under_box, 0u) << "nothing written behind the box";
     EXPECT_FALSE(s.written);
     reply_write_held();
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     EXPECT_TRUE(s.written) << "and pressed again, written";
 }
 
@@ -431,18 +467,18 @@ TEST_F(Tandor, DialogHoldsTheTicksAndAPortThatFailsClearsTheForm) {
     fake::on_dialog() = [&] {
         const std::size_t before = fake::dev().writes.size();
         reply_card();
-        poll_tick(s); // the timer under the dialog
+        poll_tick(s, link); // the timer under the dialog
         sent_under_dialog = fake::dev().writes.size() - before;
         fake::dev().open_succeeds = false;
-        com_dialog_ok(4, "COM5");
+        com_dialog_ok(link, 4, "COM5");
     };
-    tandor_command(s, CMD_COM_PORT);
+    tandor_command(s, link, CMD_COM_PORT);
     EXPECT_EQ(sent_under_dialog, 0u) << "no tick under the dialog";
     EXPECT_EQ(events_of("box").size(), 1u) << "the COM port error alone";
     EXPECT_FALSE(shown(TC_WRITE) || shown(TC_CODE)) << "no form over a closed port";
     EXPECT_EQ(texts(paint_window(s)), strings{"Place the card on the reader"});
     const std::size_t before = fake::dev().writes.size();
-    tandor_command(s, TC_WRITE);
+    tandor_command(s, link, TC_WRITE);
     EXPECT_EQ(fake::dev().writes.size(), before) << "nothing to write";
 }
 
@@ -456,17 +492,18 @@ class Classic : public CardWriter {
     void SetUp() override {
         CardWriter::SetUp();
         profile_set(&k_classic_profile);
+        use(k_classic_profile);
         c = classic_state();
     }
     void laid(const char* uid = "0A1B2C3D", const std::string& data = k_data) {
         reply_card(uid);
         reply_block(data);
         reply_block(k_counter);
-        classic_poll(c);
+        classic_poll(c, link);
     }
     void still_there() {
         reply_card();
-        classic_poll(c);
+        classic_poll(c, link);
     }
     // Each block the reader takes is held by the card and read back so.
     void write(const char* status4 = "00", const char* status5 = "00") {
@@ -478,7 +515,7 @@ class Classic : public CardWriter {
             if (std::string(status5) == "00")
                 reply_held();
         }
-        classic_command(c, TC_WRITE);
+        classic_command(c, link, TC_WRITE);
     }
     bool written_shown() { return texts(classic_paint(c)).back() == "Written card"; }
     classic_state c;
@@ -486,7 +523,7 @@ class Classic : public CardWriter {
 
 TEST_F(Classic, CardReadOnceAndWritten) {
     reply_no_card();
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(texts(classic_paint(c)), strings{"Place the card on the reader"});
     EXPECT_EQ(classic_paint(c)[0].kind, paint_step::BACKGROUND);
     laid();
@@ -522,14 +559,14 @@ TEST_F(Classic, CardReadOnceAndWritten) {
     int sent_meanwhile = -1;
     fake::dev().on_message = [&] {
         std::size_t writes = fake::dev().writes.size();
-        classic_poll(c);
+        classic_poll(c, link);
         sent_meanwhile = static_cast<int>(fake::dev().writes.size() - writes);
     };
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(events_of("box"), strings{"Attention|Failed operation"});
     EXPECT_EQ(sent_meanwhile, 0) << "no tick while the box is open";
     reply_no_card();
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(showing(), "");
     EXPECT_EQ(events_of("invalidate").back(), "0");
 }
@@ -555,9 +592,9 @@ TEST_F(Classic, RefusedWritesKeepTheTyping) {
         EXPECT_EQ(showing(), k_classic_form);
     }
     fake::events().clear();
-    classic_command(c, CMD_ITALIAN);
-    classic_command(c, CMD_FRENCH);
-    classic_command(c, CMD_COM_PORT);
+    classic_command(c, link, CMD_ITALIAN);
+    classic_command(c, link, CMD_FRENCH);
+    classic_command(c, link, CMD_COM_PORT);
     EXPECT_EQ(events_of("menu"), (strings{"Italian", "French"}));
     EXPECT_EQ(text(TC_WRITE), "Ecrivez la carte");
     EXPECT_EQ(fake::events().back(), "dialog French");
@@ -582,8 +619,8 @@ TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
     EXPECT_EQ(events_of("box").back(), "Attention|No card detected");
     EXPECT_FALSE(c.card_written) << "block 5 failed";
     fake::dev().write_fails = true; // the adapter pulled out during the write
-    classic_command(c, TC_WRITE);
-    EXPECT_TRUE(reader_away()) << "retried quietly from then on";
+    classic_command(c, link, TC_WRITE);
+    EXPECT_TRUE(link.away) << "retried quietly from then on";
     for (int taken : {0, 1, 2}) { // or before detect, block 4 or block 5 is read
         SetUp();
         fake::dev().writes_before_failing = taken; // and no reply from then on
@@ -591,8 +628,8 @@ TEST_F(Classic, FailedBlock4LeavesBlock5AloneAndTheCardUnwritten) {
             reply_card();
         if (taken > 1)
             reply_block(k_data);
-        classic_poll(c);
-        EXPECT_TRUE(reader_away()) << taken;
+        classic_poll(c, link);
+        EXPECT_TRUE(link.away) << taken;
     }
 }
 
@@ -601,7 +638,7 @@ TEST_F(Classic, WrittenOnlyWhenTheCardHoldsBothBlocks) {
     type_fields("0123456789", "16", "14/12/2016");
     reply("1A", "00");
     reply_block(k_data); // block 4 still holds the old card
-    classic_command(c, TC_WRITE);
+    classic_command(c, link, TC_WRITE);
     EXPECT_EQ(last_write().substr(2, 24), "0A1B2C3D00FFFFFFFFFFFF04") << "block 5 not sent";
     EXPECT_EQ(events_of("box"), strings{"Attention|Failed operation"});
     still_there();
@@ -611,7 +648,7 @@ TEST_F(Classic, WrittenOnlyWhenTheCardHoldsBothBlocks) {
     reply_held();
     reply("1A", "00");
     reply("19", "03"); // block 5 not read back
-    classic_command(c, TC_WRITE);
+    classic_command(c, link, TC_WRITE);
     EXPECT_FALSE(c.card_written);
     EXPECT_EQ(events_of("box").size(), 2u);
     write();
@@ -631,11 +668,11 @@ TEST_F(Classic, UnreadableOrDamagedCounterIsAnInvalidCard) {
             reply("19", "03");
         else
             reply_block(damaged);
-        classic_poll(c);
+        classic_poll(c, link);
         EXPECT_EQ(showing(), "") << kind;
         EXPECT_EQ(texts(classic_paint(c)), strings{"Invalid card"}) << kind;
         fake::dev().writes.clear();
-        classic_command(c, TC_WRITE);
+        classic_command(c, link, TC_WRITE);
         EXPECT_TRUE(sent().empty()) << kind << ": nothing written onto it";
     }
     laid("11223344", "01234567890015121400000000000000"); // no count: block 5 not one
@@ -653,15 +690,15 @@ TEST_F(Classic, CountNeverWrittenBehindItsFlagStaysWritable) {
     reply_held();
     reply("1A", "02"); // block 5 refused: the write is cut
     fake::dev().writes.clear();
-    classic_command(c, TC_WRITE);
+    classic_command(c, link, TC_WRITE);
     EXPECT_FALSE(c.card_written);
     reply_no_card();
-    classic_poll(c);
+    classic_poll(c, link);
     // Laid again: block 4 with its count flag, block 5 still zeros.
     reply_card();
     reply_block("01234567890100000000000000000000");
     reply_block(std::string(32, '0'));
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(showing(), k_classic_form) << "writable, not an invalid card";
     EXPECT_EQ(text(TC_ACCESSES), "");
     EXPECT_EQ(texts(classic_paint(c)).back(), "Number of accesses never written on the card");
@@ -691,10 +728,10 @@ TEST_F(Classic, CommandsWaitWhileABoxIsOpen) {
     std::size_t sent_under_box = 99;
     fake::dev().on_message = [&] {
         const std::size_t before = fake::dev().writes.size();
-        classic_command(c, TC_WRITE);
+        classic_command(c, link, TC_WRITE);
         sent_under_box = fake::dev().writes.size() - before;
     };
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(sent_under_box, 0u);
     EXPECT_FALSE(c.card_written);
 }
@@ -708,9 +745,9 @@ TEST_F(Classic, DialogHoldsTheTicksAndAPortThatFailsClearsTheForm) {
         still_there(); // the timer under the dialog
         sent_under_dialog = fake::dev().writes.size() - before;
         fake::dev().open_succeeds = false;
-        com_dialog_ok(4, "COM5");
+        com_dialog_ok(link, 4, "COM5");
     };
-    classic_command(c, CMD_COM_PORT);
+    classic_command(c, link, CMD_COM_PORT);
     EXPECT_EQ(sent_under_dialog, 0u) << "no tick under the dialog";
     EXPECT_FALSE(shown(TC_WRITE) || shown(TC_CODE)) << "no fields over a closed port";
     EXPECT_EQ(texts(classic_paint(c)), strings{"Place the card on the reader"});
@@ -720,7 +757,7 @@ TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {
     laid();
     write();
     reply_no_card(); // lifted before the tick that reads it again
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(showing(), "");
     laid();
     EXPECT_TRUE(shown(TC_WRITE)) << "the next card can be written";
@@ -731,7 +768,7 @@ TEST_F(Classic, CardLiftedOrSwappedBetweenTwoTicks) {
     EXPECT_EQ(text(TC_CODE) + "|" + text(TC_EXPIRY), "ABCDEF0123|31/12/2099");
     reply_card("55555555");
     reply("19", "03");
-    classic_poll(c);
+    classic_poll(c, link);
     EXPECT_EQ(showing(), "") << "no fields of the last card";
 }
 } // namespace

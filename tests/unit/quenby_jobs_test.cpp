@@ -308,10 +308,12 @@ TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHold
     // is not "does not hold".
     fake::reset();
     fake::script_read(text("L=IT\r"));
+    testing::internal::CaptureStderr();
     EXPECT_EQ(station_write_job(k_station_port, path), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "quenby: the station does not answer: check its cable, and that it is on\n");
     EXPECT_EQ(commands_sent(), "L D O L N P1 P2 A L ");
-    EXPECT_EQ(fake::events_of("box"),
-              std::vector<std::string>{"Error|The station does not answer"});
+    EXPECT_TRUE(fake::events_of("box").empty()) << "the companion shows no box";
 
     // A one-socket profile: socket 2 neither checked nor sent.
     write_file(path, replaced(replaced(k_example, "sockets = 2", "sockets = 1"),
@@ -332,10 +334,10 @@ TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHold
     fake::script_read(text("N=2A\r"));
     fake::script_read(text("P1x411SST3210\r"));
     fake::script_read(text("P2x302SNN0606\r"));
+    testing::internal::CaptureStderr();
     EXPECT_EQ(station_write_job(k_station_port, path), 1);
-    EXPECT_EQ(fake::events_of("box"),
-              std::vector<std::string>{"Error|The station does not hold what was written: station "
-                                       "language"});
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "quenby: the station does not hold what was written: station language\n");
 
     // A profile the rules refuse: nothing opened, nothing sent.
     write_file(path, replaced(k_example, "socket1.imax_s = 10", "socket1.imax_s = 17"));

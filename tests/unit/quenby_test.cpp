@@ -1,16 +1,20 @@
 // The companion: the trace in words, the record's lines, port names and the
 // probe, on the fake device.
-#include "console_words.h"
+#include "console_teller.h"
 #include "debug_log.h"
 #include "fake_device.h"
 #include "language.h"
+#include "link_texts.h"
 #include "port_list.h"
 #include "probe.h"
 #include "station_config.h"
 #include "tandor_test_support.h"
 #include "trace_decode.h"
+#include "velmor_texts.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace {
 // A trace line of `program` with these bytes, as the programs write it.
@@ -331,20 +335,75 @@ TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
                          "last line without its end\n");
 }
 
-// What the setup tool's operations would show in a box reaches the console
-// as a sentence.
-TEST(ConsoleWords, BoxesAreSaidAsSentences) {
+// What the operations tell reaches the console as a sentence, not in a
+// box's words; anything the console has no sentence for is the box's text
+// after its caption.
+TEST(ConsoleWords, OutcomesAreSaidAsSentences) {
     lang_set(LANGUAGE_ENGLISH);
-    EXPECT_EQ(console_words("Error", "The station does not answer"),
+    const auto told = [](result what, int text, std::string detail = "",
+                         std::vector<std::uint8_t> bytes = {}) {
+        outcome o;
+        o.what = what;
+        o.caption = VT_CAPTION_ERROR;
+        o.text = text;
+        o.detail = std::move(detail);
+        o.bytes = std::move(bytes);
+        return console_words(o, vtext);
+    };
+    EXPECT_EQ(told(result::silent, VT_MSG_NO_ANSWER),
               "the station does not answer: check its cable, and that it is on");
-    EXPECT_EQ(console_words("Error", "Debug: 4e 3d 32 00"),
+    EXPECT_EQ(told(result::unread_answer, LT_DEBUG, "", {0x4E, 0x3D, 0x32, 0x00}),
               "the station answered 4E 3D 32 00, which is no answer the setup tool reads: it is "
               "left as it was");
-    EXPECT_EQ(console_words("Error", "The station does not hold what was written: socket 1"),
+    EXPECT_EQ(told(result::not_held, VT_MSG_NOT_HELD, "socket 1"),
               "the station does not hold what was written: socket 1");
-    EXPECT_EQ(console_words("Error", "Error opening COM port!"),
-              "the station's port does not open");
-    EXPECT_EQ(console_words("Error", "Communication error with the station"),
+    EXPECT_EQ(told(result::no_port, VT_MSG_PORT), "the station's port does not open");
+    EXPECT_EQ(told(result::send_failed, VT_MSG_COMMUNICATION),
               "the line did not take what was sent: check the cable and the adapter");
-    EXPECT_EQ(console_words("Attention", "Something else"), "Attention: Something else");
+    EXPECT_EQ(told(result::refused, 0, "Socket 1: choose the socket type"),
+              "Error: Socket 1: choose the socket type");
+    outcome store;
+    store.what = result::not_stored;
+    store.caption = LT_ERROR;
+    store.text = LT_REGISTRY;
+    EXPECT_EQ(console_words(store, vtext), "Error: Error writing registry");
+
+    // The console teller says it on its stream, one line each.
+    std::ostringstream err;
+    console_teller console(err, vtext);
+    outcome silent;
+    silent.what = result::silent;
+    console.tell(silent);
+    EXPECT_EQ(err.str(),
+              "quenby: the station does not answer: check its cable, and that it is on\n");
+}
+
+// An outcome as the window's box shows it: the caption, the text, the
+// detail, and the bytes as the setup tool's Debug box shows them.
+TEST(BoxTexts, CaptionTextDetailAndBytes) {
+    lang_set(LANGUAGE_FRENCH);
+    outcome o;
+    o.what = result::unread_answer;
+    o.caption = VT_CAPTION_ERROR;
+    o.text = LT_DEBUG;
+    o.bytes = {0x4E, 0x3D, 0x32, 0x00};
+    box_texts box = box_of(o, vtext);
+    EXPECT_EQ(box.caption, vtext(VT_CAPTION_ERROR));
+    EXPECT_EQ(box.text, "Debug: 4e 3d 32 00");
+    o = outcome{};
+    o.caption = VT_CAPTION_WARNING;
+    o.detail = "a rule's own message";
+    box = box_of(o, vtext);
+    EXPECT_EQ(box.caption, vtext(VT_CAPTION_WARNING));
+    EXPECT_EQ(box.text, "a rule's own message") << "no text id: the detail alone";
+    o.caption = LT_PATH_EMPTY;
+    o.text = LT_ERRORE;
+    o.detail.clear();
+    box = box_of(o, nullptr);
+    EXPECT_EQ(box.caption + "|" + box.text, "Path-value is empty!|Errore")
+        << "the link's texts need no program";
+    EXPECT_EQ(link_text(LT_FIRST - 1), nullptr);
+    EXPECT_EQ(link_text(LT_END), nullptr);
+    EXPECT_STREQ(link_text(LT_DEBUG), "Debug:");
+    lang_set(LANGUAGE_ITALIAN);
 }

@@ -58,10 +58,13 @@ TEST(Port, NameLineAndWaitsOfEachProgram) {
     for (const auto& c : cases)
         for (bool opens : {true, false}) {
             fake::reset();
-            profile_set(c.profile);
+            device_link link(*c.profile);
             dev().open_succeeds = opens;
-            EXPECT_EQ(port_open(c.port), opens);
-            EXPECT_FALSE(port_open(0) || port_open(-1)) << "no device for port 0 or below";
+            EXPECT_EQ(link_open(link, c.port), opens);
+            EXPECT_EQ(link_is_open(link), opens);
+            EXPECT_FALSE(link_open(link, 0) || link_open(link, -1))
+                << "no device for port 0 or below";
+            EXPECT_EQ(link_is_open(link), opens) << "a name that is none leaves the port as it was";
             EXPECT_EQ(fake::log_text(), c.log);
             ASSERT_EQ(dev().lines.size(), 1u);
             const line_settings& l = dev().lines[0];
@@ -72,7 +75,6 @@ TEST(Port, NameLineAndWaitsOfEachProgram) {
             EXPECT_FALSE(l.xon_xoff || l.cts_flow || l.dsr_flow) << "no flow control";
             EXPECT_TRUE(l.dtr_on && l.rts_on);
         }
-    profile_set(nullptr);
 }
 
 // The trace tells support why a port did not open; the boxes are the
@@ -89,21 +91,29 @@ TEST(Port, TraceTellsWhyAPortDidNotOpen) {
         {{SERIAL_SETTINGS_REFUSED, 87}, "line settings refused (system error 87)"},
         {{SERIAL_OPEN_FAILED, 0}, "could not be opened"},
     };
-    profile_set(&k_classic_profile);
+    device_link link(k_classic_profile);
     for (const auto& c : cases) {
         fake::reset();
         dev().open_succeeds = false;
         dev().open_failure = c.outcome;
         dev().now = 4321;
-        EXPECT_FALSE(port_open(14));
+        EXPECT_FALSE(link_open(link, 14));
+        EXPECT_FALSE(link_is_open(link));
         EXPECT_EQ(dev().debug_lines,
                   strings{std::string("tandor-classic 4321 OPEN \\\\.\\COM14 ") + c.told + "\n"});
         EXPECT_TRUE(fake::events_of("box").empty());
     }
     fake::reset();
-    EXPECT_TRUE(port_open(3));
+    EXPECT_TRUE(link_open(link, 3));
     EXPECT_EQ(dev().debug_lines, strings{"tandor-classic 1000 OPEN \\\\.\\COM3 opened\n"});
-    profile_set(nullptr);
+    // Opened again while open: the device held is let go first, never
+    // overwritten and left locked.
+    fake::reset();
+    EXPECT_TRUE(link_open(link, 4));
+    EXPECT_EQ(fake::log_text(), "close; open \\\\.\\COM4");
+    EXPECT_TRUE(link_close(link));
+    EXPECT_FALSE(link_is_open(link));
+    EXPECT_FALSE(link_close(link)) << "nothing left to close";
 }
 
 class Exchange : public CardWriter {
@@ -147,14 +157,14 @@ TEST_F(Exchange, RepliesAndHowEachExchangeEnds) {
     for (const auto& c : cases) {
         SetUp();
         dev().reads = c.reads;
-        EXPECT_EQ(link_transact(reply, "18", ""), c.result) << c.what;
+        EXPECT_EQ(link_transact(link, reply, "18", ""), c.result) << c.what;
         EXPECT_EQ(dev().writes, std::vector<bytes>{frame_of("18", "")}) << c.what;
         EXPECT_EQ(!reply_untouched(), c.filled) << c.what;
         EXPECT_TRUE(fake::events_of("box").empty()) << c.what;
     }
     SetUp();
     dev().reads = {{ack, 10}};
-    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
+    ASSERT_EQ(link_transact(link, reply, "18", ""), exchange::done);
     EXPECT_EQ(reply[0], ack.size());
     EXPECT_EQ(0, std::memcmp(reply + 1, ack.data(), ack.size()));
     EXPECT_EQ(reply[1 + ack.size()], 0xAA) << "nothing past the last byte";
@@ -163,7 +173,7 @@ TEST_F(Exchange, RepliesAndHowEachExchangeEnds) {
     full[4] = '1';
     full[5] = '8';
     dev().reads = {{full, 10}};
-    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done);
+    ASSERT_EQ(link_transact(link, reply, "18", ""), exchange::done);
     EXPECT_EQ(link_reply_count(reply), 256u) << "a byte count of 0 is 256";
 }
 
@@ -175,7 +185,7 @@ TEST_F(Exchange, LateRepliesToOtherCommandsAreNotTaken) {
     const bytes ack = reader_reply("18", "00080A1B2C3D");
     dev().unread = late;
     dev().reads = {{ack, 10}};
-    ASSERT_EQ(link_transact(reply, "18", ""), exchange::done) << "the late reply discarded";
+    ASSERT_EQ(link_transact(link, reply, "18", ""), exchange::done) << "the late reply discarded";
     EXPECT_EQ(dev().discards, 1);
     EXPECT_EQ(bytes(reply + 1, reply + 1 + reply[0]), ack);
 
@@ -208,7 +218,7 @@ TEST_F(Exchange, LateRepliesToOtherCommandsAreNotTaken) {
     for (const auto& c : cases) {
         SetUp();
         dev().reads = c.reads;
-        EXPECT_EQ(link_transact(reply, "18", ""), c.result) << c.what;
+        EXPECT_EQ(link_transact(link, reply, "18", ""), c.result) << c.what;
         if (c.result == exchange::done) {
             EXPECT_EQ(bytes(reply + 1, reply + 1 + reply[0]), ack) << c.what;
         } else {
@@ -218,46 +228,46 @@ TEST_F(Exchange, LateRepliesToOtherCommandsAreNotTaken) {
     }
     SetUp();
     dev().reads = {{late, 10}};
-    EXPECT_EQ(link_command(reply, "18", ""), exchange::wrong_reply);
+    EXPECT_EQ(link_command(link, reply, "18", ""), exchange::wrong_reply);
     EXPECT_EQ(fake::events_of("box"), strings{"Attention|General error of the device"});
 }
 
 TEST_F(Exchange, SilentOrBrokenReaderIsGivenUpWithinTheBound) {
     const std::int64_t start = dev().now;
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
+    EXPECT_EQ(link_transact(link, reply, "18", ""), exchange::no_reply);
     EXPECT_LE(dev().now - start, LINK_REPLY_WAIT_MS + fake::SILENT_READ_MS);
     for (int i = 0; i < 1000; ++i)
         fake::script_read({1}, 60); // a trickle of single bytes
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::short_reply);
+    EXPECT_EQ(link_transact(link, reply, "18", ""), exchange::short_reply);
     EXPECT_LE(dev().now - start, 2 * (LINK_REPLY_WAIT_MS + fake::SILENT_READ_MS));
     dev().reads.clear();
     for (int i = 0; i < 1000; ++i)
         fake::script_read_fail(0);
     fake::events().clear();
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_reply);
+    EXPECT_EQ(link_transact(link, reply, "18", ""), exchange::no_reply);
     EXPECT_LE(fake::events_of("read").size(), std::size_t{LINK_MAX_READS})
         << "reads failing at once";
     EXPECT_TRUE(reply_untouched());
-    dev().is_open = false;
+    close_port();
     dev().writes.clear();
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::no_port);
+    EXPECT_EQ(link_transact(link, reply, "18", ""), exchange::no_port);
     EXPECT_TRUE(dev().writes.empty());
 }
 
 TEST_F(Exchange, FailedWriteShowsOneBoxAndTheReplyIsStillWaitedFor) {
     const std::string too_long(LINK_MAX_PAYLOAD + 1, 'A');
-    EXPECT_EQ(link_transact(reply, "1A", too_long.c_str()), exchange::write_failed);
+    EXPECT_EQ(link_transact(link, reply, "1A", too_long.c_str()), exchange::write_failed);
     EXPECT_TRUE(dev().writes.empty()) << "a frame that cannot be made is not sent";
     ::reply("18", "01");
-    EXPECT_EQ(link_command(reply, "18", ""), exchange::done);
+    EXPECT_EQ(link_command(link, reply, "18", ""), exchange::done);
     EXPECT_TRUE(fake::events_of("box").empty()) << "no box when it worked";
     lang_set(LANGUAGE_SPANISH);
     fake::script_read(reader_reply("18", "", 0x15));
-    EXPECT_EQ(link_command(reply, "18", ""), exchange::nak);
+    EXPECT_EQ(link_command(link, reply, "18", ""), exchange::nak);
     dev().write_fails = true;
     ::reply("18", "01");
-    EXPECT_EQ(link_transact(reply, "18", ""), exchange::done);
-    EXPECT_EQ(link_command(reply, "18", ""), exchange::write_failed);
+    EXPECT_EQ(link_transact(link, reply, "18", ""), exchange::done);
+    EXPECT_EQ(link_command(link, reply, "18", ""), exchange::write_failed);
     EXPECT_EQ(fake::events_of("box"), strings(2, "Atención|Problema general del dispositivo"))
         << "one box each, in the language";
 }
@@ -278,18 +288,18 @@ TEST_F(Exchange, DetectAndBlockReadTakeWhatTheReplyHolds) {
     for (const auto& c : cases) {
         SetUp();
         ::reply("18", c.body);
-        EXPECT_EQ(card_detect(&reader, &status), exchange::done) << c.body;
+        EXPECT_EQ(card_detect(link, &reader, &status), exchange::done) << c.body;
         EXPECT_EQ(status, c.status) << c.body;
         EXPECT_STREQ(reader.uid, c.uid) << c.body;
         EXPECT_STREQ(reader.uid_display, c.uid) << c.body;
     }
     status = 42;
     fake::script_read(reader_reply("18", "", 0x15));
-    EXPECT_NE(card_detect(&reader, &status), exchange::done);
+    EXPECT_NE(card_detect(link, &reader, &status), exchange::done);
     EXPECT_EQ(status, 42) << "a failed exchange changes nothing";
     ::reply("19", "00" + std::string(31, '0') + "Z");
     char text[READER_BLOCK_CHARS + 1];
-    EXPECT_EQ(block_read(&reader, 4, text, &status), exchange::done);
+    EXPECT_EQ(block_read(link, &reader, 4, text, &status), exchange::done);
     EXPECT_EQ(status, READER_STATUS_UNREADABLE) << "a block that is not hexadecimal";
 }
 

@@ -14,7 +14,7 @@ class Settings : public CardWriter {
     void SetUp() override {
         CardWriter::SetUp();
         dev().is_open = false;
-        set_port_open_flag(false);
+        close_port();
         settings_set_port(0);
         lang_set(LANGUAGE_ITALIAN);
     }
@@ -24,37 +24,37 @@ class Settings : public CardWriter {
 };
 
 TEST_F(Settings, LoadedAndSavedByEachProgram) {
-    settings_load(); // first run: nothing stored
+    settings_load(link); // first run: nothing stored
     EXPECT_EQ(fake::events().back(), "store-close");
     EXPECT_EQ(settings_port(), 0);
     EXPECT_TRUE(fake::events_of("open").empty());
-    settings_save();
+    settings_save(link);
     EXPECT_EQ(key(), (std::map<std::string, std::string>{{"Port", "COM0"}, {"Lang", "0"}}));
     EXPECT_TRUE(fake::events_of("close").empty()) << "no port to close";
 
     key() = {{"Port", "COM1"}, {"Lang", "1"}};
-    settings_load();
+    settings_load(link);
     EXPECT_EQ(fake::events_of("open"), strings{"\\\\.\\COM1"})
         << "the card writers open the stored port";
-    EXPECT_TRUE(port_open_flag());
+    EXPECT_TRUE(link_is_open(link));
     EXPECT_EQ(lang_get(), LANGUAGE_ENGLISH);
-    settings_save();
+    settings_save(link);
     EXPECT_EQ(fake::events_of("close"), strings{""}) << "the port is closed at exit";
-    EXPECT_FALSE(port_open_flag());
+    EXPECT_FALSE(link_is_open(link));
 
     EXPECT_EQ(fake::events().back(), "store-close");
     key() = {{"Port", "COM7"}};
     dev().open_succeeds = false;
-    settings_load();
-    EXPECT_FALSE(port_open_flag());
+    settings_load(link);
+    EXPECT_FALSE(link_is_open(link));
     EXPECT_TRUE(fake::events_of("box").empty()) << "a port that does not open is silent";
-    settings_save();
+    settings_save(link);
     EXPECT_EQ(key()["Port"], "COM7") << "and kept";
 
     profile_set(&k_velmor_profile);
     const std::size_t opened = fake::events_of("open").size();
     key("Software\\Velmor") = {{"Port", "COM12"}, {"Lang", "2"}};
-    settings_load();
+    settings_load(link);
     EXPECT_EQ(settings_port(), 12);
     EXPECT_EQ(lang_get(), LANGUAGE_SPANISH);
     EXPECT_EQ(fake::events_of("open").size(), opened) << "velmor opens nothing at start";
@@ -78,7 +78,7 @@ TEST_F(Settings, BadStoredValuesFallBack) {
     for (const auto& c : cases) {
         settings_set_port(0);
         key() = {{"Port", c.port}, {"Lang", c.lang}};
-        settings_load();
+        settings_load(link);
         EXPECT_EQ(settings_port(), c.want_port) << c.port;
         EXPECT_EQ(lang_get(), c.want_lang) << c.lang;
     }
@@ -86,9 +86,9 @@ TEST_F(Settings, BadStoredValuesFallBack) {
 
 TEST_F(Settings, StoreFailuresShowTheirBoxesInOrder) {
     store().open_fails = true;
-    settings_load();
+    settings_load(link);
     EXPECT_EQ(settings_port(), 0);
-    settings_save();
+    settings_save(link);
     EXPECT_EQ(fake::events_of("box"), (strings{
                                           "Failed to create Key|Error",
                                           "Failed to create Key|Error",
@@ -97,7 +97,8 @@ TEST_F(Settings, StoreFailuresShowTheirBoxesInOrder) {
                                           "Failed to write key|Error",
                                           "Error|Error writing registry",
                                       }));
-    settings_open("");
+    EXPECT_EQ(told(), std::vector<result>(6, result::not_stored));
+    settings_open(link, "");
     EXPECT_EQ(fake::events_of("box").at(6), "Path-value is empty!|Errore");
 }
 
@@ -114,55 +115,57 @@ TEST_F(Settings, ComPortDialog) {
     settings_set_port(1);
     EXPECT_EQ(com_dialog_selection(), 0);
     // OK closes the port in use and opens the chosen one.
-    set_port_open_flag(true);
+    fake::open(link);
     dev().is_open = true;
     fake::events().clear();
-    com_dialog_ok(4, "COM5");
+    com_dialog_ok(link, 4, "COM5");
     EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM5", "sleep 2000"}));
     EXPECT_EQ(settings_port(), 5);
-    EXPECT_TRUE(port_open_flag());
+    EXPECT_TRUE(link_is_open(link));
     // With no entry chosen, a typed port is taken.
     fake::events().clear();
-    com_dialog_ok(-1, "com14");
+    com_dialog_ok(link, -1, "com14");
     EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM14", "sleep 2000"}));
     EXPECT_EQ(settings_port(), 14);
-    EXPECT_TRUE(port_open_flag());
+    EXPECT_TRUE(link_is_open(link));
     // The box typed over with another port than the entry chosen: the text
     // wins; a blank box leaves it to the entry.
     fake::events().clear();
-    com_dialog_ok(13, "15");
+    com_dialog_ok(link, 13, "15");
     EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM15", "sleep 2000"}));
     EXPECT_EQ(settings_port(), 15);
     fake::events().clear();
-    com_dialog_ok(13, " ");
+    com_dialog_ok(link, 13, " ");
     EXPECT_EQ(fake::events(), (strings{"close", "sleep 2000", "open \\\\.\\COM14", "sleep 2000"}));
     EXPECT_EQ(settings_port(), 14);
     // Neither: the working port stays open and stored; a text that names no
     // port is told and changes nothing, also over a chosen entry.
     fake::events().clear();
-    com_dialog_ok(-1, " ");
+    com_dialog_ok(link, -1, " ");
     EXPECT_TRUE(fake::events().empty());
     lang_set(LANGUAGE_FRENCH);
     const std::string refused = "box Erreur|Erreur à l'ouverture du port COM sélectionné!";
     for (const char* text : {"COM0", "COM256", "abc", "14a", "COM"}) {
         for (int selected : {-1, 4}) {
             fake::events().clear();
-            com_dialog_ok(selected, text);
+            com_dialog_ok(link, selected, text);
             EXPECT_EQ(fake::events(), strings{refused}) << text << " over entry " << selected;
             EXPECT_EQ(settings_port(), 14);
-            EXPECT_TRUE(port_open_flag());
+            EXPECT_TRUE(link_is_open(link));
         }
     }
     // A port that fails: the error, the number kept; then OK with nothing
     // chosen and no port open: the error again, the number not lost.
     dev().open_succeeds = false;
-    com_dialog_ok(8, "");
-    EXPECT_FALSE(port_open_flag());
+    boxes.told.clear();
+    com_dialog_ok(link, 8, "");
+    EXPECT_EQ(told(), std::vector<result>{result::no_port});
+    EXPECT_FALSE(link_is_open(link));
     EXPECT_EQ(settings_port(), 9);
     fake::events().clear();
-    com_dialog_ok(-1, "");
+    com_dialog_ok(link, -1, "");
     EXPECT_EQ(fake::events(), strings{refused});
-    settings_save();
+    settings_save(link);
     EXPECT_EQ(key()["Port"], "COM9");
 }
 

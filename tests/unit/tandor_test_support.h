@@ -3,6 +3,7 @@
 // state of the window after each tick.
 
 #include "card_writer_ids.h"
+#include "card_writer_texts.h"
 #include "fake_device.h"
 #include "fake_form.h"
 #include "fake_store.h"
@@ -87,13 +88,28 @@ class CardWriter : public ::testing::Test {
         profile_set(&k_tandor_profile);
         lang_set(LANGUAGE_ENGLISH);
         s = tandor_state();
-        fake::dev().is_open = true;
-        set_port_open_flag(true);
-        reader_stop_retrying();
+        use(k_tandor_profile);
+    }
+    // The program's link on `profile`, open on the fake reader.
+    void use(const program_profile& profile) {
+        boxes.told.clear();
+        link = device_link(profile, &boxes);
+        fake::open(link);
+    }
+    // The link's port is not open (the stored port did not open).
+    void close_port() {
+        link.port.handle = SERIAL_NONE;
+        fake::dev().is_open = false;
+    }
+    // What the outcomes told were, in order.
+    std::vector<result> told() const {
+        std::vector<result> out;
+        for (const outcome& o : boxes.told)
+            out.push_back(o.what);
+        return out;
     }
     void TearDown() override {
         fake::control_names().clear();
-        set_port_open_flag(false);
         lang_set(LANGUAGE_ITALIAN);
         profile_set(nullptr);
     }
@@ -129,4 +145,6 @@ class CardWriter : public ::testing::Test {
         return out;
     }
     tandor_state s;
+    fake::recording_teller boxes{localized};
+    device_link link{k_tandor_profile, &boxes};
 };

@@ -305,6 +305,16 @@ TEST_F(Rules, SocketTwoSwitchedOffIsNotChecked) {
     EXPECT_EQ(failure_of(c), locking) << "socket 1 still counts";
 }
 
+// An observer that keeps nothing: what a caller that is not the form sees is
+// the operation's outcome.
+struct quiet_observer : station_observer {
+    void busy(bool) override {}
+    void progress(int) override {}
+    void language_read(int) override {}
+    void count_read(bool, int) override {}
+    void socket_read(int, const socket_config&) override {}
+};
+
 // The three operations, started as the form's buttons start them.
 class Station : public ::testing::Test {
   protected:
@@ -324,12 +334,22 @@ class Station : public ::testing::Test {
         form()[VC_TIME].text = "";
         form()[VC_PROGRESS].shown = false;
         fake::events().clear();
+        boxes.told.clear();
     }
     void TearDown() override {
         fake::control_names().clear();
         lang_set(LANGUAGE_ITALIAN);
         profile_set(nullptr);
     }
+    // The outcomes told, in order.
+    std::vector<result> told() const {
+        std::vector<result> out;
+        for (const outcome& o : boxes.told)
+            out.push_back(o.what);
+        return out;
+    }
+    fake::recording_teller boxes{vtext};
+    device_link link{k_velmor_profile, &boxes};
     // The Write example: 20/12/2013 16:17:54, French, one socket, Type 2,
     // no lock, no contactor, no meter, 16 and 10.
     void example_form() {
@@ -360,7 +380,7 @@ class Station : public ::testing::Test {
 TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
     example_form();
     answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x411SST3210\r"); // asked back: held
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(fake::log_text(),
               busy +
                   "open \\\\.\\COM1; sleep 200; write 44 13 12 20 0D; progress 1; sleep 250; "
@@ -386,7 +406,7 @@ TEST_F(Station, WriteExampleOnTheWireWithItsPauses) {
     form()[VC_IMAX_2].text = "6";
     form()[VC_IMAXS_2].text = "6";
     answers("L=FR\r|N=2A\r|P1x200SSN1610\r|P2x302SNN0606\r");
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(
         events_of("write"),
         (strings{"44 00 01 01 0D", "4C 46 52 0D", "4E 32 41 0D",
@@ -401,7 +421,7 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     form()[VC_TYPE_1].list_index = TYPE_1;
     form()[VC_LOCK_1].list_index = LOCK_ONE;
     form()[VC_COM_PORT].list_index = 4;
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(fake::events(),
               strings{"box Warning|Locking type not allowed for the selected socket type"});
     EXPECT_TRUE(events_of("open").empty());
@@ -411,17 +431,17 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     example_form();
     dev().open_succeeds = false;
     form()[VC_COM_PORT].list_index = 4;
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(fake::log_text(),
               busy + "open \\\\.\\COM5; box Error|Error opening COM port!; " + done);
     EXPECT_EQ(settings_port(), 5) << "the port tried is stored";
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box").size(), 2u) << "a Write whose port does not open is told as well";
     EXPECT_TRUE(idle());
     fake::events().clear();
     lang_set(LANGUAGE_ITALIAN);
     form()[VC_COM_PORT].list_index = -1;
-    velmor_command(VC_REBOOT);
+    velmor_command(link, VC_REBOOT);
     EXPECT_EQ(fake::events(),
               strings{"box Errore|Errore durante l'apertura della porta COM selezionata!"});
     EXPECT_EQ(settings_port(), 5) << "no port chosen: the one stored is kept";
@@ -429,13 +449,13 @@ TEST_F(Station, RefusedWritesAndPortsThatFail) {
     SetUp();
     form()[VC_COM_PORT].list_index = 2;
     dev().now = 5000;
-    velmor_command(VC_REBOOT);
+    velmor_command(link, VC_REBOOT);
     EXPECT_EQ(fake::events(),
               (strings{"open \\\\.\\COM3", "sleep 200", "write 52 0D", "sleep 200", "close"}));
     EXPECT_EQ(dev().debug_lines, (strings{"velmor 5000 OPEN \\\\.\\COM3 opened\n",
                                           "velmor 5200 TX 52 0D |R.| sent\n"}))
         << "the trace";
-    const std::string line = trace_line("TX", of("D\x13\x12 \r").data(), 5, "sent");
+    const std::string line = trace_line("velmor", "TX", of("D\x13\x12 \r").data(), 5, "sent");
     EXPECT_EQ(line.substr(line.find(" TX")), " TX 44 13 12 20 0D |D.. .| sent\n")
         << "printable bytes as they are, a blank too";
 }
@@ -451,7 +471,7 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
         example_form();
         answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r"); // the check's
         dev().writes_before_failing = taken;
-        velmor_command(VC_WRITE);
+        velmor_command(link, VC_WRITE);
         EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
         EXPECT_EQ(events_of("box"), box) << taken;
         EXPECT_TRUE(idle()) << taken;
@@ -461,16 +481,16 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
         SetUp();
         answers("L=IT\r|N=2C\r|P1x200SSN1610\r|P2x200SSN1610\r");
         dev().writes_before_failing = taken;
-        velmor_command(VC_READ);
+        velmor_command(link, VC_READ);
         EXPECT_EQ(events_of("write").size(), static_cast<std::size_t>(taken + 1)) << taken;
         EXPECT_EQ(events_of("box"), box) << taken;
         EXPECT_TRUE(idle()) << taken;
     }
     SetUp();
     dev().write_fails = true;
-    velmor_command(VC_REBOOT);
+    velmor_command(link, VC_REBOOT);
     lang_set(LANGUAGE_FRENCH);
-    velmor_command(VC_REBOOT);
+    velmor_command(link, VC_REBOOT);
     EXPECT_EQ(events_of("box"), (strings{box[0], "Erreur|Erreur de communication avec la borne"}));
     EXPECT_FALSE(dev().is_open);
 }
@@ -478,13 +498,13 @@ TEST_F(Station, FailedWriteToThePortEndsEachOperation) {
 // While a box of velmor's is open, Read, Write and Reboot clicked behind it
 // are dropped, not queued; the buttons come back only once the box is gone.
 TEST_F(Station, OperationsWaitWhileABoxIsOpen) {
-    dev().on_message = [] {
+    dev().on_message = [this] {
         for (int id : {VC_READ, VC_WRITE, VC_REBOOT})
-            velmor_command(id);
+            velmor_command(link, id);
     };
     example_form();
     dev().writes_before_failing = 2;
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("open").size(), 1u) << "nothing started behind the box";
     EXPECT_EQ(events_of("write").size(), 3u);
     const std::string log = fake::log_text();
@@ -492,14 +512,14 @@ TEST_F(Station, OperationsWaitWhileABoxIsOpen) {
               "close; box Error|Communication error with the station; " + done);
 
     SetUp();
-    dev().on_message = [] { velmor_command(VC_WRITE); };
+    dev().on_message = [this] { velmor_command(link, VC_WRITE); };
     example_form();
     form()[VC_IMAX_1].text = "70";
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box").size(), 1u) << "one rule box, no second behind it";
     EXPECT_TRUE(events_of("open").empty()) << "nothing sent behind the rule box";
     dev().on_message = nullptr;
-    velmor_command(VC_REBOOT); // taken again once no box is open
+    velmor_command(link, VC_REBOOT); // taken again once no box is open
     EXPECT_EQ(events_of("open").size(), 1u);
 }
 
@@ -510,26 +530,26 @@ TEST_F(Station, PortsAboveNineAreChosenAndKept) {
     form_start_values();
     EXPECT_EQ(form()[VC_COM_PORT].list_index, 11);
     fake::events().clear();
-    velmor_command(VC_REBOOT);
+    velmor_command(link, VC_REBOOT);
     EXPECT_EQ(events_of("open"), strings{"\\\\.\\COM12"});
     settings_set_port(40);
     form_start_values();
     EXPECT_EQ(form()[VC_COM_PORT].list_index, -1);
-    velmor_command(VC_READ);
-    settings_save();
+    velmor_command(link, VC_READ);
+    settings_save(link);
     EXPECT_EQ(fake::store().keys["Software\\Velmor"]["Port"], "COM40");
     form()[VC_COM_PORT].list_index = 6;
-    velmor_command(VC_REBOOT);
-    settings_save();
+    velmor_command(link, VC_REBOOT);
+    settings_save(link);
     EXPECT_EQ(fake::store().keys["Software\\Velmor"]["Port"], "COM7");
     form()[VC_COM_PORT].list_index = 0;
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(settings_port(), 1) << "COM1, the first entry, is stored too";
 }
 
 TEST_F(Station, ReadsFillTheForm) {
     answers("L=SP\r|N=2A\r|P1x411SST3210\r|P2y302SNN0606\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(events_of("write"), (strings{"4C 0D", "4E 0D", "50 31 0D", "50 32 0D"}));
     EXPECT_EQ(events_of("progress"), (strings{"0", "3", "4", "5", "6", "7"}));
     ASSERT_EQ(dev().debug_lines.size(), 9u) << "the open, each query and answer traced";
@@ -561,7 +581,7 @@ TEST_F(Station, ReadsFillTheForm) {
         SetUp();
         form()[VC_IMAX_1].text = "20";
         answers(c.answers);
-        velmor_command(VC_READ);
+        velmor_command(link, VC_READ);
         EXPECT_EQ(events_of("box"), strings(c.boxes, std::string("Error|") + c.box));
         EXPECT_EQ(events_of("write").size(), c.writes) << c.box;
         EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, c.language) << c.box;
@@ -570,7 +590,7 @@ TEST_F(Station, ReadsFillTheForm) {
     }
     SetUp();
     fake::script_read_fail();
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(dev().debug_lines.at(2).substr(dev().debug_lines[2].find(" RX")), " RX || no reply\n")
         << "a read that failed brought nothing";
 }
@@ -580,13 +600,13 @@ TEST_F(Station, ReadsFillTheForm) {
 // hidden lists.
 TEST_F(Station, SecondStationReadAfterAFirst) {
     answers("L=IT\r|N=1\r|P1x200SSN1610\r|P2x520SSN1610\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     answers("L=IT\r|N=2A\r|P1x200SSN1610\r|P2x302SNN0606\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_TRUE(form()[VC_SOCKET2].checked && form()[VC_TYPE_2].enabled);
     fake::events().clear();
     answers("L=IT\r|N=2A\r|P1x200SSN1610\r|P2x302SNN0606\r"); // the check's
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     strings w = events_of("write");
     ASSERT_EQ(w.size(), 9u) << "language, count, both sockets, the closing command, the check";
     EXPECT_EQ(w[1], "4E 32 41 0D") << "N2A";
@@ -594,13 +614,13 @@ TEST_F(Station, SecondStationReadAfterAFirst) {
 
     SetUp();
     answers("L=IT\r|N=2C\r|P1x200SSN1610\r|P2x520SSN1610\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     answers("L=IT\r|N=1\r|P1x200SSN1610\r|P2x520SSN1610\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     ASSERT_EQ(form()[VC_LOCK_2].list_index, LOCK_TWO);
     fake::events().clear();
     answers("L=IT\r|N=1\r|P1x200SSN1610\r|P2x520SSN1610\r");
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_TRUE(events_of("box").empty());
     EXPECT_EQ(events_of("write").size(), 8u);
 }
@@ -618,7 +638,7 @@ TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
                encode_socket_block(form_values().sockets[1]);
     };
     answers("L=FR\r|N=2A\r|P1x411SST3210\r|P2x302SNN0606\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     const std::string french_two = "3|1|1|1|411SST3210|302SNN0606";
     ASSERT_EQ(form_now(), french_two);
     struct {
@@ -628,7 +648,7 @@ TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
     for (const auto& c : silent) {
         fake::events().clear();
         answers(c.answers);
-        velmor_command(VC_READ);
+        velmor_command(link, VC_READ);
         EXPECT_EQ(events_of("box"), strings{"Error|The station does not answer"}) << c.answers;
         EXPECT_EQ(events_of("write").size(), c.writes) << "ended at once";
         EXPECT_EQ(form_now(), french_two) << c.answers;
@@ -636,28 +656,28 @@ TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
     }
     lang_set(LANGUAGE_FRENCH);
     fake::events().clear();
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(events_of("box"), strings{"Erreur|La borne ne répond pas"});
     lang_set(LANGUAGE_ENGLISH);
 
     // Answers with no known value: the Debug box, and the lists keep theirs.
     fake::events().clear();
     answers("L=\r|N=7\r|P1x411SST3210\r|P2x302SNN0606\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(events_of("box"), (strings{"Error|Debug: 4c 3d 0d 00", "Error|Debug: 4e 3d 37 0d"}));
     EXPECT_EQ(form_now(), french_two);
     answers("XX\r|N=\r|P1x411SST3210\r|P2x302SNN0606\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(form_now(), french_two);
     answers("SP\r|N=1\r|P1x411SST3210\r|P2x302SNN0606\r"); // a known pair without "L="
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(form_now(), "2|0|0|0|411SST3210|302SNN0606");
 
     // A station that counted one socket and says nothing of socket 2: what
     // was read stays, socket 2's controls keep theirs.
     fake::events().clear();
     answers("L=FR\r|N=1\r|P1x200SSN1610\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_TRUE(events_of("box").empty());
     EXPECT_EQ(form_now(), "3|0|0|0|200SSN1610|302SNN0606");
     EXPECT_TRUE(idle());
@@ -668,7 +688,7 @@ TEST_F(Station, SilentOrEmptyAnswersChangeNothing) {
 TEST_F(Station, EarlierBytesAreNoAnswer) {
     dev().unread = of("OK\rOK\r");
     answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_TRUE(events_of("box").empty());
     EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, 3);
     EXPECT_EQ(dev().discards, 4) << "before each of the four questions";
@@ -679,24 +699,66 @@ TEST_F(Station, EarlierBytesAreNoAnswer) {
     // they are dropped.
     dev().unread = of("OK\rOK\rOK\rOK\rOK\rOK\r");
     answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box"), strings{}) << "the station holds what was written";
 }
 
 // Codes the lists do not hold are never sent back as something else.
 TEST_F(Station, UnknownCodesAreNotWrittenBack) {
     answers("L=DE\r|N=1\r|P1x611SST3210\r|P2x302SNN0606\r");
-    velmor_command(VC_READ);
+    velmor_command(link, VC_READ);
     EXPECT_EQ(form()[VC_STATION_LANGUAGE].list_index, LIST_UNSET);
     EXPECT_EQ(form()[VC_TYPE_1].list_index, LIST_UNSET);
     fake::events().clear();
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box"), strings{"Warning|Language: choose the station language"});
     EXPECT_TRUE(events_of("open").empty()) << "nothing sent";
     form()[VC_STATION_LANGUAGE].list_index = 1;
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box").back(), "Warning|Socket 1: choose the socket type");
     EXPECT_TRUE(events_of("open").empty());
+}
+
+// What a Read came to is its outcome: done only when read whole, and what
+// ended it told once, when it happened (the Debug box before the next
+// query goes out).
+TEST_F(Station, ReadOutcomes) {
+    quiet_observer quiet;
+    struct {
+        const char* answers; // "" for none
+        result ended;
+        std::vector<result> told;
+    } cases[] = {
+        {"L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r", result::done, {}},
+        {"L=FR\r|N=1\r|P1x200SSN1610\r", result::done, {}}, // socket 2 of one socket: silent
+        {"", result::silent, {result::silent}},
+        {"L=FR\r|N=1\r|X1", result::unread_answer, {result::unread_answer}},
+        {"L=FR\r|N=1\r|P1x200SSN1X10\r|P2x200SSN1610\r",
+         result::done,
+         {result::unread_answer}}, // currents left empty, the Read goes on
+        {"L=FR\r|N=2C\r|P1x200SSN1610\r", result::silent, {result::silent}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        boxes.told.clear();
+        if (*c.answers)
+            answers(c.answers);
+        const outcome o = station_read(link, station_line(1), form_values(), quiet);
+        EXPECT_EQ(o.what, c.ended) << c.answers;
+        EXPECT_EQ(told(), c.told) << c.answers;
+        EXPECT_FALSE(link_is_open(link)) << c.answers;
+    }
+    SetUp();
+    boxes.told.clear();
+    answers("L=FR\r|N=1\r|X1");
+    (void)station_read(link, station_line(1), form_values(), quiet);
+    ASSERT_EQ(boxes.told.size(), 1u);
+    EXPECT_EQ(fake::hex(boxes.told[0].bytes), "58 31 00 00") << "the answer's first four bytes";
+    dev().writes_before_failing = 1;
+    EXPECT_EQ(station_read(link, station_line(1), form_values(), quiet).what, result::send_failed);
+    dev().writes_before_failing = -1;
+    dev().open_succeeds = false;
+    EXPECT_EQ(station_read(link, station_line(1), form_values(), quiet).what, result::no_port);
 }
 
 // A Write ends as a good one only when the station holds it.
@@ -715,7 +777,7 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
         SetUp();
         example_form();
         answers(c.answers);
-        velmor_command(VC_WRITE);
+        velmor_command(link, VC_WRITE);
         EXPECT_EQ(events_of("box"), strings{c.box}) << c.answers;
         EXPECT_TRUE(idle());
         const std::string log = fake::log_text();
@@ -727,7 +789,7 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
     // question and says so; it does not say what the station holds.
     SetUp();
     example_form();
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box"), strings{"Error|The station does not answer"});
     EXPECT_EQ(events_of("write").size(), 7u) << "six commands and one question";
     const std::string log = fake::log_text();
@@ -735,33 +797,38 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
               "write 4C 0D; read; close; box Error|The station does not answer; " + done);
     // What the Write answers its caller (the companion): held only when the
     // station holds it; a silent check or a lost command is not.
-    struct : station_observer {
-        void busy(bool) override {}
-        void progress(int) override {}
-        void language_read(int) override {}
-        void count_read(bool, int) override {}
-        void socket_read(int, const socket_config&) override {}
-    } quiet;
+    quiet_observer quiet;
     SetUp();
     example_form();
-    EXPECT_FALSE(station_write(station_line(1), form_values(), quiet)) << "silent";
+    EXPECT_EQ(station_write(link, station_line(1), form_values(), quiet).what, result::silent);
     answers("L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
-    EXPECT_TRUE(station_write(station_line(1), form_values(), quiet)) << "held";
+    EXPECT_EQ(station_write(link, station_line(1), form_values(), quiet).what, result::done);
     answers("L=IT\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r");
-    EXPECT_FALSE(station_write(station_line(1), form_values(), quiet)) << "not held";
+    const outcome not_held = station_write(link, station_line(1), form_values(), quiet);
+    EXPECT_EQ(not_held.what, result::not_held);
+    EXPECT_EQ(not_held.detail, "station language");
     for (int lost_after : {2, 6}) { // a command, the check's first question
         dev().writes_before_failing = static_cast<int>(dev().writes.size()) + lost_after;
-        EXPECT_FALSE(station_write(station_line(1), form_values(), quiet)) << lost_after;
+        EXPECT_EQ(station_write(link, station_line(1), form_values(), quiet).what,
+                  result::send_failed)
+            << lost_after;
         dev().writes_before_failing = -1;
     }
     station_config refused = form_values();
     refused.sockets[0].imax_m3 = "70";
-    EXPECT_FALSE(station_write(station_line(1), refused, quiet)) << "a rule refuses it";
+    EXPECT_EQ(station_write(link, station_line(1), refused, quiet).what, result::refused)
+        << "a rule refuses it";
+    dev().open_succeeds = false;
+    EXPECT_EQ(station_write(link, station_line(1), form_values(), quiet).what, result::no_port);
+    EXPECT_EQ(station_reboot(link, station_line(1)).what, result::no_port);
+    dev().open_succeeds = true;
+    EXPECT_EQ(station_reboot(link, station_line(1)).what, result::done);
+    EXPECT_FALSE(link_is_open(link)) << "each operation leaves the port closed";
     // A one-socket station that says nothing of socket 2 holds the Write.
     SetUp();
     example_form();
     answers("L=FR\r|N=1\r|P1x200SSN1610\r");
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_TRUE(events_of("box").empty()) << "held";
     EXPECT_EQ(events_of("write").size(), 10u) << "socket 2 asked, as the Read does";
 
@@ -772,7 +839,7 @@ TEST_F(Station, WriteIsCheckedOnTheStation) {
     form()[VC_IMAXS_2].text = "10";
     lang_set(LANGUAGE_ITALIAN);
     answers("L=FR\r|N=2C\r|P1x200SSN1610\r|P2x200SSN1606\r");
-    velmor_command(VC_WRITE);
+    velmor_command(link, VC_WRITE);
     EXPECT_EQ(events_of("box"),
               strings{"Errore|La stazione non contiene ciò che è stato scritto: presa 2"});
     EXPECT_EQ(form()[VC_IMAXS_2].text, "10") << "the form is not changed by the check";
@@ -798,7 +865,7 @@ TEST_F(SetupForm, StartValuesAndLanguages) {
     form()[VC_TYPE_1].list_index = TYPE_3C;
     form()[VC_METER_2].list_index = -1; // no entry, as a Read may leave it
     form()[VC_UI_LANGUAGE].list_index = LANGUAGE_ENGLISH;
-    velmor_command(VC_UI_LANGUAGE);
+    velmor_command(link, VC_UI_LANGUAGE);
     EXPECT_EQ(lang_get(), LANGUAGE_ENGLISH);
     EXPECT_EQ(form()[VC_TYPE_1].list_index, TYPE_3C);
     EXPECT_EQ(form()[VC_METER_2].list_index, -1) << "no entry stays so";
@@ -815,22 +882,22 @@ TEST_F(SetupForm, StartValuesAndLanguages) {
 
 TEST_F(SetupForm, ControlsFollowEachOther) {
     form()[VC_SOCKET2].checked = false;
-    velmor_command(VC_SOCKET2);
+    velmor_command(link, VC_SOCKET2);
     EXPECT_FALSE(form()[VC_TYPE_2].enabled || form()[VC_IMAXS_2].enabled ||
                  form()[VC_MODE].enabled);
     form()[VC_METER_1].list_index = METER_DIGITAL;
-    velmor_command(VC_METER_1);
+    velmor_command(link, VC_METER_1);
     EXPECT_EQ(form()[VC_METER_2].list_index, 0) << "Simultaneous: no copy";
     form()[VC_MODE].list_index = MODE_ALTERNATE;
     form()[VC_METER_2].list_index = METER_CT;
-    velmor_command(VC_METER_2);
+    velmor_command(link, VC_METER_2);
     EXPECT_EQ(form()[VC_METER_1].list_index, METER_CT) << "Alternate: one meter for both";
     form()[VC_METER_1].list_index = METER_PULSE;
-    velmor_command(VC_MODE);
+    velmor_command(link, VC_MODE);
     EXPECT_EQ(form()[VC_METER_2].list_index, METER_PULSE) << "the mode list copies 1 to 2";
     fake::events().clear();
-    velmor_command(600);
-    velmor_command(VC_DATE);
+    velmor_command(link, 600);
+    velmor_command(link, VC_DATE);
     EXPECT_TRUE(fake::events().empty()) << "other ids do nothing";
 }
 
@@ -842,9 +909,9 @@ TEST_F(SetupForm, WriteSendsTheMomentOfTheWriteUnlessTyped) {
     form()[VC_SOCKET2].checked = false;
     form()[VC_IMAX_1].text = "16";
     form()[VC_IMAXS_1].text = "10";
-    auto first_two_writes = [] {
+    auto first_two_writes = [this] {
         dev().writes.clear();
-        velmor_command(VC_WRITE);
+        velmor_command(link, VC_WRITE);
         strings w;
         for (std::size_t i = 0; i < 2 && i < dev().writes.size(); ++i)
             w.push_back(fake::hex(dev().writes[i]));
@@ -860,7 +927,7 @@ TEST_F(SetupForm, WriteSendsTheMomentOfTheWriteUnlessTyped) {
     EXPECT_EQ(first_two_writes()[1], "4F 07 30 00 0D") << "still as typed";
     form()[VC_DATE].text = "15/06/2020";
     EXPECT_EQ(first_two_writes()[0], "44 20 06 15 0D");
-    velmor_command(VC_CLOCK); // the fields are the program's again
+    velmor_command(link, VC_CLOCK); // the fields are the program's again
     dev().local = {2021, 1, 2, 10, 11, 12};
     EXPECT_EQ(first_two_writes(), (strings{"44 21 01 02 0D", "4F 10 11 12 0D"}));
     form()[VC_DATE].text = "";

@@ -1,10 +1,9 @@
-#include "poll.h"
+#include "card_poll.h"
 
 #include "card_layout.h"
 #include "card_writer_texts.h"
 #include "form.h"
 #include "message_box.h"
-#include "port.h"
 #include "reader_presence.h"
 
 #include <cstdio>
@@ -28,8 +27,8 @@ void show_write_button(const tandor_state& s) {
 void read_error_display(tandor_state& s, bool last_tick_error) {
     if (last_tick_error)
         return;
-    s.card_state = CARD_INVALID;
-    s.prompt_index = PROMPT_INVALID;
+    s.seen = card_state::invalid;
+    s.prompt = card_prompt::invalid;
     for (int c :
          {TC_UID, TC_EXPIRY_NOW, TC_USER_CARD, TC_MASTER_CARD, TC_WRITE, TC_CODE, TC_ACCESSES,
           TC_EXPIRY, TC_PERSONAL, TC_FREE, TC_DELETE_DB, TC_DATETIME, TC_DATETIME_NOW})
@@ -37,10 +36,10 @@ void read_error_display(tandor_state& s, bool last_tick_error) {
     form_invalidate(true);
 }
 
-void blank_display(tandor_state& s, int previous) {
-    s.card_state = CARD_BLANK;
-    s.prompt_index = PROMPT_SELECT_TYPE;
-    if (previous == CARD_BLANK)
+void blank_display(tandor_state& s, card_state previous) {
+    s.seen = card_state::blank;
+    s.prompt = card_prompt::select_type;
+    if (previous == card_state::blank)
         return;
     form_show(TC_USER_CARD, true);
     form_enable(TC_MASTER_CARD, false);
@@ -51,11 +50,11 @@ void blank_display(tandor_state& s, int previous) {
 }
 
 // True when the display is done, false when it ended in a read error.
-bool user_display(tandor_state& s, int previous, const char* block) {
-    s.card_state = CARD_USER;
+bool user_display(tandor_state& s, card_state previous, const char* block) {
+    s.seen = card_state::user;
     form_show(TC_USER_CARD, false);
     form_show(TC_MASTER_CARD, false);
-    if (previous == CARD_BLANK) {
+    if (previous == card_state::blank) {
         form_set_text(TC_CODE, "");
         form_set_text(TC_ACCESSES, "");
         form_set_text(TC_EXPIRY, "");
@@ -76,11 +75,11 @@ bool user_display(tandor_state& s, int previous, const char* block) {
     return true;
 }
 
-bool master_display(tandor_state& s, int previous, const char* block) {
-    s.card_state = CARD_MASTER;
+bool master_display(tandor_state& s, card_state previous, const char* block) {
+    s.seen = card_state::master;
     form_show(TC_USER_CARD, false);
     form_show(TC_MASTER_CARD, false);
-    if (previous == CARD_BLANK) {
+    if (previous == card_state::blank) {
         form_set_checked(TC_PERSONAL, false);
         form_set_checked(TC_FREE, false);
         form_set_checked(TC_DELETE_DB, false);
@@ -122,10 +121,10 @@ void forget_card(tandor_state& s) {
     form_invalidate(false);
 }
 // The reader finds no card: the form goes with the card.
-void no_card(tandor_state& s, int previous) {
-    s.card_state = CARD_NONE;
-    s.prompt_index = PROMPT_PLACE;
-    if (previous != CARD_NONE)
+void no_card(tandor_state& s, card_state previous) {
+    s.seen = card_state::none;
+    s.prompt = card_prompt::place;
+    if (previous != card_state::none)
         forget_card(s);
     // "Written card" belongs to the card it was written on: the next card
     // laid shows its own state and its Write card button.
@@ -134,10 +133,10 @@ void no_card(tandor_state& s, int previous) {
 
 // The card's block 4, read: the form of its kind, held while the technician
 // edits it.
-void show_card(tandor_state& s, int previous, const char* block, bool last_tick_error) {
+void show_card(tandor_state& s, card_state previous, const char* block, bool last_tick_error) {
     classify_block(block, &s.user_card, &s.master_card);
-    if (!s.written &&
-        ((s.user_card && previous == CARD_USER) || (s.master_card && previous == CARD_MASTER)))
+    if (!s.written && ((s.user_card && previous == card_state::user) ||
+                       (s.master_card && previous == card_state::master)))
         return;
     if (!s.user_card && !s.master_card) {
         blank_display(s, previous);
@@ -151,17 +150,17 @@ void show_card(tandor_state& s, int previous, const char* block, bool last_tick_
 } // namespace
 
 void poll_port_closed(tandor_state& s) {
-    no_card(s, s.card_state);
+    no_card(s, s.seen);
 }
 
-void poll_tick(tandor_state& s) {
-    if (message_box_open() || (!port_open_flag() && !reader_try_back()))
+void poll_tick(tandor_state& s, device_link& link) {
+    if (message_box_open() || !reader_ready(link))
         return;
     const tandor_state before = s;
-    int previous = s.card_state;
+    card_state previous = s.seen;
 
     int status = 0;
-    if (tick_exchange_failed(card_detect(&s.reader, &status), s, before))
+    if (tick_exchange_failed(link, card_detect(link, &s.reader, &status), s, before))
         return;
     const bool last_tick_error = s.read_error;
     s.read_error = false;
@@ -172,16 +171,17 @@ void poll_tick(tandor_state& s) {
     }
     if (status != READER_CARD_PRESENT) {
         s.read_error = before.read_error;
-        localized_message(TXT_ATTENTION, TXT_FAILED);
+        (void)tell(link, card_outcome(result::failed, TXT_ATTENTION, TXT_FAILED));
         return;
     }
 
     const bool another_card =
-        previous != CARD_NONE && std::strcmp(s.reader.uid, before.reader.uid) != 0;
+        previous != card_state::none && std::strcmp(s.reader.uid, before.reader.uid) != 0;
     s.card_present = true;
     char block[READER_BLOCK_CHARS + 1];
     int read_status = 0;
-    if (tick_exchange_failed(block_read(&s.reader, 4, block, &read_status), s, before))
+    if (tick_exchange_failed(
+            link, block_read(link, &s.reader, CARD_ACCESS_BLOCK, block, &read_status), s, before))
         return;
     // Another card laid between two ticks is a new card, exactly as if the
     // reader had seen no card in between: its own block fills the form.
@@ -189,7 +189,7 @@ void poll_tick(tandor_state& s) {
         forget_card(s);
         s.card_present = true;
         s.written = false;
-        previous = CARD_NONE;
+        previous = card_state::none;
     }
     if (read_status != 0) {
         s.read_error = true;
