@@ -312,7 +312,8 @@ struct quiet_observer : station_observer {
     void progress(int) override {}
     void language_read(int) override {}
     void count_read(bool, int) override {}
-    void socket_read(int, const socket_config&) override {}
+    void socket_read(int, const socket_config&) override { ++sockets; }
+    int sockets = 0; // how many sockets were reported read
 };
 
 // The three operations, started as the form's buttons start them.
@@ -728,24 +729,27 @@ TEST_F(Station, ReadOutcomes) {
         const char* answers; // "" for none
         result ended;
         std::vector<result> told;
+        int sockets; // reported read
     } cases[] = {
-        {"L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r", result::done, {}},
-        {"L=FR\r|N=1\r|P1x200SSN1610\r", result::done, {}}, // socket 2 of one socket: silent
-        {"", result::silent, {result::silent}},
-        {"L=FR\r|N=1\r|X1", result::unread_answer, {result::unread_answer}},
+        {"L=FR\r|N=1\r|P1x200SSN1610\r|P2x200SSN1610\r", result::done, {}, 2},
+        {"L=FR\r|N=1\r|P1x200SSN1610\r", result::done, {}, 1}, // one socket: 2 silent
+        {"", result::silent, {result::silent}, 0},
+        {"L=FR\r|N=1\r|X1", result::unread_answer, {result::unread_answer}, 0},
         {"L=FR\r|N=1\r|P1x200SSN1X10\r|P2x200SSN1610\r",
          result::done,
-         {result::unread_answer}}, // currents left empty, the Read goes on
-        {"L=FR\r|N=2C\r|P1x200SSN1610\r", result::silent, {result::silent}},
+         {result::unread_answer},
+         2}, // currents left empty, the Read goes on
+        {"L=FR\r|N=2C\r|P1x200SSN1610\r", result::silent, {result::silent}, 0},
     };
     for (const auto& c : cases) {
         SetUp();
-        boxes.told.clear();
         if (*c.answers)
             answers(c.answers);
+        quiet.sockets = 0;
         const outcome o = station_read(link, station_line(1), form_values(), quiet);
         EXPECT_EQ(o.what, c.ended) << c.answers;
         EXPECT_EQ(told(), c.told) << c.answers;
+        EXPECT_EQ(quiet.sockets, c.sockets) << c.answers << ": a socket not read is not reported";
         EXPECT_FALSE(link_is_open(link)) << c.answers;
     }
     SetUp();
