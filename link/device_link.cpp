@@ -64,7 +64,9 @@ bool link_write(device_link& link, const std::uint8_t* bytes, std::size_t count)
 }
 
 bool link_read(device_link& link, std::uint8_t* buffer, std::size_t* got) {
-    return serial_read(link.port, buffer, PORT_READ_SIZE, got);
+    const std::size_t most = PORT_READ_SIZE;
+    const std::size_t size = link.read_size < most ? link.read_size : most;
+    return serial_read(link.port, buffer, size, got);
 }
 
 void link_trace(const device_link& link, const char* direction, const std::uint8_t* bytes,

@@ -16,6 +16,12 @@
 
 enum { PORT_READ_SIZE = 256 };
 
+// A reader that has not answered with at least 5 bytes once this much time has
+// passed since the frame was written gets no further read: the exchange has
+// failed. With the port's read time-outs a silent reader is given up after one
+// empty read (2.61 s); the longest possible wait is this bound plus one read.
+enum { LINK_REPLY_WAIT_MS = 2500 };
+
 // A device that went away is tried again at most this often.
 enum { LINK_RETRY_EVERY_MS = 1000 };
 
@@ -28,6 +34,12 @@ struct device_link {
     std::string device;      // the name it was last opened by: the one tried again
     bool away = false;       // the device went (a frame did not go out): tried again
     std::int64_t last_try_ms = 0;
+    // How long an answer is waited for: one read asks for at most read_size
+    // bytes (and so returns, under the port's time-outs, within 10 ms a byte
+    // and 50 ms more), and a reader's reply gets no new read once
+    // reply_wait_ms have passed. A probe sizes both to the device it asks.
+    std::size_t read_size = PORT_READ_SIZE;
+    int reply_wait_ms = LINK_REPLY_WAIT_MS;
 };
 
 // The one answer to "is it open".
@@ -54,8 +66,8 @@ void link_discard_input(device_link& link);
 // One write of count bytes: true when all of them were taken.
 [[nodiscard]] bool link_write(device_link& link, const std::uint8_t* bytes, std::size_t count);
 
-// One read of up to PORT_READ_SIZE bytes into buffer; *got is how many came.
-// True when the read call succeeded.
+// One read of up to read_size bytes (at most PORT_READ_SIZE) into buffer;
+// *got is how many came. True when the read call succeeded.
 [[nodiscard]] bool link_read(device_link& link, std::uint8_t* buffer, std::size_t* got);
 
 // The device went (a frame it did not take): the port is closed, and tried

@@ -16,6 +16,20 @@
 const char k_audit_header[] = "time,uid,code,accesses,expiry,outcome";
 const char k_cut_mark[] = ",cut short";
 
+const char* audit_outcome_text(audit_outcome o) {
+    switch (o) {
+    case audit_outcome::writing:
+        return "writing";
+    case audit_outcome::written:
+        return "written";
+    case audit_outcome::not_written:
+        return "not written";
+    case audit_outcome::may_be_written:
+        return "may be written";
+    }
+    return "";
+}
+
 namespace {
 const char k_old_audit_header[] = "written,uid,code,accesses,expiry";
 
@@ -101,24 +115,10 @@ std::string row_refusal(const batch_row& row) {
     return text;
 }
 
-const char* outcome_text(audit_outcome o) {
-    switch (o) {
-    case audit_outcome::writing:
-        return "writing";
-    case audit_outcome::written:
-        return "written";
-    case audit_outcome::not_written:
-        return "not written";
-    case audit_outcome::may_be_written:
-        return "may be written";
-    }
-    return "";
-}
-
 bool outcome_of(const std::string& text, audit_outcome* o) {
     for (const audit_outcome each : {audit_outcome::writing, audit_outcome::written,
                                      audit_outcome::not_written, audit_outcome::may_be_written})
-        if (text == outcome_text(each)) {
+        if (text == audit_outcome_text(each)) {
             *o = each;
             return true;
         }
@@ -189,7 +189,7 @@ std::string row_block(const batch_row& row) {
 
 std::string audit_line(const audit_entry& e) {
     return e.time + "," + e.uid + "," + e.code + "," + e.accesses + "," + e.expiry + "," +
-           outcome_text(e.outcome);
+           audit_outcome_text(e.outcome);
 }
 
 bool read_audit(std::istream& in, audit_read* audit, std::string* error) {

@@ -40,6 +40,9 @@ enum class audit_outcome {
     may_be_written, // nobody knows: the card must be seen again
 };
 
+// "writing", "written", "not written", "may be written": as the audit holds it.
+const char* audit_outcome_text(audit_outcome o);
+
 struct audit_entry {
     std::string time; // "2026-12-08 10:11:12", local time
     std::string uid, code, accesses, expiry;

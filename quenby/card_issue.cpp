@@ -7,6 +7,7 @@
 #include "system.h"
 
 #include <map>
+#include <nlohmann/json.hpp>
 
 namespace {
 enum { POLL_MS = 400, READ_BACK_TRIES = 3 };
@@ -25,7 +26,13 @@ struct run {
     bool away_said = false;
     bool stopped = false;
 
-    void say(const std::string& line) const { *job.out << line << std::endl; }
+    // A line for the technician; with --json, one JSON object a line.
+    void say(const std::string& line) const {
+        if (job.json)
+            *job.out << nlohmann::json{{"said", line}}.dump() << std::endl;
+        else
+            *job.out << line << std::endl;
+    }
 };
 
 // The reader did not answer as it should: said once until it does again. A
@@ -89,6 +96,13 @@ bool record(run& r, const batch_row& row, audit_outcome outcome, std::string* wh
         r.code_of_uid.erase(uid);
     else
         r.code_of_uid[uid] = row.code;
+    if (r.job.json)
+        *r.job.out << nlohmann::json{{"card", uid},
+                                     {"code", row.code},
+                                     {"line", row.line},
+                                     {"outcome", audit_outcome_text(outcome)}}
+                          .dump()
+                   << std::endl;
     if (!r.job.audit)
         return true;
     return r.job.audit(

@@ -32,6 +32,8 @@ struct issue_job {
     device_link* link = nullptr;      // the reader's, open; quiet (the batch says all in its words)
     int give_up_ms = 0;               // waiting for a card or a lift this long ends it; 0: never
     std::function<bool()> stop_asked; // Ctrl+C: the batch stops at its next wait
+    bool json = false;                // each line said as {"said": ...}, each card's outcome as
+                                      // {"card": UID, "code": ..., "line": ..., "outcome": ...}
 };
 
 // Runs the batch on the reader's open link. 0 when every row is done, 1

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace {
@@ -18,6 +19,14 @@ volatile std::sig_atomic_t g_stop_asked = 0;
 
 extern "C" void on_interrupt(int) {
     g_stop_asked = 1;
+}
+
+// A line of the batch's progress: as it is, or with --json as {"said": ...}.
+void say(const cards_options& o, const std::string& line) {
+    if (o.json)
+        std::cout << nlohmann::json{{"said", line}}.dump() << std::endl;
+    else
+        std::cout << line << std::endl;
 }
 
 bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
@@ -55,14 +64,24 @@ bool load_audit(const cards_options& o, audit_read* audit) {
         return false;
     }
     for (const cut_line& cut : audit->cut)
-        std::printf("%s: line %d was cut short (the power lost while it was written): %s\n",
-                    o.audit.c_str(), cut.line,
-                    cut.named ? "its card may hold its code and is asked for again"
-                              : "it names no card; nothing was written after it");
+        say(o, o.audit + ": line " + std::to_string(cut.line) +
+                   " was cut short (the power lost while it was written): " +
+                   (cut.named ? "its card may hold its code and is asked for again"
+                              : "it names no card; nothing was written after it"));
     return true;
 }
 
 } // namespace
+
+int cards_check_job(const cards_options& o) {
+    std::vector<batch_row> rows;
+    audit_read earlier;
+    if (!load_batch(o.batch, &rows) || !load_audit(o, &earlier))
+        return 2;
+    std::printf("%s: %s card%s, every row passes the card form's checks\n", o.batch.c_str(),
+                std::to_string(rows.size()).c_str(), rows.size() == 1 ? "" : "s");
+    return 0;
+}
 
 int cards_issue_job(const listed_port& port, const cards_options& o) {
     std::vector<batch_row> rows;
@@ -87,8 +106,7 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
                      serial_open_text(opened.result));
         return 1;
     }
-    std::printf("%s: %s cards from %s\n", port.name.c_str(), std::to_string(rows.size()).c_str(),
-                o.batch.c_str());
+    say(o, port.name + ": " + std::to_string(rows.size()) + " cards from " + o.batch);
     issue_job job;
     job.rows = rows;
     job.earlier = earlier.entries;
@@ -97,6 +115,7 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
             return audit.append(line, why);
         };
     job.out = &std::cout;
+    job.json = o.json;
     job.link = &reader;
     job.give_up_ms = o.wait_seconds * 1000;
     g_stop_asked = 0;

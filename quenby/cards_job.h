@@ -14,6 +14,12 @@ struct cards_options {
     std::string audit; // "" for none
     bool resume = false;
     int wait_seconds = 0; // waiting for a card this long stops the batch; 0: never
+    bool json = false;    // the progress as one JSON object a line
 };
 
 int cards_issue_job(const listed_port& port, const cards_options& options);
+
+// `quenby cards check FILE.csv [--audit AUDIT.csv] [--resume]`: every check
+// of cards issue that comes before the reader's port, with its messages,
+// and nothing opened or written. 0 when the batch would start, else 2.
+int cards_check_job(const cards_options& options);

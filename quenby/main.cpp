@@ -12,6 +12,7 @@
 #include "use_port.h"
 
 #include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <fstream>
@@ -75,43 +76,67 @@ bool store_found(const std::vector<listed_port>& ports, const std::vector<probe_
     return ok;
 }
 
-int run_ports(const std::vector<std::string>& names, bool probe, bool use) {
+struct ports_options {
+    std::vector<std::string> names;
+    bool probe = false, use = false, json = false;
+};
+
+std::string port_line(const listed_port& p, const std::string& words) {
+    const std::string about = p.description.empty() ? "" : "  [" + p.description + "]";
+    return words.empty() && about.empty() ? p.name : padded(p.name) + words + about;
+}
+
+// The ports without asking them: named ones that are not there say so.
+int list_only(const ports_options& o, const std::vector<listed_port>& ports) {
+    bool absent = false; // a port named that is not there is no port listed
+    nlohmann::json all = nlohmann::json::array();
+    for (const listed_port& p : ports) {
+        const bool here = o.names.empty() || port_present(p);
+        absent |= !here;
+        if (o.json)
+            all.push_back(port_json(p, nullptr, here, ""));
+        else
+            std::printf("%s\n", port_line(p, here ? "" : "  not present").c_str());
+    }
+    if (o.json)
+        std::printf("%s\n", all.dump().c_str());
+    return absent ? 1 : 0;
+}
+
+int run_ports(const ports_options& o) {
     std::vector<listed_port> ports;
-    if (!ports_to_list(names, &ports))
+    if (!ports_to_list(o.names, &ports))
         return 2;
     if (ports.empty())
         std::fprintf(stderr, "quenby ports: no serial port found\n");
-    const auto about = [](const listed_port& p) {
-        return p.description.empty() ? std::string() : "  [" + p.description + "]";
-    };
-    if (!probe) {
-        bool absent = false; // a port named that is not there is no port listed
-        for (const listed_port& p : ports) {
-            const bool here = names.empty() || port_present(p);
-            absent |= !here;
-            const std::string words = here ? about(p) : "  not present";
-            std::printf("%s\n", (words.empty() ? p.name : padded(p.name) + words).c_str());
-        }
-        return absent ? 1 : 0;
-    }
-    std::vector<probe_result> found;
+    if (!o.probe)
+        return list_only(o, ports);
+    std::vector<std::string> devices;
+    for (const listed_port& p : ports)
+        devices.push_back(p.device);
+    const std::vector<probe_result> found = probe_ports(devices); // all at once
     bool failed = false;
-    for (const listed_port& p : ports) {
-        found.push_back(probe_port(p.device));
-        failed |= found.back().absent; // a port named that is not there is no port listed
-    }
+    for (const probe_result& r : found)
+        failed |= r.absent; // a port named that is not there is no port listed
     std::vector<std::string> said(ports.size());
     bool stored_any = false;
-    if (use)
+    if (o.use)
         failed |= !store_found(ports, found, &said, &stored_any);
-    for (std::size_t i = 0; i < ports.size(); ++i)
-        std::printf("%s\n", (padded(ports[i].name) + "  " + probe_words(found[i]) +
-                             about(ports[i]) + (said[i].empty() ? "" : "  " + said[i]))
-                                .c_str());
+    nlohmann::json all = nlohmann::json::array();
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        if (o.json)
+            all.push_back(port_json(ports[i], &found[i], true, said[i]));
+        else
+            std::printf("%s\n", (port_line(ports[i], "  " + probe_words(found[i])) +
+                                 (said[i].empty() ? "" : "  " + said[i]))
+                                    .c_str());
+    }
+    if (o.json)
+        std::printf("%s\n", all.dump().c_str());
     std::fflush(stdout);
-    if (use && !stored_any)
+    if (o.use && !stored_any)
         std::fprintf(stderr, "quenby ports: nothing stored\n");
-    return failed || (use && !stored_any) ? 1 : 0;
+    return failed || (o.use && !stored_any) ? 1 : 0;
 }
 
 // The one port a station or card job names; false (having said why) when
@@ -124,15 +149,16 @@ bool job_port(const char* job, const std::string& text, listed_port* port) {
     return false;
 }
 
-int run_station(const std::string& job, const std::string& port_text, const std::string& path) {
+int run_station(const std::string& job, const std::string& port_text, const std::string& path,
+                const std::string& record, bool json) {
     listed_port port;
     if (!job_port("station", port_text, &port))
         return 2;
     if (job == "read")
         return station_read_job(port, path);
     if (job == "write")
-        return station_write_job(port, path);
-    return station_diff_job(port, path);
+        return station_write_job(port, path, record);
+    return station_diff_job(port, path, json);
 }
 
 int run_cards(const std::string& port_text, const cards_options& options) {
@@ -221,24 +247,29 @@ int usage_error(const CLI::App& app, const CLI::ParseError& e) {
 
 // Every option of every command, filled by the parser.
 struct command_line {
-    std::vector<std::string> names;
-    bool probe = false, use = false;
+    ports_options ports;
     std::string log_file;
     int seconds = 0;
     std::string trace_file, layout;
-    std::string station_job, station_port, profile_file;
+    std::string station_job, station_port, profile_file, write_record;
+    bool diff_json = false;
     std::string cards_port;
     cards_options cards;
+    bool cards_check = false;
 };
 
 CLI::App* add_ports(CLI::App& app, command_line& c) {
     CLI::App* ports = app.add_subcommand("ports", "List the serial ports (those named, or all)");
-    ports->add_option("PORT", c.names,
+    ports->add_option("PORT", c.ports.names,
                       "Ports to list: COM7 or 7 on Windows, a device path on Linux");
-    CLI::Option* probe = ports->add_flag(
-        "--probe", c.probe, "Ask each port whether a card reader or a station answers");
-    ports->add_flag("--use", c.use, "Store each port found in the settings of the program using it")
+    CLI::Option* probe =
+        ports->add_flag("--probe", c.ports.probe,
+                        "Ask every port at once whether a card reader or a station answers");
+    ports
+        ->add_flag("--use", c.ports.use,
+                   "Store each port found in the settings of the program using it")
         ->needs(probe);
+    ports->add_flag("--json", c.ports.json, "Print the ports as one JSON array, for scripts");
     return ports;
 }
 
@@ -273,7 +304,17 @@ CLI::App* add_station(CLI::App& app, command_line& c) {
         sub->add_option("PORT", c.station_port, "The station's port")->required();
         sub->add_option("FILE", c.profile_file, "The profile")->required();
         sub->callback([&c, &job] { c.station_job = job.name; });
+        if (std::string(job.name) == "diff")
+            sub->add_flag("--json", c.diff_json, "Print what differs as one JSON array");
+        if (std::string(job.name) == "write")
+            sub->add_option("--record", c.write_record,
+                            "Add a line for the write to this CSV: time, port, profile, whether "
+                            "the station holds it, the keys that differ");
     }
+    CLI::App* check = station->add_subcommand(
+        "check", "Check a profile as station write checks it, with no station (a dry run)");
+    check->add_option("FILE", c.profile_file, "The profile")->required();
+    check->callback([&c] { c.station_job = "check"; });
     return station;
 }
 
@@ -286,10 +327,18 @@ CLI::App* add_cards(CLI::App& app, command_line& c) {
     CLI::Option* audit =
         issue->add_option("--audit", c.cards.audit, "Record each written card in this CSV");
     issue->add_flag("--resume", c.cards.resume, "Skip the rows the audit holds")->needs(audit);
+    issue->add_flag("--json", c.cards.json, "Print the progress as one JSON object a line");
     issue
         ->add_option("--wait", c.cards.wait_seconds,
                      "Stop when no card is laid or lifted for this many seconds")
         ->check(whole_seconds());
+    CLI::App* check = cards->add_subcommand(
+        "check", "Check a batch (and its audit) as cards issue checks them, with no reader");
+    check->add_option("FILE", c.cards.batch, "The batch: code,accesses,expiry")->required();
+    CLI::Option* checked_audit =
+        check->add_option("--audit", c.cards.audit, "The audit the batch would go on with");
+    check->add_flag("--resume", c.cards.resume, "As cards issue --resume")->needs(checked_audit);
+    check->callback([&c] { c.cards_check = true; });
     return cards;
 }
 } // namespace
@@ -316,12 +365,17 @@ int main(int argc, char** argv) {
         // --help and --version end here too, with their own status 0.
         return e.get_exit_code() == 0 ? app.exit(e) : usage_error(app, e);
     }
+    if (station->parsed() && c.station_job == "check")
+        return station_check_job(c.profile_file);
     if (station->parsed())
-        return run_station(c.station_job, c.station_port, c.profile_file);
+        return run_station(c.station_job, c.station_port, c.profile_file, c.write_record,
+                           c.diff_json);
+    if (cards->parsed() && c.cards_check)
+        return cards_check_job(c.cards);
     if (cards->parsed())
         return run_cards(c.cards_port, c.cards);
     if (ports->parsed())
-        return run_ports(c.names, c.probe, c.use);
+        return run_ports(c.ports);
     if (log->parsed())
         return record_debug_output(c.log_file, c.seconds);
     return run_decode(c.trace_file, c.layout);

@@ -8,6 +8,7 @@ struct listed_port {
     std::string name;        // as the technician types it: "COM7", "/dev/ttyUSB0"
     std::string device;      // as it is opened: "\\.\COM7", "/dev/ttyUSB0"
     std::string description; // "USB Serial Port (FTDI)", or "" when the system has none
+    std::string maker;       // "FTDI", or "" when the system does not say
 };
 
 // The ports present, in order (COM1 before COM10).

@@ -53,8 +53,10 @@ std::vector<listed_port> list_ports() {
         if (d && p.name.compare(p.name.rfind('/') + 1, std::string::npos, d) != 0)
             p.description = d;
         if (sp_get_port_transport(list[i]) == SP_TRANSPORT_USB) {
-            if (const char* maker = sp_get_port_usb_manufacturer(list[i]))
+            if (const char* maker = sp_get_port_usb_manufacturer(list[i])) {
                 p.description += std::string(p.description.empty() ? "" : ", ") + maker;
+                p.maker = maker;
+            }
         }
         const auto id = by_id.find(p.device);
         if (id != by_id.end())

@@ -21,9 +21,13 @@ std::wstring device_text(HDEVINFO set, SP_DEVINFO_DATA* data, DWORD property) {
     return text;
 }
 
-// COM number to "USB Serial Port, FTDI", from the ports class.
-std::map<int, std::string> described_ports() {
-    std::map<int, std::string> out;
+struct described {
+    std::string description, maker;
+};
+
+// COM number to "USB Serial Port, FTDI" and its maker, from the ports class.
+std::map<int, described> described_ports() {
+    std::map<int, described> out;
     HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (set == INVALID_HANDLE_VALUE)
         return out;
@@ -46,7 +50,8 @@ std::map<int, std::string> described_ports() {
         if (cut != std::wstring::npos)
             friendly.erase(cut);
         const std::wstring maker = device_text(set, &data, SPDRP_MFG);
-        out[n] = narrow(friendly.c_str()) + (maker.empty() ? "" : ", " + narrow(maker.c_str()));
+        out[n] = {narrow(friendly.c_str()) + (maker.empty() ? "" : ", " + narrow(maker.c_str())),
+                  narrow(maker.c_str())};
     }
     SetupDiDestroyDeviceInfoList(set);
     return out;
@@ -87,9 +92,9 @@ bool port_present(const listed_port& port) {
 }
 
 std::vector<listed_port> list_ports() {
-    const std::map<int, std::string> described = described_ports();
+    const std::map<int, described> descriptions = described_ports();
     std::map<int, bool> present = dos_ports();
-    for (const auto& d : described)
+    for (const auto& d : descriptions)
         present[d.first] = true;
     std::vector<listed_port> ports;
     for (const auto& p : present) {
@@ -97,9 +102,11 @@ std::vector<listed_port> list_ports() {
         std::string error;
         if (!port_from_text(com_name(p.first), true, &port, &error))
             continue;
-        const auto d = described.find(p.first);
-        if (d != described.end())
-            port.description = d->second;
+        const auto d = descriptions.find(p.first);
+        if (d != descriptions.end()) {
+            port.description = d->second.description;
+            port.maker = d->second.maker;
+        }
         ports.push_back(port);
     }
     return ports;

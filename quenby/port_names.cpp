@@ -13,14 +13,14 @@ bool port_from_text(const std::string& text, bool com_numbers, listed_port* port
         const int n = com_number_of(text);
         char device[32];
         if (n > 0 && port_device_name(n, device, sizeof device)) {
-            *port = {com_name(n), device, ""};
+            *port = {com_name(n), device, "", ""};
             return true;
         }
         *error = "\"" + text + "\" names no port (COM1 to COM255, or 1 to 255)";
         return false;
     }
     if (!text.empty() && text[0] == '/') {
-        *port = {text, text, ""};
+        *port = {text, text, "", ""};
         return true;
     }
     *error = "\"" + text + "\" names no port (a device path such as /dev/ttyUSB0)";

@@ -14,8 +14,22 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <thread>
 
 namespace {
+// A probe asks at once and waits as long as the device needs, not the
+// programs' whole bounds: a station's answer to a one-letter query and a
+// reader's detect reply (21 bytes) come within tens of milliseconds, and a
+// read of 24 bytes returns within 290 ms, so a silent line costs two reads.
+enum { PROBE_READ_SIZE = 24, PROBE_REPLY_WAIT_MS = 200 };
+
+device_link probe_link(const program_profile& program) {
+    device_link link(companion_profile(program, false));
+    link.read_size = PROBE_READ_SIZE;
+    link.reply_wait_ms = PROBE_REPLY_WAIT_MS;
+    return link;
+}
+
 bool open_as(device_link& link, const std::string& device, probe_result* failed) {
     const serial_open_outcome o = link_open_device(link, device.c_str());
     if (o.result == SERIAL_OPENED)
@@ -111,7 +125,7 @@ bool ask_station(device_link& link, probe_result* r, bool* answered) {
 // goes where no station answered.
 probe_result probe_port(const std::string& device) {
     probe_result r;
-    device_link station_link(companion_profile(k_velmor_profile, false));
+    device_link station_link = probe_link(k_velmor_profile);
     if (!open_as(station_link, device, &r))
         return r;
     bool answered = false;
@@ -119,13 +133,57 @@ probe_result probe_port(const std::string& device) {
     (void)link_close(station_link);
     if (station)
         return r;
-    device_link reader_link(companion_profile(k_tandor_profile, false));
+    device_link reader_link = probe_link(k_tandor_profile);
     if (!open_as(reader_link, device, &r))
         return r;
     if (!ask_reader(reader_link, &r, &answered))
         r = {answered ? probe_found::unknown_device : probe_found::no_answer, ""};
     (void)link_close(reader_link);
     return r;
+}
+
+std::vector<probe_result> probe_ports(const std::vector<std::string>& devices) {
+    std::vector<probe_result> found(devices.size());
+    std::vector<std::thread> askers;
+    askers.reserve(devices.size());
+    for (std::size_t i = 0; i < devices.size(); ++i)
+        askers.emplace_back([&found, &devices, i] { found[i] = probe_port(devices[i]); });
+    for (std::thread& t : askers)
+        t.join();
+    return found;
+}
+
+const char* probe_kind(probe_found found) {
+    switch (found) {
+    case probe_found::card_reader:
+        return "card reader";
+    case probe_found::station:
+        return "charging station";
+    case probe_found::unknown_device:
+        return "unknown device";
+    case probe_found::not_opened:
+        return "not opened";
+    case probe_found::no_answer:
+        break;
+    }
+    return "no answer";
+}
+
+// One port as a script reads it: its names, what was found on it (with
+// --probe), and what the system says of it.
+nlohmann::json port_json(const listed_port& p, const probe_result* found, bool present,
+                         const std::string& said) {
+    nlohmann::json j = {
+        {"port", p.name}, {"device", p.device}, {"name", p.description}, {"maker", p.maker}};
+    if (found) {
+        j["kind"] = probe_kind(found->found);
+        j["found"] = found->detail;
+    } else {
+        j["present"] = present;
+    }
+    if (!said.empty())
+        j["stored"] = said;
+    return j;
 }
 
 std::string probe_words(const probe_result& r) {

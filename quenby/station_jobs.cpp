@@ -1,5 +1,6 @@
 #include "station_jobs.h"
 
+#include "audit_file.h"
 #include "clock_text.h"
 #include "companion_link.h"
 #include "console_teller.h"
@@ -13,9 +14,11 @@
 #include "velmor_texts.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <nlohmann/json.hpp>
 
 namespace {
 // What a Read reports, kept whole, with the answers as they came.
@@ -198,35 +201,98 @@ int station_read_job(const listed_port& port, const std::string& path) {
     return 0;
 }
 
-int station_write_job(const listed_port& port, const std::string& path) {
+namespace {
+// The profile at path as station write sends it: read, dated now, and passed
+// by the setup form's rules; false (having named the line a refusal points
+// at) when it is refused.
+bool profile_to_send(const std::string& path, station_config* c) {
     station_profile p;
     if (!load_profile(path, &p))
-        return 2;
-    // The form's rules, with the line of the key a refusal points at.
-    station_config c = p.config;
+        return false;
+    *c = p.config;
     const local_time now = sys_local_time();
-    c.date = clock_date(now);
-    c.time = clock_time(now);
+    c->date = clock_date(now);
+    c->time = clock_time(now);
     checked_datetime dt;
     check_failure failure;
-    if (!config_check(c, &dt, &failure)) {
-        const std::string key = key_of(failure);
-        print_errors(
-            path, {{key.empty() ? 0 : p.lines[key],
-                    (key.empty() ? "this computer's date and time" : key) + ": " + failure.text}});
-        return 2;
+    if (config_check(*c, &dt, &failure))
+        return true;
+    const std::string key = key_of(failure);
+    print_errors(path,
+                 {{key.empty() ? 0 : p.lines[key],
+                   (key.empty() ? "this computer's date and time" : key) + ": " + failure.text}});
+    return false;
+}
+} // namespace
+
+const char k_write_record_header[] = "time,port,profile,station,differs";
+
+namespace {
+// What the station holds after a Write: "holds", "does not hold" and the
+// keys that differ (the station read again), or "not known".
+std::string write_record_cells(const outcome& written, const listed_port& port,
+                               const station_config& sent) {
+    if (written.done())
+        return "holds,";
+    if (written.what != result::not_held)
+        return "not known,"; // no answer, or a command the line did not take
+    collector held;
+    std::string keys;
+    if (read_station(port, &held))
+        for (const profile_difference& d : profile_differences(sent, held.config, unknown_of(held)))
+            keys += (keys.empty() ? "" : " ") + d.key;
+    return "does not hold," + keys;
+}
+
+// The record's line of one write; false (having said why) when it is not on
+// the disk.
+bool record_write(const std::string& record, const listed_port& port, const std::string& path,
+                  const std::string& cells) {
+    audit_file file;
+    std::string why;
+    std::string name = std::filesystem::path(path).filename().string();
+    if (name.find_first_of(",\"") != std::string::npos) { // a cell of its own, quoted
+        for (std::size_t at = 0; (at = name.find('"', at)) != std::string::npos; at += 2)
+            name.insert(at, 1, '"');
+        name = "\"" + name + "\"";
     }
+    const std::string line =
+        clock_stamp(sys_local_time()) + "," + port.name + "," + name + "," + cells;
+    if (file.open(record, k_write_record_header, "", &why) && file.append(line, &why))
+        return true;
+    std::fprintf(stderr, "quenby station: %s: the write is not recorded (%s)\n", record.c_str(),
+                 why.c_str());
+    return false;
+}
+} // namespace
+
+int station_write_job(const listed_port& port, const std::string& path, const std::string& record) {
+    station_config c;
+    if (!profile_to_send(path, &c))
+        return 2;
     station_link station;
     if (!station_answers(station.link, port))
         return 1;
     collector observer;
-    if (!station_write(station.link, station_line(port.device.c_str()), c, observer).done())
+    const outcome written =
+        station_write(station.link, station_line(port.device.c_str()), c, observer);
+    const bool recorded =
+        record.empty() || record_write(record, port, path, write_record_cells(written, port, c));
+    if (!written.done())
         return 1; // the Write has said why
     std::printf("%s: %s written; the station holds it\n", port.name.c_str(), path.c_str());
+    return recorded ? 0 : 1;
+}
+
+int station_check_job(const std::string& path) {
+    station_config c;
+    if (!profile_to_send(path, &c))
+        return 2;
+    std::printf("%s: passes the setup form's rules; station write would send it\n", path.c_str());
     return 0;
 }
 
-int station_diff_job(const listed_port& port, const std::string& path) {
+int station_diff_job(const listed_port& port, const std::string& path, bool json) {
     station_profile p;
     if (!load_profile(path, &p))
         return 2;
@@ -235,6 +301,13 @@ int station_diff_job(const listed_port& port, const std::string& path) {
         return 1;
     const std::vector<profile_difference> differences =
         profile_differences(p.config, c.config, unknown_of(c));
+    if (json) { // one array of what differs, [] when nothing does
+        nlohmann::json all = nlohmann::json::array();
+        for (const profile_difference& d : differences)
+            all.push_back({{"key", d.key}, {"profile", d.profile}, {"station", d.station}});
+        std::printf("%s\n", all.dump().c_str());
+        return differences.empty() ? 0 : 1;
+    }
     for (const profile_difference& d : differences)
         std::printf("%s: profile %s, station %s\n", d.key.c_str(), d.profile.c_str(),
                     d.station.empty() ? "(nothing)" : d.station.c_str());

@@ -78,7 +78,7 @@ std::size_t read_answer(device_link& link, std::uint8_t* frame, const char* cmd,
                 got = 0;
             }
         }
-        if (got >= 4 || sys_now_ms() - start >= LINK_REPLY_WAIT_MS)
+        if (got >= 4 || sys_now_ms() - start >= link.reply_wait_ms)
             break;
     }
     return got;

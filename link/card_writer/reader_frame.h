@@ -23,11 +23,7 @@ enum {
     LINK_NAK = 0x15,
 };
 
-// A reader that has not answered with at least 5 bytes once this much time has
-// passed since the frame was written gets no further read: the exchange has
-// failed. With the port's read time-outs a silent reader is given up after one
-// empty read (2.61 s); the longest possible wait is this bound plus one read.
-enum { LINK_REPLY_WAIT_MS = 2500 };
+// The reply bound, LINK_REPLY_WAIT_MS, is the device link's (device_link.h).
 // However fast the reads come back (failing at once, or a trickle of bytes),
 // no exchange makes more reads than this.
 enum { LINK_MAX_READS = 64 };

@@ -46,8 +46,25 @@ check "diff before the write: exit status" 1 $?
 check "diff before the write: key by key" \
     "language: profile French, station Italian|mode: profile alternate, station simultaneous|socket1.type: profile Type 3C, station Type 2|socket1.locking: profile 1 actuator, station None|socket1.imax: profile 32, station 16" \
     "$(paste -sd'|' <<<"$out")"
-out=$(q station write "$station" "$(f "$profile")")
+# A dry run: the profile checked with no station; nothing sent.
+before_check=$(grep -c ' RX ' "$SIM2_LOG")
+out=$(q station check "$(f "$profile")")
+status=$?
+check "station check: passes" "0 $(f "$profile"): passes the setup form's rules; station write would send it" \
+    "$status $out"
+check "station check: nothing sent" "$before_check" "$(grep -c ' RX ' "$SIM2_LOG")"
+out=$(q station diff "$station" "$(f "$profile")" --json)
+status=$?
+check "diff --json: one array, key by key" \
+    "1 language=French/Italian mode=alternate/simultaneous socket1.type=Type 3C/Type 2 socket1.locking=1 actuator/None socket1.imax=32/16" \
+    "$status $(python3 -c 'import json, sys
+print(" ".join("%s=%s/%s" % (d["key"], d["profile"], d["station"]) for d in json.load(sys.stdin)))' <<<"$out")"
+record=$SIM_WORK/writes.csv
+rm -f "$record"
+out=$(q station write "$station" "$(f "$profile")" --record "$(f "$record")")
 check "write: exit status" 0 $?
+check "write --record: the line of the write" "time,port,profile,station,differs|$station,station.profile,holds," \
+    "$(tr -d '\r' <"$record" | sed '2s/^[^,]*,//' | paste -sd'|')"
 check "write: what the station holds" "language FR|count 2A|socket1 410SSN3210|closings 1" \
     "$(station_ctl config | grep -E '^(language|count|socket1|closings) ' | paste -sd'|')"
 check "write: the date of the moment" "date $(date +'%y %m %d')" "$(station_ctl config | grep '^date ')"
@@ -220,6 +237,16 @@ fi
 
 # A bad row refuses the whole batch, naming its line.
 printf 'code,accesses,expiry\n00001237,3,\n00001238,70000,\n' >"$SIM_WORK/bad.csv"
+out=$(q cards check "$(f "$SIM_WORK/bad.csv")")
+status=$?
+check "cards check: a bad row" \
+    "2 $(f "$SIM_WORK/bad.csv"):3: Invalid number of accesses: please enter a number from 0 to 65535" \
+    "$status $(head -1 <<<"$out")"
+printf 'code,accesses,expiry\n00001237,3,\n' >"$SIM_WORK/good.csv"
+out=$(q cards check "$(f "$SIM_WORK/good.csv")")
+status=$?
+check "cards check: a batch that would start" \
+    "0 $(f "$SIM_WORK/good.csv"): 1 card, every row passes the card form's checks" "$status $out"
 out=$(q cards issue "$reader" "$(f "$SIM_WORK/bad.csv")")
 check "a bad row: exit status" 2 $?
 check "a bad row: its line" \

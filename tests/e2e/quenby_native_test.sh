@@ -62,6 +62,34 @@ judge "$q" decode "$SIM_WORK/none" >/dev/null
 check "a trace that is not there" 1 $?
 judge "$q" log >/dev/null
 check "log on Linux" 1 $?
+# Six ports at once: the reader, the station, three lines nobody answers on
+# (pseudo-terminals held open by a process that never reads), one absent.
+# Every port is asked at the same time; the probe's time is printed (the
+# benchmark measures it; no test asserts a time).
+silent=()
+for n in 1 2 3; do
+    python3 -c 'import os, sys, time
+master, slave = os.openpty()
+os.symlink(os.ttyname(slave), sys.argv[1])
+time.sleep(120)' "$SIM_WORK/silent$n" &
+    silent+=($!)
+done
+for n in 1 2 3; do
+    for _ in $(seq 50); do [ -e "$SIM_WORK/silent$n" ] && break; sleep 0.1; done
+done
+"$ctl" "$SIM_CONTROL_PORT" place 0A1B2C3D 4=00001234FFFFFFFFA514050327A5000F >/dev/null
+started=$(date +%s%N)
+out=$(judge "$q" ports --probe "$SIM_DEVICE" "$SIM2_DEVICE" "$SIM_WORK/silent1" \
+    "$SIM_WORK/silent2" "$SIM_WORK/silent3" "$SIM_WORK/absent")
+status=$?
+took=$((($(date +%s%N) - started) / 1000000))
+kill "${silent[@]}" 2>/dev/null
+echo "info: six ports probed in $took ms"
+check "six ports: exit status (one is absent)" 1 $status
+check "six ports: each answers as it is, in the order given" \
+    "$SIM_DEVICE  card reader  (card 0A1B2C3D on it)|$SIM2_DEVICE  charging station  (language IT, 2 sockets)|$SIM_WORK/silent1  no answer|$SIM_WORK/silent2  no answer|$SIM_WORK/silent3  no answer|$SIM_WORK/absent  not present" \
+    "$(paste -sd'|' <<<"$out")"
+
 # Usage errors: exit status 2 and a message that names what is wrong.
 judge "$q" >/dev/null
 check "no command" "2 quenby: a command is wanted: ports, log, decode, station, cards" \

@@ -122,8 +122,9 @@ bool serial_read(serial_port& /*port*/, std::uint8_t* buffer, std::size_t capaci
         *got = n;
         return true;
     }
-    if (dev().reads.empty()) {
-        dev().now += fake::SILENT_READ_MS;
+    if (dev().reads.empty()) { // the port's time-outs: 10 ms a byte asked for, 50 ms more
+        dev().now += 50 + 10 * static_cast<std::int64_t>(capacity);
+        dev().read_sizes.push_back(capacity);
         return true;
     }
     fake::read_step step = dev().reads.front();

@@ -4,7 +4,8 @@
 // "read", "sleep 250", "close", "box Errore|Debug: ...".
 // A scripted read hands back its bytes and advances the fake clock by its
 // duration; once the script is used up the line is silent, each read taking
-// the port's full time-out with nothing.
+// the port's time-out for what it asked (10 ms a byte, 50 ms more) with
+// nothing.
 
 #include "device_link.h"
 #include "outcome.h"
@@ -54,6 +55,7 @@ struct device {
     std::vector<read_step> reads; // consumed from the front
     bytes unread;                 // came earlier and nobody read it: the next read gets it first
     int discards = 0;             // how often the input was discarded
+    std::vector<std::size_t> read_sizes; // what each read of the silent line asked for
     // clock
     std::int64_t now = 1000;
     // run while a message box is "open" (as the timer would in its loop)

@@ -7,6 +7,7 @@
 #include "tandor_test_support.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -312,6 +313,29 @@ TEST_F(CardBatch, EachCardIsReadWrittenCheckedAndRecorded) {
 
 // A card lying on the reader before the first prompt (a customer's card, the
 // last one of the batch before) is not touched: it is lifted first.
+// --json: the progress one JSON object a line, each card's outcome as the
+// audit records it.
+TEST_F(CardBatch, ProgressAsJsonLines) {
+    job.json = true;
+    job.rows.pop_back();
+    blank_laid();
+    reply_write_held();
+    reply_no_card();
+    EXPECT_EQ(issue_cards(job), 0) << out.str();
+    std::istringstream lines(out.str());
+    std::vector<nlohmann::json> said, cards;
+    for (std::string line; std::getline(lines, line);) {
+        const nlohmann::json j = nlohmann::json::parse(line); // each line a whole object
+        (j.contains("card") ? cards : said).push_back(j);
+    }
+    ASSERT_EQ(cards.size(), 2u) << out.str();
+    EXPECT_EQ(cards[0].dump(),
+              "{\"card\":\"0A1B2C3D\",\"code\":\"00001234\",\"line\":2,\"outcome\":\"writing\"}");
+    EXPECT_EQ(cards[1]["outcome"], "written");
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ(said.back()["said"], "batch done: 1 of 1 cards written") << out.str();
+}
+
 TEST_F(CardBatch, ACardLyingThereAtTheStartIsNotTouched) {
     reply_card("7A7B7C7D");
     reply_card("7A7B7C7D");

@@ -1,4 +1,5 @@
 // The companion's station profiles and jobs, on the fake device.
+#include "cards_job.h"
 #include "config_check.h"
 #include "profile_tandor.h"
 #include "station_jobs.h"
@@ -6,6 +7,7 @@
 #include "tandor_test_support.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -75,7 +77,7 @@ void station_answers(const std::string& p1 = "P1x411SST3210\r") {
     fake::script_read(text("P2x302SNN0606\r"));
 }
 
-const listed_port k_station_port{"COM12", "\\\\.\\COM12", ""};
+const listed_port k_station_port{"COM12", "\\\\.\\COM12", "", ""};
 
 // The station jobs speak English, as the companion does.
 class StationJobs : public ::testing::Test {
@@ -347,6 +349,102 @@ TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHold
     EXPECT_TRUE(fake::dev().writes.empty());
 }
 
+// The dry runs: every check the job runs before its port, the same
+// messages, nothing opened; 0 when the job would go on, else 2.
+TEST_F(StationJobs, DryRunsCheckWithoutADevice) {
+    const std::string path = "/tmp/check.profile";
+    write_file(path, k_example);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(station_check_job(path), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              path + ": passes the setup form's rules; station write would send it\n");
+    write_file(path, replaced(k_example, "socket1.imax_s = 10", "socket1.imax_s = 17"));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(station_check_job(path), 2);
+    const std::string refused = testing::internal::GetCapturedStderr();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(station_write_job(k_station_port, path), 2);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), refused) << "the same lines as write";
+    EXPECT_EQ(refused.rfind(path + ":", 0), 0u) << refused;
+    EXPECT_EQ(station_check_job("/tmp/no-such.profile"), 2);
+
+    const std::string batch = "/tmp/check.csv";
+    const std::string audit = "/tmp/check-audit.csv";
+    std::filesystem::remove(audit);
+    write_file(batch, "code,accesses,expiry\n00001234,15,\n00001235,,\n");
+    cards_options o;
+    o.batch = batch;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(cards_check_job(o), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              batch + ": 2 cards, every row passes the card form's checks\n");
+    o.audit = audit;
+    EXPECT_EQ(cards_check_job(o), 0) << "an audit not there yet is a new one";
+    EXPECT_FALSE(std::filesystem::exists(audit)) << "a dry run writes nothing";
+    write_file(audit, "time,uid,code,accesses,expiry,outcome\n"
+                      "2019-03-05 14:07:09,0A1B2C3D,00001234,15,,written\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(cards_check_job(o), 2) << "an audit that holds cards needs --resume";
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("--resume goes on with it"),
+              std::string::npos);
+    o.resume = true;
+    EXPECT_EQ(cards_check_job(o), 0);
+    write_file(batch, "code,accesses,expiry\n00001234,70000,\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(cards_check_job(o), 2);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              batch + ":2: Invalid number of accesses: please enter a number from 0 to 65535\n"
+                      "quenby cards: the batch is refused; no card written\n");
+    EXPECT_TRUE(fake::dev().lines.empty()) << "no port opened by either";
+    std::filesystem::remove(audit);
+}
+
+// --record: a line for each write that reached the station, on the disk at
+// once: whether the station holds it, and the keys it holds otherwise.
+TEST_F(StationJobs, WritesAreRecordedLineByLine) {
+    const std::string path = "/tmp/rec,ord.profile";
+    const std::string record = "/tmp/writes.csv";
+    std::filesystem::remove(record);
+    write_file(path, k_example);
+    fake::script_read(text("L=IT\r")); // asked first
+    station_answers();                 // held
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(station_write_job(k_station_port, path, record), 0);
+    testing::internal::GetCapturedStdout();
+
+    fake::reset(); // the station kept its language: the keys read back
+    fake::script_read(text("L=IT\r"));
+    fake::script_read(text("L=IT\r"));
+    fake::script_read(text("N=2A\r"));
+    fake::script_read(text("P1x411SST3210\r"));
+    fake::script_read(text("P2x302SNN0606\r"));
+    fake::script_read(text("L=IT\r")); // the Read after it
+    fake::script_read(text("N=2A\r"));
+    fake::script_read(text("P1x411SST3210\r"));
+    fake::script_read(text("P2x302SNN0606\r"));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(station_write_job(k_station_port, path, record), 1);
+
+    fake::reset(); // silent after the Write: nobody knows
+    fake::script_read(text("L=IT\r"));
+    EXPECT_EQ(station_write_job(k_station_port, path, record), 1);
+    fake::reset(); // silent before: nothing sent, nothing recorded
+    EXPECT_EQ(station_write_job(k_station_port, path, record), 1);
+    testing::internal::GetCapturedStderr();
+
+    std::ifstream in(record);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(lines.empty() ? line : line.substr(20)); // the time left out
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "time,port,profile,station,differs",
+                         "COM12,\"rec,ord.profile\",holds,",
+                         "COM12,\"rec,ord.profile\",does not hold,language",
+                         "COM12,\"rec,ord.profile\",not known,",
+                     }));
+    std::filesystem::remove(record);
+}
+
 TEST_F(StationJobs, DiffIsZeroOnlyWhenNothingDiffers) {
     const std::string path = file_path("diff.profile");
     write_file(path, k_example);
@@ -364,4 +462,20 @@ TEST_F(StationJobs, DiffIsZeroOnlyWhenNothingDiffers) {
     write_file(path, k_example);
     fake::reset(); // a station that does not answer: nothing compared, not done
     EXPECT_EQ(station_diff_job(k_station_port, path), 1);
+    // --json: one array of what differs, [] when nothing does.
+    fake::reset();
+    station_answers("P1x411SST1610\r");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(station_diff_job(k_station_port, path, true), 1);
+    const nlohmann::json differs = nlohmann::json::parse(testing::internal::GetCapturedStdout());
+    ASSERT_TRUE(differs.is_array());
+    ASSERT_EQ(differs.size(), 1u) << differs.dump();
+    EXPECT_EQ(differs[0]["key"], "socket1.imax");
+    EXPECT_EQ(differs[0]["profile"], "32");
+    EXPECT_EQ(differs[0]["station"], "16");
+    fake::reset();
+    station_answers();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(station_diff_job(k_station_port, path, true), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[]\n");
 }

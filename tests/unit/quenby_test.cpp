@@ -265,6 +265,53 @@ TEST(Probe, AsksTheStationThenTheReaderAndChangesNothing) {
     EXPECT_TRUE(fake::dev().writes.empty());
 }
 
+// A probe waits as long as the device it asks needs, not the programs' whole
+// bounds: a silent line costs two short reads, every port is asked at once,
+// and each answers alike on a link of its own.
+TEST(Probe, ASilentLineCostsTwoShortReads) {
+    fake::reset();
+    const std::int64_t start = fake::dev().now;
+    EXPECT_EQ(probe_port("\\\\.\\COM3").found, probe_found::no_answer);
+    EXPECT_EQ(fake::dev().read_sizes, (std::vector<std::size_t>{24, 24}))
+        << "the language query, then the detect frame: no count query after a silent one";
+    EXPECT_LE(fake::dev().now - start, 600) << "silent line: at most 0.6 s on the port's clock";
+    EXPECT_EQ(fake::dev().writes.size(), 2u);
+
+    fake::reset();
+    fake::script_read(text("L=FR\r"));
+    fake::script_read(text("N=1\r"));
+    const std::vector<probe_result> found = probe_ports({"\\\\.\\COM7"});
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(probe_words(found[0]), "charging station  (language FR, 1 socket)");
+    EXPECT_TRUE(probe_ports({}).empty());
+}
+
+// ports --json: what a script reads of each port.
+TEST(Probe, PortsAsJson) {
+    const listed_port port{"COM7", "\\\\.\\COM7", "USB Serial Port, FTDI", "FTDI"};
+    probe_result reader{probe_found::card_reader, "card 0A1B2C3D on it"};
+    EXPECT_EQ(port_json(port, &reader, true, "stored as the Port of Software\\Tandor").dump(),
+              "{\"device\":\"\\\\\\\\.\\\\COM7\",\"found\":\"card 0A1B2C3D on it\","
+              "\"kind\":\"card reader\",\"maker\":\"FTDI\",\"name\":\"USB Serial Port, FTDI\","
+              "\"port\":\"COM7\",\"stored\":\"stored as the Port of Software\\\\Tandor\"}");
+    const probe_result absent{probe_found::not_opened, "not present", true};
+    const nlohmann::json j = port_json({"/dev/ttyS9", "/dev/ttyS9", "", ""}, &absent, false, "");
+    EXPECT_EQ(j["kind"], "not opened");
+    EXPECT_EQ(j["found"], "not present");
+    EXPECT_FALSE(j.contains("stored"));
+    EXPECT_FALSE(j.contains("present")) << "a probe says what it found";
+    const nlohmann::json listed = port_json(port, nullptr, false, "");
+    EXPECT_EQ(listed["present"], false);
+    EXPECT_FALSE(listed.contains("kind"));
+    for (const probe_found f :
+         {probe_found::card_reader, probe_found::station, probe_found::unknown_device,
+          probe_found::no_answer, probe_found::not_opened})
+        EXPECT_FALSE(std::string(probe_kind(f)).empty());
+    EXPECT_STREQ(probe_kind(probe_found::station), "charging station");
+    EXPECT_STREQ(probe_kind(probe_found::unknown_device), "unknown device");
+    EXPECT_STREQ(probe_kind(probe_found::no_answer), "no answer");
+}
+
 // Only a whole answer of its own kind makes a device a reader or a station:
 // an echo, noise or a half-formed answer is an unknown device, never stored.
 TEST(Probe, AnEchoOrNoiseIsAnUnknownDevice) {
