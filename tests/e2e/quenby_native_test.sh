@@ -95,7 +95,7 @@ judge "$q" >/dev/null
 check "no command" "2 quenby: a command is wanted: ports, log, decode, station, cards" \
     "$? $(head -1 "$judged")"
 judge "$q" station >/dev/null
-check "a station job not named" "2 quenby: station: a command is wanted: read, write, diff" \
+check "a station job not named" "2 quenby: station: a command is wanted: read, write, diff, check" \
     "$? $(head -1 "$judged")"
 judge "$q" cards issue "$SIM_DEVICE" "$SIM_WORK/none.csv" --wait 0 >/dev/null
 check "--wait 0" "2 quenby: --wait: \"0\" is no whole number of seconds from 1 up" \
