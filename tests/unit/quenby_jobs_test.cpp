@@ -397,12 +397,22 @@ TEST_F(StationJobs, DryRunsCheckWithoutADevice) {
                       "quenby cards: the batch is refused; no card written\n");
     EXPECT_TRUE(fake::dev().lines.empty()) << "no port opened by either";
     std::filesystem::remove(audit);
+
+    // The issue itself: a batch that passes but whose reader's port does not
+    // open is not done (1), not refused (2).
+    write_file(batch, "code,accesses,expiry\n00001234,15,\n");
+    o.audit.clear();
+    o.resume = false;
+    fake::dev().open_succeeds = false;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(cards_issue_job({"COM14", "\\\\.\\COM14", "", ""}, o), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "quenby cards: COM14: not present\n");
 }
 
 // --record: a line for each write that reached the station, on the disk at
 // once: whether the station holds it, and the keys it holds otherwise.
 TEST_F(StationJobs, WritesAreRecordedLineByLine) {
-    const std::string path = "/tmp/rec,ord.profile";
+    const std::string path = "/tmp/rec,\"ord\".profile";
     const std::string record = "/tmp/writes.csv";
     std::filesystem::remove(record);
     write_file(path, k_example);
@@ -438,9 +448,9 @@ TEST_F(StationJobs, WritesAreRecordedLineByLine) {
         lines.push_back(lines.empty() ? line : line.substr(20)); // the time left out
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "time,port,profile,station,differs",
-                         "COM12,\"rec,ord.profile\",holds,",
-                         "COM12,\"rec,ord.profile\",does not hold,language",
-                         "COM12,\"rec,ord.profile\",not known,",
+                         "COM12,\"rec,\"\"ord\"\".profile\",holds,",
+                         "COM12,\"rec,\"\"ord\"\".profile\",does not hold,language",
+                         "COM12,\"rec,\"\"ord\"\".profile\",not known,",
                      }));
     std::filesystem::remove(record);
 }

@@ -332,6 +332,7 @@ TEST(Probe, AnEchoOrNoiseIsAnUnknownDevice) {
          "card reader  (no card on it)"},
         {{{}, reader_reply("18", "", 0x15)}, "card reader  (it answered NAK)"},
         {{text("L=XX\r"), {}, {}}, "charging station  (language XX)"},
+        {{text("L=AZ"), {}, {}}, "charging station  (language AZ)"}, // no line end, A to Z
         {{text("L?\r"), text("N=1\r"), {}}, "charging station  (1 socket)"},
     };
     for (const auto& c : cases) {
