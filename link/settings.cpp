@@ -83,11 +83,24 @@ void settings_load(device_link& link) {
         if (p.opens_port_at_start && port != 0)
             (void)link_open(link, port); // a failure is silent here
     }
-    int lang = 0;
-    if (!scan_int(settings_read("Lang").c_str(), &lang))
-        lang = 0;
-    lang_set(lang); // outside 0 to 3: Italian
+    lang_set(settings_language_of(settings_read("Lang").c_str()));
     settings_close();
+}
+
+int settings_language_of(const char* text) {
+    int lang = 0;
+    if (!scan_int(text, &lang) || lang < 0 || lang >= LANGUAGE_COUNT)
+        return LANGUAGE_ITALIAN;
+    return lang;
+}
+
+int settings_stored_language(const char* key) {
+    if (!key || !store_open_existing(key))
+        return -1;
+    char text[256] = "";
+    const bool there = store_read("Lang", text, sizeof text);
+    store_close();
+    return there ? settings_language_of(text) : -1;
 }
 
 void settings_save(device_link& link) {

@@ -18,6 +18,14 @@ bool settings_write(device_link& link, const char* name, const char* text);
 // The stored text, or "" when absent or unreadable.
 std::string settings_read(const char* name);
 
+// The language index a stored "Lang" text gives, as the programs read it:
+// a number 0 to 3; anything else, Italian.
+int settings_language_of(const char* text);
+
+// The language stored under the settings key `key` as its program reads
+// it; -1 when the key or its "Lang" is not there. Nothing is created.
+int settings_stored_language(const char* key);
+
 // Reads the port number and the language index. The card writers (profile
 // opens_port_at_start) open a stored port other than 0 on the link; a
 // failure is silent. A language that is not one number, or one outside 0 to

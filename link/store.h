@@ -7,6 +7,9 @@
 
 // Creates the key, or opens it when it exists. True on success.
 [[nodiscard]] bool store_open(const char* path);
+// Opens the key for reading when it exists, creating nothing. True on
+// success.
+[[nodiscard]] bool store_open_existing(const char* path);
 void store_close();
 
 // Stores text under name as an expandable-string value. True on success.

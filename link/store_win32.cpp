@@ -14,6 +14,13 @@ bool store_open(const char* path) {
     return win32().key != nullptr;
 }
 
+bool store_open_existing(const char* path) {
+    HKEY key = nullptr;
+    const LONG rc = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key);
+    win32().key = rc == ERROR_SUCCESS ? key : nullptr;
+    return win32().key != nullptr;
+}
+
 void store_close() {
     if (win32().key)
         RegCloseKey(win32().key);

@@ -1,5 +1,7 @@
 #include "audit_file.h"
 
+#include "companion_texts.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -11,7 +13,7 @@
 
 namespace {
 std::string reason() {
-    return errno ? std::strerror(errno) : "the file refused it";
+    return errno ? std::strerror(errno) : qtext(QT_FILE_REFUSED);
 }
 
 // The file's contents on the disk, not only in the system's cache.

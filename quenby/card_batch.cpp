@@ -2,6 +2,7 @@
 
 #include "card_layout.h"
 #include "card_writer_texts.h"
+#include "companion_texts.h"
 #include "profile_tandor.h"
 #include "texts_tandor.h"
 
@@ -88,8 +89,7 @@ std::string control_in(const std::vector<std::string>& fields) {
             if (b < 0x20 || b == 0x7F) {
                 char hex[8];
                 std::snprintf(hex, sizeof hex, "%02X", b);
-                return std::string("a control character (0x") + hex + ") in its " + names[i] +
-                       ": the row is refused";
+                return qtext(QT_CONTROL_CHARACTER, {hex, names[i]});
             }
         }
     return "";
@@ -107,11 +107,10 @@ std::string row_refusal(const batch_row& row) {
     // stays one even without them.
     std::string text = localized_in(k_tandor_profile, refused.text);
     if (text.empty())
-        text = "refused by the card form's checks";
+        text = qtext(QT_FORM_REFUSED);
     const bool hex = row.code.find_first_not_of("0123456789ABCDEF") == std::string::npos;
     if (hex && row.code.size() < 8 && refused.text == TXT_BAD_CARD_CODE)
-        text += " (a spreadsheet drops leading zeros: " + std::string(8 - row.code.size(), '0') +
-                row.code + " is written with them, the cell formatted as text)";
+        text += qtext(QT_LEADING_ZEROS, {std::string(8 - row.code.size(), '0') + row.code});
     return text;
 }
 
@@ -150,9 +149,7 @@ bool read_batch(std::istream& in, std::vector<batch_row>* rows, std::vector<batc
     const std::string wanted = separator == ';' ? "code;accesses;expiry" : "code,accesses,expiry";
     if (lines.empty() || fields_of(upper(lines[0].text), separator) !=
                              std::vector<std::string>{"CODE", "ACCESSES", "EXPIRY"}) {
-        errors->push_back({lines.empty() ? 0 : lines[0].number,
-                           "the first line must be the header: code,accesses,expiry (or "
-                           "code;accesses;expiry)"});
+        errors->push_back({lines.empty() ? 0 : lines[0].number, qtext(QT_HEADER_WANTED)});
         return false;
     }
     std::map<std::string, int> codes; // code -> the line it is on
@@ -160,8 +157,7 @@ bool read_batch(std::istream& in, std::vector<batch_row>* rows, std::vector<batc
         const int line = lines[i].number;
         const std::vector<std::string> f = fields_of(lines[i].text, separator);
         if (f.size() != 3) {
-            errors->push_back(
-                {line, "3 fields wanted (" + wanted + "), " + std::to_string(f.size()) + " found"});
+            errors->push_back({line, qtext(QT_FIELDS_WANTED, {wanted, std::to_string(f.size())})});
             continue;
         }
         const batch_row row{line, f[0].empty() ? "00000000" : upper(f[0]), f[1], f[2]};
@@ -170,14 +166,14 @@ bool read_batch(std::istream& in, std::vector<batch_row>* rows, std::vector<batc
         else if (const std::string refusal = row_refusal(row); !refusal.empty())
             errors->push_back({line, refusal});
         else if (const auto first = codes.find(row.code); first != codes.end())
-            errors->push_back({line, "card code " + row.code + " is on line " +
-                                         std::to_string(first->second) + " already"});
+            errors->push_back(
+                {line, qtext(QT_CODE_TWICE, {row.code, std::to_string(first->second)})});
         else
             codes[row.code] = line;
         rows->push_back(row);
     }
     if (rows->empty() && errors->empty())
-        errors->push_back({lines[0].number, "no card in the batch: only the header"});
+        errors->push_back({lines[0].number, qtext(QT_ONLY_HEADER)});
     return errors->empty();
 }
 
@@ -217,8 +213,7 @@ bool read_audit(std::istream& in, audit_read* audit, std::string* error) {
             continue;
         }
         if (!audit_entry_of(f, &e)) {
-            *error = "line " + std::to_string(lines[i].number) + " is no audit line (" +
-                     k_audit_header + ")";
+            *error = qtext(QT_NO_AUDIT_LINE, {std::to_string(lines[i].number), k_audit_header});
             return false;
         }
         e.line = lines[i].number;
@@ -253,24 +248,24 @@ bool read_audit_file(const std::string& path, audit_read* audit, std::string* er
     if (status.type() == std::filesystem::file_type::not_found)
         return true;
     if (failure) {
-        *error = "cannot be read (" + failure.message() + ")";
+        *error = qtext(QT_FILE_UNREADABLE, {failure.message()});
         return false;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        *error = "is no file";
+        *error = qtext(QT_NO_FILE);
         return false;
     }
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        *error = std::string("cannot be read (") +
-                 (errno ? std::strerror(errno) : "it is held or refused") + ")";
+        *error =
+            qtext(QT_FILE_UNREADABLE, {errno ? std::strerror(errno) : qtext(QT_HELD_OR_REFUSED)});
         return false;
     }
     if (!read_audit(file, audit, error))
         return false;
     if (file.bad()) {
-        *error = "cannot be read to its end";
+        *error = qtext(QT_NOT_TO_ITS_END);
         return false;
     }
     return true;

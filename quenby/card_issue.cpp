@@ -1,10 +1,14 @@
 #include "card_issue.h"
 
 #include "card_layout.h"
+#include "card_writer_texts.h"
 #include "clock_text.h"
+#include "companion_texts.h"
+#include "profile_tandor.h"
 #include "reader.h"
 #include "reader_presence.h"
 #include "system.h"
+#include "texts_tandor.h"
 
 #include <map>
 #include <nlohmann/json.hpp>
@@ -40,7 +44,7 @@ struct run {
 // and tried again until it is back (reader_presence.h).
 void reader_trouble(run& r, exchange e) {
     if (!r.away_said)
-        r.say("the reader does not answer: check its cable (waiting for it)");
+        r.say(qtext(QT_READER_SILENT));
     r.away_said = true;
     reader_check_gone(r.link, e);
 }
@@ -123,8 +127,9 @@ found look_at(run& r, const std::string& block, std::string* why) {
     bool user = false, master = false;
     classify_block(held, &user, &master);
     user_form_texts texts;
-    if (master || (user && !decode_user_block(held, &texts))) {
-        *why = master ? "a Master card" : "an invalid card";
+    if (master || (user && !decode_user_block(held, &texts))) { // in the card writer's words
+        *why =
+            localized_in(k_tandor_profile, master ? int{TXT_MASTER_CARD} : int{TXT_INVALID_CARD});
         return found::refused;
     }
     return found::writable;
@@ -152,8 +157,7 @@ step write_card(run& r, const batch_row& row, const std::string& block) {
     const std::string uid = r.reader.uid;
     std::string why;
     if (!record(r, row, audit_outcome::writing, &why)) {
-        r.say("the audit cannot be written (" + why + "): card " + uid +
-              " was not written; the batch stops");
+        r.say(qtext(QT_AUDIT_FAILED_NOT_WRITTEN, {why, uid}));
         return step::stop;
     }
     int status = 0;
@@ -165,13 +169,10 @@ step write_card(run& r, const batch_row& row, const std::string& block) {
                                   : after == found::writable ? audit_outcome::not_written
                                                              : audit_outcome::may_be_written;
     if (!record(r, row, outcome, &why)) {
-        r.say(std::string("the audit cannot be written (") + why + "): card " + uid +
-              (outcome == audit_outcome::written
-                   ? " holds code " + row.code + " and is not recorded: note it"
-               : outcome == audit_outcome::not_written
-                   ? " was not written"
-                   : " may hold code " + row.code + ": set the card aside") +
-              "; the batch stops");
+        r.say(qtext(outcome == audit_outcome::written       ? QT_AUDIT_FAILED_HOLDS
+                    : outcome == audit_outcome::not_written ? QT_AUDIT_FAILED_NOT_WRITTEN
+                                                            : QT_AUDIT_FAILED_MAY_HOLD,
+                    {why, uid, row.code}));
         return step::stop;
     }
     if (after == found::unreadable || sent == exchange::write_failed)
@@ -192,37 +193,34 @@ step take_card(run& r, const batch_row& row, const std::string& block, std::stri
     *f = other || (expected->empty() && r.code_of_uid.count(uid)) ? found::refused
                                                                   : look_at(r, block, &why);
     if (other) {
-        r.say("card " + uid + " is not card " + *expected + ": lift it, and lay card " + *expected +
-              " (it may hold code " + row.code + ")");
+        r.say(qtext(QT_NOT_THAT_CARD, {uid, *expected, row.code}));
         return step::not_written;
     }
     if (*f == found::refused && why.empty()) {
-        r.say("card " + uid + " refused: written in this batch already (code " +
-              r.code_of_uid[uid] + "); left as it is");
+        r.say(qtext(QT_WRITTEN_ALREADY, {uid, r.code_of_uid[uid]}));
         return step::not_written;
     }
     if (*f == found::unreadable) {
-        r.say("card " + uid + ": its block 4 could not be read; lift it, and lay it again");
+        r.say(qtext(QT_BLOCK_UNREADABLE, {uid}));
         return step::not_written;
     }
     if (*f == found::holds_row) {
         if (record(r, row, audit_outcome::written, &why))
             return step::written;
-        r.say("the audit cannot be written (" + why + "): card " + uid + " holds code " + row.code +
-              " and is not recorded: note it; the batch stops");
+        r.say(qtext(QT_AUDIT_FAILED_HOLDS, {why, uid, row.code}));
         return step::stop;
     }
     if (!expected->empty()) { // seen again: it does not hold the code
-        r.say("card " + uid + " does not hold code " + row.code + ": it was not written");
+        r.say(qtext(QT_DOES_NOT_HOLD, {uid, row.code}));
         if (!record(r, row, audit_outcome::not_written, &why)) {
-            r.say("the audit cannot be written (" + why + "); the batch stops");
+            r.say(qtext(QT_AUDIT_FAILED, {why}));
             return step::stop;
         }
         expected->clear();
     }
     if (*f == found::writable)
         return write_card(r, row, block);
-    r.say("card " + uid + " refused: " + why + "; left as it is");
+    r.say(qtext(QT_CARD_REFUSED, {uid, why}));
     return step::not_written;
 }
 
@@ -232,10 +230,8 @@ bool issue_row(run& r, const batch_row& row, const std::string& position) {
     const auto state = r.codes.find(row.code);
     std::string expected = // the card that may hold the code, until it is seen
         state != r.codes.end() && pending(state->second.outcome) ? state->second.uid : "";
-    r.say(expected.empty()
-              ? position + ": lay a blank or User card on the reader (code " + row.code + ")"
-              : position + ": card " + expected + " may hold code " + row.code + ": lay card " +
-                    expected + " again");
+    r.say(expected.empty() ? qtext(QT_LAY_CARD, {position, row.code})
+                           : qtext(QT_LAY_AGAIN, {position, expected, row.code}));
     for (;;) {
         if (!wait_for(r, true))
             return false;
@@ -245,17 +241,17 @@ bool issue_row(run& r, const batch_row& row, const std::string& position) {
         if (done == step::stop)
             return false;
         if (done == step::written) {
-            r.say(position + " written: UID " + uid + ", code " + row.code);
+            r.say(qtext(QT_ROW_WRITTEN, {position, uid, row.code}));
             return true;
         }
         if (done == step::unknown) {
             expected = uid;
-            r.say("card " + uid + " may be written: lay the same card again (lift it first)");
+            r.say(qtext(QT_MAY_BE_WRITTEN, {uid}));
         } else if (f == found::writable && expected.empty()) {
-            r.say("card " + uid + " not written");
+            r.say(qtext(QT_NOT_WRITTEN, {uid}));
         }
         if (expected.empty() && f != found::unreadable)
-            r.say("lift it, and lay a blank or User card");
+            r.say(qtext(QT_LIFT_AND_LAY));
         if (!wait_for(r, false, "", uid))
             return false;
     }
@@ -279,10 +275,10 @@ void say_earlier(const run& r) {
         in_batch[row.code] = true;
     for (const auto& [code, s] : r.codes)
         if (pending(s.outcome))
-            r.say("audit" + (s.line ? " line " + std::to_string(s.line) : std::string()) +
-                  ": card " + s.uid + " may hold code " + code +
-                  (in_batch.count(code) ? ": it is asked for first"
-                                        : ", which this batch does not hold: left as it is"));
+            r.say(qtext(
+                in_batch.count(code) ? QT_EARLIER_FIRST : QT_EARLIER_ASIDE,
+                {s.line ? qtext(QT_AUDIT_AT_LINE, {std::to_string(s.line)}) : qtext(QT_AUDIT_WORD),
+                 s.uid, code}));
 }
 } // namespace
 
@@ -293,36 +289,32 @@ int issue_cards(const issue_job& job) {
         if (s.outcome != audit_outcome::not_written)
             r.code_of_uid[s.uid] = code;
     if (!job.audit)
-        r.say("no audit: nothing will record which card holds which code");
+        r.say(qtext(QT_NO_AUDIT));
     say_earlier(r);
     const std::size_t total = job.rows.size();
     std::size_t written = 0;
-    bool go_on = wait_for(r, false,
-                          "a card lies on the reader: lift it first (a card is taken "
-                          "only when it is laid after its prompt)");
+    bool go_on = wait_for(r, false, qtext(QT_CARD_LIES));
     for (const std::size_t i : row_order(r)) {
         if (!go_on)
             break;
         const batch_row& row = job.rows[i];
         const std::string position =
-            "card " + std::to_string(i + 1) + " of " + std::to_string(total);
+            qtext(QT_POSITION, {std::to_string(i + 1), std::to_string(total)});
         const auto s = r.codes.find(row.code);
         if (s != r.codes.end() && s->second.outcome == audit_outcome::written) {
-            r.say(position + " done already (code " + row.code + ")");
+            r.say(qtext(QT_DONE_ALREADY, {position, row.code}));
             ++written;
             continue;
         }
         go_on = issue_row(r, row, position);
         written += go_on ? 1 : 0;
         if (go_on && written < total)
-            go_on = wait_for(r, false, "lift the card", r.reader.uid);
+            go_on = wait_for(r, false, qtext(QT_LIFT_CARD), r.reader.uid);
     }
     const bool all = written == total;
     if (all && go_on)
-        wait_for(r, false, "lift the last card");
-    r.say(all ? "batch done: " + std::to_string(total) + " of " + std::to_string(total) +
-                    " cards written"
-              : "batch stopped: " + std::to_string(written) + " of " + std::to_string(total) +
-                    " cards written; --resume goes on with it");
+        wait_for(r, false, qtext(QT_LIFT_LAST_CARD));
+    r.say(qtext(all ? QT_BATCH_DONE : QT_BATCH_STOPPED,
+                {std::to_string(written), std::to_string(total)}));
     return all ? 0 : 1;
 }

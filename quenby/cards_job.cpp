@@ -3,6 +3,8 @@
 #include "audit_file.h"
 #include "card_issue.h"
 #include "companion_link.h"
+#include "companion_texts.h"
+#include "language.h"
 #include "port.h"
 #include "profile.h"
 #include "profile_tandor.h"
@@ -32,7 +34,7 @@ void say(const cards_options& o, const std::string& line) {
 bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        std::fprintf(stderr, "quenby cards: cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "quenby cards: %s\n", qtext(QT_CANNOT_READ, {path}).c_str());
         return false;
     }
     std::vector<batch_error> errors;
@@ -40,7 +42,7 @@ bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
         return true;
     for (const batch_error& e : errors)
         std::fprintf(stderr, "%s:%d: %s\n", path.c_str(), e.line, e.text.c_str());
-    std::fprintf(stderr, "quenby cards: the batch is refused; no card written\n");
+    std::fprintf(stderr, "quenby cards: %s\n", qtext(QT_BATCH_REFUSED).c_str());
     return false;
 }
 
@@ -48,7 +50,7 @@ bool load_batch(const std::string& path, std::vector<batch_row>* rows) {
 bool load_audit(const cards_options& o, audit_read* audit) {
     if (o.audit.empty()) {
         if (o.resume)
-            std::fprintf(stderr, "quenby cards: --resume needs the batch's --audit file\n");
+            std::fprintf(stderr, "quenby cards: %s\n", qtext(QT_RESUME_NEEDS_AUDIT).c_str());
         return !o.resume;
     }
     std::string error;
@@ -57,17 +59,16 @@ bool load_audit(const cards_options& o, audit_read* audit) {
         return false;
     }
     if (!audit->entries.empty() && !o.resume) {
-        std::fprintf(stderr,
-                     "quenby cards: %s holds %s cards of a batch already: --resume goes on "
-                     "with it, or give another audit file\n",
-                     o.audit.c_str(), std::to_string(cards_of(audit->entries)).c_str());
+        const std::size_t cards = cards_of(audit->entries);
+        std::fprintf(stderr, "quenby cards: %s\n",
+                     qtext(cards == 1 ? QT_AUDIT_HOLDS_ONE : QT_AUDIT_HOLDS,
+                           {o.audit, std::to_string(cards)})
+                         .c_str());
         return false;
     }
     for (const cut_line& cut : audit->cut)
-        say(o, o.audit + ": line " + std::to_string(cut.line) +
-                   " was cut short (the power lost while it was written): " +
-                   (cut.named ? "its card may hold its code and is asked for again"
-                              : "it names no card; nothing was written after it"));
+        say(o,
+            qtext(cut.named ? QT_CUT_NAMED : QT_CUT_UNNAMED, {o.audit, std::to_string(cut.line)}));
     return true;
 }
 
@@ -78,8 +79,9 @@ int cards_check_job(const cards_options& o) {
     audit_read earlier;
     if (!load_batch(o.batch, &rows) || !load_audit(o, &earlier))
         return 2;
-    std::printf("%s: %s card%s, every row passes the card form's checks\n", o.batch.c_str(),
-                std::to_string(rows.size()).c_str(), rows.size() == 1 ? "" : "s");
+    std::printf("%s\n", qtext(rows.size() == 1 ? QT_BATCH_PASSES_ONE : QT_BATCH_PASSES,
+                              {o.batch, std::to_string(rows.size())})
+                            .c_str());
     return 0;
 }
 
@@ -92,8 +94,8 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
     if (!o.audit.empty()) {
         std::string why;
         if (!audit.open(o.audit, k_audit_header, earlier.last_cut ? k_cut_mark : "", &why)) {
-            std::fprintf(stderr, "quenby cards: cannot write %s (%s)\n", o.audit.c_str(),
-                         why.c_str());
+            std::fprintf(stderr, "quenby cards: %s\n",
+                         qtext(QT_CANNOT_WRITE_WHY, {o.audit, why}).c_str());
             return 2;
         }
     }
@@ -103,10 +105,11 @@ int cards_issue_job(const listed_port& port, const cards_options& o) {
     const serial_open_outcome opened = link_open_device(reader, port.device.c_str());
     if (opened.result != SERIAL_OPENED) {
         std::fprintf(stderr, "quenby cards: %s: %s\n", port.name.c_str(),
-                     serial_open_text(opened.result));
+                     port_open_words(opened.result, lang_get()).c_str());
         return 1;
     }
-    say(o, port.name + ": " + std::to_string(rows.size()) + " cards from " + o.batch);
+    say(o, qtext(rows.size() == 1 ? QT_BATCH_START_ONE : QT_BATCH_START,
+                 {port.name, std::to_string(rows.size()), o.batch}));
     issue_job job;
     job.rows = rows;
     job.earlier = earlier.entries;

@@ -1,5 +1,7 @@
 #include "console_teller.h"
 
+#include "companion_texts.h"
+
 #include <cstdio>
 
 namespace {
@@ -15,18 +17,20 @@ std::string hex_of(const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 std::string console_words(const outcome& o, text_lookup program_text) {
+    // The program's own words first ("La borne ne répond pas"), then what
+    // the technician can do about it.
+    const std::string program = box_of(o, program_text).text;
+    const std::string lead = program.empty() ? "" : program + ": ";
     switch (o.what) {
     case result::silent:
-        return "the station does not answer: check its cable, and that it is on";
+        return lead + qtext(QT_CHECK_CABLE_AND_POWER);
     case result::send_failed:
-        return "the line did not take what was sent: check the cable and the adapter";
+        return lead + qtext(QT_LINE_DID_NOT_TAKE);
     case result::no_port:
-        return "the station's port does not open";
     case result::not_held:
-        return "the station does not hold what was written: " + o.detail;
+        return program;
     case result::unread_answer:
-        return "the station answered " + hex_of(o.bytes) +
-               ", which is no answer the setup tool reads: it is left as it was";
+        return qtext(QT_UNREAD_ANSWER, {hex_of(o.bytes)});
     default:
         break;
     }

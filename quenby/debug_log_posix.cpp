@@ -2,10 +2,11 @@
 // record here.
 #include "debug_log.h"
 
+#include "companion_texts.h"
+
 #include <cstdio>
 
 int record_debug_output(const std::string&, int) {
-    std::fprintf(stderr, "quenby log: the programs' debug output exists only on Windows; "
-                         "run quenby.exe log there (or under Wine beside them)\n");
+    std::fprintf(stderr, "quenby log: %s\n", qtext(QT_LOG_WINDOWS_ONLY).c_str());
     return 1;
 }

@@ -3,6 +3,8 @@
 // while a listener holds them.
 #include "debug_log.h"
 
+#include "companion_texts.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -32,7 +34,7 @@ struct debug_channel {
         mutex = CreateMutexW(nullptr, FALSE, L"DBWinMutex");
         buffer_ready = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY");
         if (buffer_ready && GetLastError() == ERROR_ALREADY_EXISTS) {
-            *error = "another program records the debug output already (a debug-output viewer)";
+            *error = qtext(QT_LOG_BUSY);
             return false;
         }
         data_ready = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
@@ -41,8 +43,8 @@ struct debug_channel {
         if (mapping)
             view = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 4096));
         if (!mutex || !buffer_ready || !data_ready || !view) {
-            *error = "the debug output channel could not be made (system error " +
-                     std::to_string(GetLastError()) + ")";
+            *error =
+                qtext(QT_LOG_CHANNEL, {qtext(QT_SYSTEM_ERROR, {std::to_string(GetLastError())})});
             return false;
         }
         return true;
@@ -66,7 +68,8 @@ HANDLE open_record(const std::string& path, std::string* error) {
     HANDLE f = CreateFileW(wide.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE)
-        *error = "cannot write " + path + " (system error " + std::to_string(GetLastError()) + ")";
+        *error = qtext(QT_CANNOT_WRITE_WHY,
+                       {path, qtext(QT_SYSTEM_ERROR, {std::to_string(GetLastError())})});
     return f;
 }
 } // namespace
@@ -80,8 +83,9 @@ int record_debug_output(const std::string& path, int seconds) {
         return 1;
     }
     SetConsoleCtrlHandler(on_console_event, TRUE);
-    std::fprintf(stderr, "quenby log: recording the programs' debug output%s%s; Ctrl+C ends\n",
-                 path.empty() ? "" : " into ", path.c_str());
+    std::fprintf(
+        stderr, "quenby log: %s\n",
+        (path.empty() ? qtext(QT_LOG_RECORDING) : qtext(QT_LOG_RECORDING_INTO, {path})).c_str());
     const DWORD start = GetTickCount();
     SetEvent(channel.buffer_ready);
     int status = 0;
@@ -95,7 +99,7 @@ int record_debug_output(const std::string& path, int seconds) {
         DWORD written = 0;
         if (!WriteFile(out, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr) ||
             written != lines.size()) {
-            std::fprintf(stderr, "quenby log: the record could not be written\n");
+            std::fprintf(stderr, "quenby log: %s\n", qtext(QT_LOG_NOT_WRITTEN).c_str());
             status = 1;
             break;
         }

@@ -2,16 +2,19 @@
 // line. Finds the port of each device, records and decodes the programs'
 // trace.
 #include "cards_job.h"
+#include "command_line.h"
+#include "companion_language.h"
+#include "companion_texts.h"
 #include "debug_log.h"
 #include "language.h"
 #include "port_list.h"
 #include "probe.h"
-#include "program_info.h"
+#include "settings.h"
 #include "station_jobs.h"
+#include "terminal.h"
 #include "trace_decode.h"
 #include "use_port.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -41,16 +44,12 @@ bool ports_to_list(const std::vector<std::string>& names, std::vector<listed_por
     return true;
 }
 
-const char* kind_words(probe_found found) {
-    return found == probe_found::card_reader ? "card readers" : "charging stations";
-}
-
 // --use: the port of each kind found stored, when one port alone has it. Two
 // readers (or two stations) leave the choice to the technician: none is
-// stored, and the ports are named. *said gets each port's words; false when
-// a store failed or a kind found twice was not stored.
+// stored, and the ports are named. *stored gets what was done with each
+// port; false when a store failed or a kind found twice was not stored.
 bool store_found(const std::vector<listed_port>& ports, const std::vector<probe_result>& found,
-                 std::vector<std::string>* said, bool* stored_any) {
+                 std::vector<port_stored>* stored) {
     bool ok = true;
     for (const probe_found kind : {probe_found::card_reader, probe_found::station}) {
         std::vector<std::size_t> at;
@@ -58,28 +57,23 @@ bool store_found(const std::vector<listed_port>& ports, const std::vector<probe_
             if (found[i].found == kind)
                 at.push_back(i);
         if (at.size() == 1) {
-            ok &= use_found_port(kind, com_number_of(ports[at[0]].name), &(*said)[at[0]]);
-            *stored_any |= (*said)[at[0]].rfind("stored", 0) == 0;
+            (*stored)[at[0]] = use_found_port(kind, com_number_of(ports[at[0]].name));
+            ok &= (*stored)[at[0]] == port_stored::stored;
         } else if (at.size() > 1) {
             std::string names;
-            for (const std::size_t i : at)
+            for (const std::size_t i : at) {
                 names += (names.empty() ? "" : ", ") + ports[i].name;
-            for (const std::size_t i : at)
-                (*said)[i] = "not stored";
-            std::fprintf(stderr,
-                         "quenby ports: %s on %s: nothing stored for them; probe the one to use "
-                         "alone with --use\n",
-                         kind_words(kind), names.c_str());
+                (*stored)[i] = port_stored::two_found;
+            }
+            std::fprintf(
+                stderr, "quenby ports: %s\n",
+                qtext(kind == probe_found::card_reader ? QT_TWO_READERS : QT_TWO_STATIONS, {names})
+                    .c_str());
             ok = false;
         }
     }
     return ok;
 }
-
-struct ports_options {
-    std::vector<std::string> names;
-    bool probe = false, use = false, json = false;
-};
 
 std::string port_line(const listed_port& p, const std::string& words) {
     const std::string about = p.description.empty() ? "" : "  [" + p.description + "]";
@@ -94,9 +88,10 @@ int list_only(const ports_options& o, const std::vector<listed_port>& ports) {
         const bool here = o.names.empty() || port_present(p);
         absent |= !here;
         if (o.json)
-            all.push_back(port_json(p, nullptr, here, ""));
+            all.push_back(port_json(p, nullptr, here));
         else
-            std::printf("%s\n", port_line(p, here ? "" : "  not present").c_str());
+            std::printf("%s\n",
+                        port_line(p, here ? "" : "  " + qtext(QT_OPEN_NOT_PRESENT)).c_str());
     }
     if (o.json)
         std::printf("%s\n", all.dump().c_str());
@@ -108,7 +103,7 @@ int run_ports(const ports_options& o) {
     if (!ports_to_list(o.names, &ports))
         return 2;
     if (ports.empty())
-        std::fprintf(stderr, "quenby ports: no serial port found\n");
+        std::fprintf(stderr, "quenby ports: %s\n", qtext(QT_NO_PORT_FOUND).c_str());
     if (!o.probe)
         return list_only(o, ports);
     std::vector<std::string> devices;
@@ -117,25 +112,27 @@ int run_ports(const ports_options& o) {
     const std::vector<probe_result> found = probe_ports(devices); // all at once
     bool failed = false;
     for (const probe_result& r : found)
-        failed |= r.absent; // a port named that is not there is no port listed
-    std::vector<std::string> said(ports.size());
-    bool stored_any = false;
+        failed |= r.absent(); // a port named that is not there is no port listed
+    std::vector<port_stored> stored(ports.size(), port_stored::not_asked);
     if (o.use)
-        failed |= !store_found(ports, found, &said, &stored_any);
+        failed |= !store_found(ports, found, &stored);
+    bool stored_any = false;
     nlohmann::json all = nlohmann::json::array();
     for (std::size_t i = 0; i < ports.size(); ++i) {
+        stored_any |= stored[i] == port_stored::stored;
+        const std::string said = stored_words(stored[i], found[i].found, lang_get());
         if (o.json)
-            all.push_back(port_json(ports[i], &found[i], true, said[i]));
+            all.push_back(port_json(ports[i], &found[i], true, stored[i]));
         else
             std::printf("%s\n", (port_line(ports[i], "  " + probe_words(found[i])) +
-                                 (said[i].empty() ? "" : "  " + said[i]))
+                                 (said.empty() ? "" : "  " + said))
                                     .c_str());
     }
     if (o.json)
         std::printf("%s\n", all.dump().c_str());
     std::fflush(stdout);
     if (o.use && !stored_any)
-        std::fprintf(stderr, "quenby ports: nothing stored\n");
+        std::fprintf(stderr, "quenby ports: %s\n", qtext(QT_NOTHING_STORED).c_str());
     return failed || (o.use && !stored_any) ? 1 : 0;
 }
 
@@ -173,7 +170,7 @@ int run_decode(const std::string& path, const std::string& layout_name) {
     if (!path.empty()) {
         file.open(path);
         if (!file) {
-            std::fprintf(stderr, "quenby decode: cannot read %s\n", path.c_str());
+            std::fprintf(stderr, "quenby decode: %s\n", qtext(QT_CANNOT_READ, {path}).c_str());
             return 1;
         }
     }
@@ -192,191 +189,34 @@ int run_decode(const std::string& path, const std::string& layout_name) {
 }
 } // namespace
 
-namespace {
-// A number of seconds as a technician gives one: a whole number, 1 or more.
-CLI::Validator whole_seconds() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            const bool digits = !text.empty() && text.size() <= 9 &&
-                                text.find_first_not_of("0123456789") == std::string::npos;
-            return digits && std::stoi(text) >= 1
-                       ? ""
-                       : "\"" + text + "\" is no whole number of seconds from 1 up";
-        },
-        "SECONDS");
-}
-
-const char k_footer[] =
-    "Exit status: 0 done; 1 not done (no answer, not held, a batch stopped, a file not found, "
-    "a difference found by diff); 2 refused before anything was sent (the command line, a port "
-    "name, a profile, a batch or its audit).\n"
-    "Files: a station profile is one \"key = value\" a line (# starts a comment), as station "
-    "read writes it; a batch is a CSV with the header code,accesses,expiry (or "
-    "code;accesses;expiry); the audit is a CSV time,uid,code,accesses,expiry,outcome, two lines "
-    "a write: \"writing\" before it, then \"written\", \"not written\" or \"may be written\".";
-
-// A command line that does not parse: its error in words, exit status 2.
-// A command that names no job names the jobs it has.
-int usage_error(const CLI::App& app, const CLI::ParseError& e) {
-    std::string text = e.what();
-    if (dynamic_cast<const CLI::RequiredError*>(&e) &&
-        text.find("subcommand") != std::string::npos) {
-        const CLI::App* at = &app;
-        for (bool deeper = true; deeper;) {
-            deeper = false;
-            for (const CLI::App* sub : at->get_subcommands({}))
-                if (sub->parsed()) {
-                    at = sub;
-                    deeper = true;
-                    break;
-                }
-        }
-        std::string jobs;
-        for (const CLI::App* sub : at->get_subcommands({}))
-            jobs += (jobs.empty() ? "" : ", ") + sub->get_name();
-        text = "a command is wanted: " + jobs;
-        if (at != &app)
-            text = at->get_name() + ": " + text;
-    }
-    std::fprintf(stderr,
-                 "quenby: %s\n(quenby --help tells the commands, quenby COMMAND --help "
-                 "their options)\n",
-                 text.c_str());
-    return 2;
-}
-
-// Every option of every command, filled by the parser.
-struct command_line {
-    ports_options ports;
-    std::string log_file;
-    int seconds = 0;
-    std::string trace_file, layout;
-    std::string station_job, station_port, profile_file, write_record;
-    bool diff_json = false;
-    std::string cards_port;
-    cards_options cards;
-    bool cards_check = false;
-};
-
-CLI::App* add_ports(CLI::App& app, command_line& c) {
-    CLI::App* ports = app.add_subcommand("ports", "List the serial ports (those named, or all)");
-    ports->add_option("PORT", c.ports.names,
-                      "Ports to list: COM7 or 7 on Windows, a device path on Linux");
-    CLI::Option* probe =
-        ports->add_flag("--probe", c.ports.probe,
-                        "Ask every port at once whether a card reader or a station answers");
-    ports
-        ->add_flag("--use", c.ports.use,
-                   "Store each port found in the settings of the program using it")
-        ->needs(probe);
-    ports->add_flag("--json", c.ports.json, "Print the ports as one JSON array, for scripts");
-    return ports;
-}
-
-CLI::App* add_log(CLI::App& app, command_line& c) {
-    CLI::App* log = app.add_subcommand("log", "Record the programs' debug output (Windows)");
-    log->add_option("FILE", c.log_file, "Record into FILE (appended to); standard output without");
-    log->add_option("--seconds", c.seconds, "Stop after this many seconds (else at Ctrl+C)")
-        ->check(whole_seconds());
-    return log;
-}
-
-CLI::App* add_decode(CLI::App& app, command_line& c) {
-    CLI::App* decode = app.add_subcommand("decode", "Print a recorded trace in words");
-    decode->add_option("FILE", c.trace_file, "The trace (standard input without)");
-    decode->add_option("--layout", c.layout, "Read card blocks as tandor's or the classic layout")
-        ->check(CLI::IsMember({"tandor", "classic"}));
-    return decode;
-}
-
-CLI::App* add_station(CLI::App& app, command_line& c) {
-    CLI::App* station = app.add_subcommand("station", "Station profiles: read, write, compare");
-    station->require_subcommand(1);
-    static const struct {
-        const char* name;
-        const char* about;
-    } jobs[] = {
-        {"read", "Read the station into a profile (FILE, or - for standard output)"},
-        {"write", "Check a profile by the setup form's rules, write it, ask the station back"},
-        {"diff", "List what the station holds that differs from a profile"}};
-    for (const auto& job : jobs) {
-        CLI::App* sub = station->add_subcommand(job.name, job.about);
-        sub->add_option("PORT", c.station_port, "The station's port")->required();
-        sub->add_option("FILE", c.profile_file, "The profile")->required();
-        sub->callback([&c, &job] { c.station_job = job.name; });
-        if (std::string(job.name) == "diff")
-            sub->add_flag("--json", c.diff_json, "Print what differs as one JSON array");
-        if (std::string(job.name) == "write")
-            sub->add_option("--record", c.write_record,
-                            "Add a line for the write to this CSV: time, port, profile, whether "
-                            "the station holds it, the keys that differ");
-    }
-    CLI::App* check = station->add_subcommand(
-        "check", "Check a profile as station write checks it, with no station (a dry run)");
-    check->add_option("FILE", c.profile_file, "The profile")->required();
-    check->callback([&c] { c.station_job = "check"; });
-    return station;
-}
-
-CLI::App* add_cards(CLI::App& app, command_line& c) {
-    CLI::App* cards = app.add_subcommand("cards", "Card batches");
-    cards->require_subcommand(1);
-    CLI::App* issue = cards->add_subcommand("issue", "Write one User card for each row of a CSV");
-    issue->add_option("PORT", c.cards_port, "The card reader's port")->required();
-    issue->add_option("FILE", c.cards.batch, "The batch: code,accesses,expiry")->required();
-    CLI::Option* audit =
-        issue->add_option("--audit", c.cards.audit, "Record each written card in this CSV");
-    issue->add_flag("--resume", c.cards.resume, "Skip the rows the audit holds")->needs(audit);
-    issue->add_flag("--json", c.cards.json, "Print the progress as one JSON object a line");
-    issue
-        ->add_option("--wait", c.cards.wait_seconds,
-                     "Stop when no card is laid or lifted for this many seconds")
-        ->check(whole_seconds());
-    CLI::App* check = cards->add_subcommand(
-        "check", "Check a batch (and its audit) as cards issue checks them, with no reader");
-    check->add_option("FILE", c.cards.batch, "The batch: code,accesses,expiry")->required();
-    CLI::Option* checked_audit =
-        check->add_option("--audit", c.cards.audit, "The audit the batch would go on with");
-    check->add_flag("--resume", c.cards.resume, "As cards issue --resume")->needs(checked_audit);
-    check->callback([&c] { c.cards_check = true; });
-    return cards;
-}
-} // namespace
-
 int main(int argc, char** argv) {
-    lang_set(LANGUAGE_ENGLISH);
-    CLI::App app{"The field companion of the Quenby service tools: finds each device's port, "
-                 "records and decodes the programs' trace, keeps station profiles, issues card "
-                 "batches.",
-                 "quenby"};
-    app.set_version_flag("--version", std::string("quenby ") + QUENBY_VERSION_TEXT);
-    app.require_subcommand(1);
+    // The language first: the help and the errors of the line are in it.
+    const early_words early = read_early(argc, argv);
+    lang_set(companion_language({early.lang,
+                                 settings_stored_language(settings_key_of_command(early.command)),
+                                 terminal_locale()}));
+    terminal_speaks_utf8();
+    CLI::App app;
     command_line c;
-    CLI::App* ports = add_ports(app, c);
-    CLI::App* log = add_log(app, c);
-    add_decode(app, c);
-    CLI::App* station = add_station(app, c);
-    CLI::App* cards = add_cards(app, c);
-
-    app.footer(k_footer);
+    const commands made = define_command_line(app, c);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         // --help and --version end here too, with their own status 0.
         return e.get_exit_code() == 0 ? app.exit(e) : usage_error(app, e);
     }
-    if (station->parsed() && c.station_job == "check")
+    if (made.station->parsed() && c.station_job == "check")
         return station_check_job(c.profile_file);
-    if (station->parsed())
+    if (made.station->parsed())
         return run_station(c.station_job, c.station_port, c.profile_file, c.write_record,
                            c.diff_json);
-    if (cards->parsed() && c.cards_check)
+    if (made.cards->parsed() && c.cards_check)
         return cards_check_job(c.cards);
-    if (cards->parsed())
+    if (made.cards->parsed())
         return run_cards(c.cards_port, c.cards);
-    if (ports->parsed())
+    if (made.ports->parsed())
         return run_ports(c.ports);
-    if (log->parsed())
+    if (made.log->parsed())
         return record_debug_output(c.log_file, c.seconds);
     return run_decode(c.trace_file, c.layout);
 }

@@ -1,4 +1,5 @@
 // What a technician types for a port, on either system.
+#include "companion_texts.h"
 #include "port.h"
 #include "port_list.h"
 
@@ -16,13 +17,13 @@ bool port_from_text(const std::string& text, bool com_numbers, listed_port* port
             *port = {com_name(n), device, "", ""};
             return true;
         }
-        *error = "\"" + text + "\" names no port (COM1 to COM255, or 1 to 255)";
+        *error = qtext(QT_NO_SUCH_COM_PORT, {text});
         return false;
     }
     if (!text.empty() && text[0] == '/') {
         *port = {text, text, "", ""};
         return true;
     }
-    *error = "\"" + text + "\" names no port (a device path such as /dev/ttyUSB0)";
+    *error = qtext(QT_NO_SUCH_PORT_PATH, {text});
     return false;
 }

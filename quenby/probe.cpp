@@ -1,6 +1,8 @@
 #include "probe.h"
 
 #include "companion_link.h"
+#include "companion_texts.h"
+#include "language.h"
 #include "port.h"
 #include "profile.h"
 #include "profile_tandor.h"
@@ -35,8 +37,7 @@ bool open_as(device_link& link, const std::string& device, probe_result* failed)
     if (o.result == SERIAL_OPENED)
         return true;
     failed->found = probe_found::not_opened;
-    failed->detail = serial_open_text(o.result);
-    failed->absent = o.result == SERIAL_NOT_PRESENT;
+    failed->opened = o.result;
     return false;
 }
 
@@ -54,8 +55,10 @@ bool ask_reader(device_link& link, probe_result* r, bool* answered) {
     const byte_string bytes(reply + 1, reply + 1 + n);
     if (!reader_frame_fault(bytes).empty() || bytes[4] != '1' || bytes[5] != '8')
         return false;
+    *r = probe_result();
+    r->found = probe_found::card_reader;
     if (e == exchange::nak) {
-        *r = {probe_found::card_reader, "it answered NAK"};
+        r->nak = true;
         return true;
     }
     if (bytes[3] != LINK_ACK)
@@ -63,12 +66,8 @@ bool ask_reader(device_link& link, probe_result* r, bool* answered) {
     char uid[READER_UID_CHARS + 1] = {};
     const int status = reader_status(reply);
     if (status == READER_CARD_PRESENT && reader_uid(reply, uid))
-        *r = {probe_found::card_reader, std::string("card ") + uid + " on it"};
-    else if (status == READER_NO_CARD)
-        *r = {probe_found::card_reader, "no card on it"};
-    else
-        return false;
-    return true;
+        r->uid = uid;
+    return status == READER_NO_CARD || !r->uid.empty();
 }
 
 // One query and its answer, as the setup tool asks it; the answer's length.
@@ -101,8 +100,7 @@ bool ask_station(device_link& link, probe_result* r, bool* answered) {
     const std::size_t got = query(link, "L", answer, sizeof answer);
     *answered |= got > 0;
     const bool language = language_answer(answer, got);
-    const std::string detail =
-        language ? "language " + std::string(reinterpret_cast<char*>(answer) + 2, 2) : "";
+    const std::string code = language ? std::string(reinterpret_cast<char*>(answer) + 2, 2) : "";
     if (got == 0)
         return false; // silent to its first query, as the setup tool's Read stops there
     bool two = false;
@@ -113,8 +111,10 @@ bool ask_station(device_link& link, probe_result* r, bool* answered) {
     const bool counted = count > 0 && read_socket_count(answer, count, &two, &mode);
     if (!language && !counted)
         return false;
-    const std::string sockets = !counted ? "" : two ? "2 sockets" : "1 socket";
-    *r = {probe_found::station, detail + (detail.empty() || sockets.empty() ? "" : ", ") + sockets};
+    *r = probe_result();
+    r->found = probe_found::station;
+    r->language = code;
+    r->sockets = !counted ? 0 : two ? 2 : 1;
     return true;
 }
 } // namespace
@@ -136,8 +136,10 @@ probe_result probe_port(const std::string& device) {
     device_link reader_link = probe_link(k_tandor_profile);
     if (!open_as(reader_link, device, &r))
         return r;
-    if (!ask_reader(reader_link, &r, &answered))
-        r = {answered ? probe_found::unknown_device : probe_found::no_answer, ""};
+    if (!ask_reader(reader_link, &r, &answered)) {
+        r = probe_result();
+        r.found = answered ? probe_found::unknown_device : probe_found::no_answer;
+    }
     (void)link_close(reader_link);
     return r;
 }
@@ -172,34 +174,67 @@ const char* probe_kind(probe_found found) {
 // One port as a script reads it: its names, what was found on it (with
 // --probe), and what the system says of it.
 nlohmann::json port_json(const listed_port& p, const probe_result* found, bool present,
-                         const std::string& said) {
+                         port_stored stored) {
     nlohmann::json j = {
         {"port", p.name}, {"device", p.device}, {"name", p.description}, {"maker", p.maker}};
     if (found) {
         j["kind"] = probe_kind(found->found);
-        j["found"] = found->detail;
+        j["found"] = probe_detail(*found, LANGUAGE_ENGLISH);
     } else {
         j["present"] = present;
     }
-    if (!said.empty())
-        j["stored"] = said;
+    if (stored != port_stored::not_asked)
+        j["stored"] =
+            stored_words(stored, found ? found->found : probe_found::no_answer, LANGUAGE_ENGLISH);
     return j;
 }
 
-std::string probe_words(const probe_result& r) {
+namespace {
+std::string station_detail(const probe_result& r, int lang) {
+    const std::string language =
+        r.language.empty() ? "" : qtext_in(lang, QT_PROBE_LANGUAGE, {r.language});
+    const std::string sockets =
+        r.sockets == 0
+            ? ""
+            : qtext_in(lang, r.sockets == 2 ? QT_PROBE_TWO_SOCKETS : QT_PROBE_ONE_SOCKET);
+    return language + (language.empty() || sockets.empty() ? "" : ", ") + sockets;
+}
+} // namespace
+
+std::string probe_detail(const probe_result& r, int lang) {
     switch (r.found) {
     case probe_found::card_reader:
-        return "card reader  (" + r.detail + ")";
+        return qtext_in(lang,
+                        r.nak           ? QT_PROBE_NAK
+                        : r.uid.empty() ? QT_PROBE_NO_CARD_ON_IT
+                                        : QT_PROBE_CARD_ON_IT,
+                        {r.uid});
     case probe_found::station:
-        return "charging station  (" + r.detail + ")";
+        return station_detail(r, lang);
     case probe_found::not_opened:
-        return r.detail;
+        return port_open_words(r.opened, lang);
     case probe_found::unknown_device:
-        return "an unknown device  (it answers, but neither as a card reader nor as a station)";
     case probe_found::no_answer:
         break;
     }
-    return "no answer";
+    return "";
+}
+
+std::string probe_words(const probe_result& r) {
+    const int lang = lang_get();
+    switch (r.found) {
+    case probe_found::card_reader:
+        return qtext_in(lang, QT_PROBE_READER, {probe_detail(r, lang)});
+    case probe_found::station:
+        return qtext_in(lang, QT_PROBE_STATION, {probe_detail(r, lang)});
+    case probe_found::not_opened:
+        return probe_detail(r, lang);
+    case probe_found::unknown_device:
+        return qtext_in(lang, QT_PROBE_UNKNOWN);
+    case probe_found::no_answer:
+        break;
+    }
+    return qtext_in(lang, QT_PROBE_NO_ANSWER);
 }
 
 const char* settings_key_of(probe_found found) {
@@ -208,4 +243,23 @@ const char* settings_key_of(probe_found found) {
     if (found == probe_found::station)
         return k_velmor_profile.settings_key;
     return nullptr;
+}
+
+std::string stored_words(port_stored stored, probe_found found, int lang) {
+    const char* key = settings_key_of(found);
+    switch (stored) {
+    case port_stored::stored:
+        return qtext_in(lang, QT_STORED, {key ? key : ""});
+    case port_stored::failed:
+        return qtext_in(lang, QT_STORE_FAILED, {key ? key : ""});
+    case port_stored::nothing:
+        return qtext_in(lang, QT_NOTHING_STORED);
+    case port_stored::two_found:
+        return qtext_in(lang, QT_NOT_STORED);
+    case port_stored::no_registry:
+        return qtext_in(lang, QT_NO_REGISTRY);
+    case port_stored::not_asked:
+        break;
+    }
+    return "";
 }

@@ -3,7 +3,9 @@
 #include "audit_file.h"
 #include "clock_text.h"
 #include "companion_link.h"
+#include "companion_texts.h"
 #include "console_teller.h"
+#include "language.h"
 #include "port.h"
 #include "profile.h"
 #include "profile_velmor.h"
@@ -109,7 +111,7 @@ bool port_opens(device_link& link, const listed_port& port) {
     const serial_open_outcome o = link_open_device(link, port.device.c_str());
     if (o.result != SERIAL_OPENED) {
         std::fprintf(stderr, "quenby station: %s: %s\n", port.name.c_str(),
-                     serial_open_text(o.result));
+                     port_open_words(o.result, lang_get()).c_str());
         return false;
     }
     (void)link_close(link);
@@ -136,9 +138,9 @@ bool station_answers(device_link& link, const listed_port& port) {
     const bool answered =
         link_write(link, query, sizeof query) && link_read(link, answer, &got) && got > 0;
     (void)link_close(link);
-    if (!answered)
-        std::fprintf(stderr, "quenby station: %s: the station does not answer; nothing was sent\n",
-                     port.name.c_str());
+    if (!answered) // in the setup tool's words, as its Read says it
+        std::fprintf(stderr, "quenby station: %s: %s; %s\n", port.name.c_str(),
+                     vtext(VT_MSG_NO_ANSWER), qtext(QT_NOTHING_SENT).c_str());
     return answered;
 }
 
@@ -151,8 +153,8 @@ bool read_station(const listed_port& port, collector* c) {
     const outcome o =
         station_read(station.link, station_line(port.device.c_str()), station_config(), *c);
     if (!o.done())
-        std::fprintf(stderr, "quenby station: %s: the station's configuration was not read whole\n",
-                     port.name.c_str());
+        std::fprintf(stderr, "quenby station: %s: %s\n", port.name.c_str(),
+                     qtext(QT_NOT_READ_WHOLE).c_str());
     return o.done();
 }
 
@@ -167,7 +169,7 @@ void print_errors(const std::string& path, const std::vector<profile_error>& err
 bool load_profile(const std::string& path, station_profile* p) {
     std::ifstream file(path, std::ios::binary); // UTF-16 is no text to the C runtime
     if (!file) {
-        std::fprintf(stderr, "quenby station: cannot read %s\n", path.c_str());
+        std::fprintf(stderr, "quenby station: %s\n", qtext(QT_CANNOT_READ, {path}).c_str());
         return false;
     }
     std::vector<profile_error> errors;
@@ -194,10 +196,10 @@ int station_read_job(const listed_port& port, const std::string& path) {
     file << text;
     file.close();
     if (!file) {
-        std::fprintf(stderr, "quenby station read: cannot write %s\n", path.c_str());
+        std::fprintf(stderr, "quenby station read: %s\n", qtext(QT_CANNOT_WRITE, {path}).c_str());
         return 1;
     }
-    std::printf("%s: the station's profile written to %s\n", port.name.c_str(), path.c_str());
+    std::printf("%s\n", qtext(QT_PROFILE_WRITTEN, {port.name, path}).c_str());
     return 0;
 }
 
@@ -218,9 +220,8 @@ bool profile_to_send(const std::string& path, station_config* c) {
     if (config_check(*c, &dt, &failure))
         return true;
     const std::string key = key_of(failure);
-    print_errors(path,
-                 {{key.empty() ? 0 : p.lines[key],
-                   (key.empty() ? "this computer's date and time" : key) + ": " + failure.text}});
+    print_errors(path, {{key.empty() ? 0 : p.lines[key],
+                         (key.empty() ? qtext(QT_COMPUTER_CLOCK) : key) + ": " + failure.text}});
     return false;
 }
 } // namespace
@@ -260,8 +261,8 @@ bool record_write(const std::string& record, const listed_port& port, const std:
         clock_stamp(sys_local_time()) + "," + port.name + "," + name + "," + cells;
     if (file.open(record, k_write_record_header, "", &why) && file.append(line, &why))
         return true;
-    std::fprintf(stderr, "quenby station: %s: the write is not recorded (%s)\n", record.c_str(),
-                 why.c_str());
+    std::fprintf(stderr, "quenby station: %s\n",
+                 qtext(QT_WRITE_NOT_RECORDED, {record, why}).c_str());
     return false;
 }
 } // namespace
@@ -280,7 +281,7 @@ int station_write_job(const listed_port& port, const std::string& path, const st
         record.empty() || record_write(record, port, path, write_record_cells(written, port, c));
     if (!written.done())
         return 1; // the Write has said why
-    std::printf("%s: %s written; the station holds it\n", port.name.c_str(), path.c_str());
+    std::printf("%s\n", qtext(QT_WRITTEN_AND_HELD, {port.name, path}).c_str());
     return recorded ? 0 : 1;
 }
 
@@ -288,7 +289,7 @@ int station_check_job(const std::string& path) {
     station_config c;
     if (!profile_to_send(path, &c))
         return 2;
-    std::printf("%s: passes the setup form's rules; station write would send it\n", path.c_str());
+    std::printf("%s\n", qtext(QT_PROFILE_PASSES, {path}).c_str());
     return 0;
 }
 
@@ -309,9 +310,11 @@ int station_diff_job(const listed_port& port, const std::string& path, bool json
         return differences.empty() ? 0 : 1;
     }
     for (const profile_difference& d : differences)
-        std::printf("%s: profile %s, station %s\n", d.key.c_str(), d.profile.c_str(),
-                    d.station.empty() ? "(nothing)" : d.station.c_str());
+        std::printf("%s\n",
+                    qtext(QT_DIFFERENCE,
+                          {d.key, d.profile, d.station.empty() ? qtext(QT_NOTHING) : d.station})
+                        .c_str());
     if (differences.empty())
-        std::printf("%s: the station holds %s\n", port.name.c_str(), path.c_str());
+        std::printf("%s\n", qtext(QT_STATION_HOLDS, {port.name, path}).c_str());
     return differences.empty() ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "station_profile.h"
 
+#include "companion_texts.h"
 #include "language.h"
 #include "velmor_texts.h"
 
@@ -95,20 +96,17 @@ std::string take_value(const std::string& key, const std::string& value, station
     // A value the profile was written with for a code no option holds
     // ("?9") is never read as an option: the technician chooses one.
     const auto refused = [&](const std::string& expected) {
-        return value[0] == '?'
-                   ? key + ": \"" + value +
-                         "\" is the station's code, which no option holds: give " + expected
-                   : key + ": \"" + value + "\" is not " + expected;
+        return qtext(value[0] == '?' ? QT_STATION_CODE : QT_IS_NOT, {key, value, expected});
     };
     if (key == "language") {
         c->station_language = option_named(k_station_languages, value);
         return c->station_language == LIST_UNSET
-                   ? refused("one of " + option_names(k_station_languages))
+                   ? refused(qtext(QT_ONE_OF, {option_names(k_station_languages)}))
                    : "";
     }
     if (key == "sockets") {
         if (value != "1" && value != "2")
-            return refused("1 or 2");
+            return refused(qtext(QT_ONE_OR_TWO));
         c->two_sockets = value == "2";
         return "";
     }
@@ -121,11 +119,12 @@ std::string take_value(const std::string& key, const std::string& value, station
     for (const list_field& f : k_lists)
         if (field == f.name) {
             s.*f.member = option_named(*f.list, value);
-            return s.*f.member == LIST_UNSET ? refused("one of " + option_names(*f.list)) : "";
+            return s.*f.member == LIST_UNSET ? refused(qtext(QT_ONE_OF, {option_names(*f.list)}))
+                                             : "";
         }
     int current = 0;
     if (!read_current(value, &current))
-        return refused("a whole number");
+        return refused(qtext(QT_WHOLE_NUMBER));
     s.*(field == "imax" ? &socket_config::imax_m3 : &socket_config::imax_m3s) = value;
     return "";
 }
@@ -141,20 +140,20 @@ void read_line(const std::string& raw, int line, const std::set<std::string>& ke
         return;
     const std::size_t eq = text.find('=');
     if (eq == std::string::npos) {
-        errors->push_back({line, "not \"key = value\": " + text});
+        errors->push_back({line, qtext(QT_NOT_KEY_VALUE, {text})});
         return;
     }
     const std::string key = trimmed(text.substr(0, eq));
     const std::string value = trimmed(text.substr(eq + 1));
     std::string error;
     if (!keys.count(key)) {
-        error = "unknown key \"" + key + "\"";
+        error = qtext(QT_UNKNOWN_KEY, {key});
     } else if (p->lines.count(key)) {
-        error = key + " given twice (first on line " + std::to_string(p->lines[key]) + ")";
+        error = qtext(QT_GIVEN_TWICE, {key, std::to_string(p->lines[key])});
     } else {
         p->lines[key] = line; // given, even when its value is refused: not missing
         const std::string refusal =
-            value.empty() ? key + " has no value" : take_value(key, value, &p->config);
+            value.empty() ? qtext(QT_NO_VALUE, {key}) : take_value(key, value, &p->config);
         if (!refusal.empty() && needed_with_two_only(key))
             two_only->push_back({line, refusal});
         else
@@ -291,8 +290,8 @@ bool read_profile(std::istream& in, station_profile* p, std::vector<profile_erro
             continue;
         if (key != "sockets" && needed_with_two_only(key) && !count_known)
             continue;
-        errors->push_back({0, key + " missing" +
-                                  (needed_with_two_only(key) ? " (needed with sockets = 2)" : "")});
+        errors->push_back(
+            {0, qtext(needed_with_two_only(key) ? QT_MISSING_WITH_TWO : QT_MISSING, {key})});
     }
     return errors->empty();
 }

@@ -6,6 +6,10 @@ bool store_open(const char*) {
     return false;
 }
 
+bool store_open_existing(const char*) {
+    return false;
+}
+
 void store_close() {}
 
 bool store_write(const char*, const char*) {

@@ -3,16 +3,12 @@
 #include "port.h"
 #include "store.h"
 
-bool use_found_port(probe_found found, int com, std::string* said) {
+port_stored use_found_port(probe_found found, int com) {
     const char* key = settings_key_of(found);
-    if (!key || com <= 0) {
-        *said = "nothing stored";
-        return false;
-    }
+    if (!key || com <= 0)
+        return port_stored::nothing;
     const std::string value = com_name(com);
     const bool stored = store_open(key) && store_write("Port", value.c_str());
     store_close();
-    *said = stored ? "stored as the Port of " + std::string(key)
-                   : "could not store the Port of " + std::string(key);
-    return stored;
+    return stored ? port_stored::stored : port_stored::failed;
 }

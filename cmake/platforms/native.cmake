@@ -39,9 +39,9 @@ vm_warnings(simctl)
 # The companion for Linux: the same core on termios.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SERIALPORT REQUIRED IMPORTED_TARGET libserialport)
-add_executable(quenby quenby/main.cpp quenby/debug_log_posix.cpp
+add_executable(quenby quenby/main.cpp quenby/command_line.cpp quenby/debug_log_posix.cpp
                       quenby/port_list_posix.cpp quenby/use_port_posix.cpp quenby/store_posix.cpp
-                      quenby/serial_posix.cpp quenby/system_posix.cpp)
+                      quenby/serial_posix.cpp quenby/system_posix.cpp quenby/terminal_posix.cpp)
 target_link_libraries(quenby PRIVATE quenby_core PkgConfig::SERIALPORT)
 vm_warnings(quenby)
 
@@ -89,5 +89,7 @@ vm_unit_test(quenby_jobs_test tests/unit/quenby_jobs_test.cpp)
 target_link_libraries(quenby_jobs_test PRIVATE quenby_core)
 vm_unit_test(card_batch_test tests/unit/card_batch_test.cpp)
 target_link_libraries(card_batch_test PRIVATE quenby_core)
+vm_unit_test(companion_language_test tests/unit/companion_language_test.cpp)
+target_link_libraries(companion_language_test PRIVATE quenby_core)
 
 add_test(NAME clang_tidy COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-tidy ${CMAKE_BINARY_DIR})

@@ -70,8 +70,9 @@ target_link_libraries(tandor-classic PRIVATE card_writer_win32 classic_core)
 # put on the include path, not the rest of the build machine's headers.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/cli11)
 file(CREATE_LINK /usr/include/CLI ${CMAKE_BINARY_DIR}/cli11/CLI SYMBOLIC)
-add_executable(quenby quenby/main.cpp quenby/debug_log_win32.cpp
-                      quenby/port_list_win32.cpp quenby/use_port_win32.cpp resources/quenby.rc)
+add_executable(quenby quenby/main.cpp quenby/command_line.cpp quenby/debug_log_win32.cpp
+                      quenby/port_list_win32.cpp quenby/terminal_win32.cpp
+                      quenby/use_port_win32.cpp resources/quenby.rc)
 target_include_directories(quenby SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/cli11)
 target_link_libraries(quenby PRIVATE quenby_core link_win32_base setupapi)
 vm_warnings(quenby)

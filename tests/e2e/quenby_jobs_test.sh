@@ -91,7 +91,7 @@ station_ctl fault ignore-sets >/dev/null
 sed -i 's/^language = .*/language = Spanish/' "$profile"
 out=$(q station write "$station" "$(f "$profile")")
 check "ignored sets: exit status" 1 $?
-check "ignored sets: told" "quenby: the station does not hold what was written: station language" \
+check "ignored sets: told" "quenby: The station does not hold what was written: station language" \
     "$(grep '^quenby: ' <<<"$out")"
 station_ctl fault none >/dev/null
 
@@ -101,7 +101,7 @@ station_ctl fault silence >/dev/null
 out=$(q station write "$station" "$(f "$profile")")
 check "a silent station: exit status" 1 $?
 check "a silent station: told before anything is sent" \
-    "quenby station: $station: the station does not answer; nothing was sent" "$out"
+    "quenby station: $station: The station does not answer; nothing was sent" "$out"
 check "a silent station: nothing sent" "$before" "$(sets_received)"
 station_ctl fault none >/dev/null
 
@@ -179,7 +179,7 @@ reader_ctl remove >/dev/null
 wait_for "card 1 of 3: lay"; blank 0A0A0A01
 wait_for "card 1 of 3 written"; reader_ctl remove >/dev/null
 wait_for "card 2 of 3: lay"; reader_ctl card master >/dev/null
-wait_for "refused: a Master card"
+wait_for "refused: Master Card"
 master_left=$(reader_ctl dump | grep '^04 ')
 reader_ctl remove >/dev/null
 # The write goes out, its read-backs are lost: nobody knows, the card must

@@ -31,6 +31,13 @@ bool store_open(const char* path) {
     return true;
 }
 
+bool store_open_existing(const char* path) {
+    fake::events().push_back(std::string("store-open-existing ") + path);
+    const bool there = !store().open_fails && store().keys.count(path) > 0;
+    store().open_key = there ? path : "";
+    return there;
+}
+
 void store_close() {
     fake::events().push_back("store-close");
     store().open_key.clear();

@@ -299,7 +299,7 @@ TEST_F(CardBatch, EachCardIsReadWrittenCheckedAndRecorded) {
                                                           std::string("1B2C3D4E ") + k_row2}));
     EXPECT_EQ(said("card 1 of 2 written: UID 0A1B2C3D, code 00001234"), 1u);
     EXPECT_EQ(said("lift the card\n"), 1u);
-    EXPECT_EQ(said("card 2C3D4E5F refused: a Master card; left as it is"), 1u);
+    EXPECT_EQ(said("card 2C3D4E5F refused: Master Card; left as it is"), 1u);
     EXPECT_EQ(said("card 0A1B2C3D refused: written in this batch already (code 00001234)"), 1u);
     EXPECT_EQ(said("card 2 of 2 written: UID 1B2C3D4E, code 00001235"), 1u);
     EXPECT_EQ(said("lift the last card\nbatch done: 2 of 2 cards written\n"), 1u) << out.str();
@@ -426,7 +426,7 @@ TEST_F(CardBatch, AWriteTheCardDidNotTakeIsAskedAgain) {
     EXPECT_EQ(issue_cards(job), 1) << "given up waiting for card 2";
     EXPECT_EQ(blocks_written().size(), 1u) << "a card that holds the row is not written again";
     EXPECT_EQ(said("card 0A1B2C3D not written"), 1u);
-    EXPECT_EQ(said("card 3D4E5F60 refused: an invalid card; left as it is"), 1u);
+    EXPECT_EQ(said("card 3D4E5F60 refused: Invalid card; left as it is"), 1u);
     EXPECT_EQ(said("batch stopped: 1 of 2 cards written; --resume goes on with it"), 1u);
     EXPECT_EQ(audit_text(), "0A1B2C3D,00001234,15,05/03/2019 14,writing\n"
                             "0A1B2C3D,00001234,15,05/03/2019 14,not written\n"

@@ -313,7 +313,7 @@ TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHold
     testing::internal::CaptureStderr();
     EXPECT_EQ(station_write_job(k_station_port, path), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "quenby: the station does not answer: check its cable, and that it is on\n");
+              "quenby: The station does not answer: check its cable, and that it is on\n");
     EXPECT_EQ(commands_sent(), "L D O L N P1 P2 A L ");
     EXPECT_TRUE(fake::events_of("box").empty()) << "the companion shows no box";
 
@@ -339,7 +339,7 @@ TEST_F(StationJobs, WriteSendsOnlyAProfileThatPassesAndSaysWhetherTheStationHold
     testing::internal::CaptureStderr();
     EXPECT_EQ(station_write_job(k_station_port, path), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "quenby: the station does not hold what was written: station language\n");
+              "quenby: The station does not hold what was written: station language\n");
 
     // A profile the rules refuse: nothing opened, nothing sent.
     write_file(path, replaced(k_example, "socket1.imax_s = 10", "socket1.imax_s = 17"));

@@ -17,6 +17,12 @@
 #include <sstream>
 
 namespace {
+// The companion's words are judged in English unless a test says otherwise.
+class in_english : public ::testing::Environment {
+    void SetUp() override { lang_set(LANGUAGE_ENGLISH); }
+};
+::testing::Environment* const k_in_english = ::testing::AddGlobalTestEnvironment(new in_english);
+
 // A trace line of `program` with these bytes, as the programs write it.
 std::string traced(const char* program, const char* dir, const fake::bytes& b,
                    const char* outcome) {
@@ -288,19 +294,25 @@ TEST(Probe, ASilentLineCostsTwoShortReads) {
 
 // ports --json: what a script reads of each port.
 TEST(Probe, PortsAsJson) {
+    lang_set(LANGUAGE_FRENCH); // what scripts read is the same in every language
     const listed_port port{"COM7", "\\\\.\\COM7", "USB Serial Port, FTDI", "FTDI"};
-    probe_result reader{probe_found::card_reader, "card 0A1B2C3D on it"};
-    EXPECT_EQ(port_json(port, &reader, true, "stored as the Port of Software\\Tandor").dump(),
+    probe_result reader;
+    reader.found = probe_found::card_reader;
+    reader.uid = "0A1B2C3D";
+    EXPECT_EQ(port_json(port, &reader, true, port_stored::stored).dump(),
               "{\"device\":\"\\\\\\\\.\\\\COM7\",\"found\":\"card 0A1B2C3D on it\","
               "\"kind\":\"card reader\",\"maker\":\"FTDI\",\"name\":\"USB Serial Port, FTDI\","
               "\"port\":\"COM7\",\"stored\":\"stored as the Port of Software\\\\Tandor\"}");
-    const probe_result absent{probe_found::not_opened, "not present", true};
-    const nlohmann::json j = port_json({"/dev/ttyS9", "/dev/ttyS9", "", ""}, &absent, false, "");
+    probe_result absent;
+    absent.found = probe_found::not_opened;
+    absent.opened = SERIAL_NOT_PRESENT;
+    EXPECT_TRUE(absent.absent());
+    const nlohmann::json j = port_json({"/dev/ttyS9", "/dev/ttyS9", "", ""}, &absent, false);
     EXPECT_EQ(j["kind"], "not opened");
     EXPECT_EQ(j["found"], "not present");
     EXPECT_FALSE(j.contains("stored"));
     EXPECT_FALSE(j.contains("present")) << "a probe says what it found";
-    const nlohmann::json listed = port_json(port, nullptr, false, "");
+    const nlohmann::json listed = port_json(port, nullptr, false);
     EXPECT_EQ(listed["present"], false);
     EXPECT_FALSE(listed.contains("kind"));
     for (const probe_found f :
@@ -310,6 +322,7 @@ TEST(Probe, PortsAsJson) {
     EXPECT_STREQ(probe_kind(probe_found::station), "charging station");
     EXPECT_STREQ(probe_kind(probe_found::unknown_device), "unknown device");
     EXPECT_STREQ(probe_kind(probe_found::no_answer), "no answer");
+    lang_set(LANGUAGE_ENGLISH);
 }
 
 // Only a whole answer of its own kind makes a device a reader or a station:
@@ -383,9 +396,9 @@ TEST(Decode, EveryLineOfAFileWithinBoundedMemory) {
                          "last line without its end\n");
 }
 
-// What the operations tell reaches the console as a sentence, not in a
-// box's words; anything the console has no sentence for is the box's text
-// after its caption.
+// What the operations tell reaches the console as a sentence: the setup
+// tool's own words, then what the technician can do; anything the console
+// has nothing to add to is the box's text after its caption.
 TEST(ConsoleWords, OutcomesAreSaidAsSentences) {
     lang_set(LANGUAGE_ENGLISH);
     const auto told = [](result what, int text, std::string detail = "",
@@ -399,15 +412,16 @@ TEST(ConsoleWords, OutcomesAreSaidAsSentences) {
         return console_words(o, vtext);
     };
     EXPECT_EQ(told(result::silent, VT_MSG_NO_ANSWER),
-              "the station does not answer: check its cable, and that it is on");
+              "The station does not answer: check its cable, and that it is on");
     EXPECT_EQ(told(result::unread_answer, LT_DEBUG, "", {0x4E, 0x3D, 0x32, 0x00}),
               "the station answered 4E 3D 32 00, which is no answer the setup tool reads: it is "
               "left as it was");
     EXPECT_EQ(told(result::not_held, VT_MSG_NOT_HELD, "socket 1"),
-              "the station does not hold what was written: socket 1");
-    EXPECT_EQ(told(result::no_port, VT_MSG_PORT), "the station's port does not open");
+              "The station does not hold what was written: socket 1");
+    EXPECT_EQ(told(result::no_port, VT_MSG_PORT), "Error opening COM port!");
     EXPECT_EQ(told(result::send_failed, VT_MSG_COMMUNICATION),
-              "the line did not take what was sent: check the cable and the adapter");
+              "Communication error with the station: the line did not take what was sent; check "
+              "the cable and the adapter");
     EXPECT_EQ(told(result::refused, 0, "Socket 1: choose the socket type"),
               "Error: Socket 1: choose the socket type");
     outcome store;
@@ -421,9 +435,10 @@ TEST(ConsoleWords, OutcomesAreSaidAsSentences) {
     console_teller console(err, vtext);
     outcome silent;
     silent.what = result::silent;
+    silent.text = VT_MSG_NO_ANSWER;
     console.tell(silent);
     EXPECT_EQ(err.str(),
-              "quenby: the station does not answer: check its cable, and that it is on\n");
+              "quenby: The station does not answer: check its cable, and that it is on\n");
 }
 
 // An outcome as the window's box shows it: the caption, the text, the
