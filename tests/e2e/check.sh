@@ -4,6 +4,9 @@
 # afterwards. with-sim adds the tail of the simulators' logs.
 failed=0
 judged=$SIM_WORK/judged.out
+# quenby speaks the environment's language on Linux: the checks read English
+# unless they ask for another.
+export LC_ALL=C.UTF-8
 : >"$judged"
 
 check() { # WHAT EXPECTED ACTUAL

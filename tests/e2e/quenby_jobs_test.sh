@@ -103,6 +103,11 @@ check "a silent station: exit status" 1 $?
 check "a silent station: told before anything is sent" \
     "quenby station: $station: The station does not answer; nothing was sent" "$out"
 check "a silent station: nothing sent" "$before" "$(sets_received)"
+# The same in French: the setup tool's own words, then the companion's.
+out=$(q --lang fr station write "$station" "$(f "$profile")")
+check "a silent station, in French" \
+    "1 quenby station: $station: La borne ne répond pas; rien n'a été envoyé" "$? $out"
+check "a silent station, in French: nothing sent" "$before" "$(sets_received)"
 station_ctl fault none >/dev/null
 
 # A one-socket station: socket 2 and the mode written aside, the profile
@@ -247,6 +252,11 @@ out=$(q cards check "$(f "$SIM_WORK/good.csv")")
 status=$?
 check "cards check: a batch that would start" \
     "0 $(f "$SIM_WORK/good.csv"): 1 card, every row passes the card form's checks" "$status $out"
+out=$(q cards check "$(f "$SIM_WORK/bad.csv")" --lang it)
+status=$?
+check "cards check in Italian: the card writer's words, then the companion's" \
+    "2 $(f "$SIM_WORK/bad.csv"):3: Numero accessi non valido: inserire un numero da 0 a 65535|quenby cards: il lotto è rifiutato; nessuna carta scritta" \
+    "$status $(paste -sd'|' <<<"$out")"
 out=$(q cards issue "$reader" "$(f "$SIM_WORK/bad.csv")")
 check "a bad row: exit status" 2 $?
 check "a bad row: its line" \

@@ -90,6 +90,23 @@ check "six ports: each answers as it is, in the order given" \
     "$SIM_DEVICE  card reader  (card 0A1B2C3D on it)|$SIM2_DEVICE  charging station  (language IT, 2 sockets)|$SIM_WORK/silent1  no answer|$SIM_WORK/silent2  no answer|$SIM_WORK/silent3  no answer|$SIM_WORK/absent  not present" \
     "$(paste -sd'|' <<<"$out")"
 
+# The environment's language, on Linux; --lang before it.
+out=$(LC_ALL= LC_MESSAGES= LANG=es_ES.UTF-8 judge "$q" ports --probe "$SIM2_DEVICE" "$SIM_WORK/absent")
+check "LANG=es_ES: the probe in Spanish" \
+    "1 $SIM2_DEVICE  estación de carga  (idioma IT, 2 tomas)|$SIM_WORK/absent  no presente" \
+    "$? $(paste -sd'|' <<<"$out")"
+out=$(LC_ALL= LC_MESSAGES=it_IT.UTF-8 LANG=es_ES.UTF-8 judge "$q" --lang en ports "$SIM_WORK/absent")
+check "--lang before LC_MESSAGES before LANG" "$SIM_WORK/absent  not present" "$out"
+out=$(LC_ALL= LC_MESSAGES=it_IT.UTF-8 LANG=es_ES.UTF-8 judge "$q" ports "$SIM_WORK/absent")
+check "LC_MESSAGES before LANG" "$SIM_WORK/absent  non presente" "$out"
+judge "$q" --lang fr --help >/dev/null
+check "--help in French" "0 1" "$? $(grep -c '^Code de sortie: 0 fait; 1 pas fait' "$judged")"
+judge "$q" --lang de ports >/dev/null
+check "--lang that names no language" "2 quenby: --lang: \"de\" is not it, en, es or fr" \
+    "$? $(head -1 "$judged")"
+judge "$q" station write "$SIM2_DEVICE" --lang es >/dev/null
+check "a usage error in Spanish" "2 quenby: FILE es obligatorio" "$? $(head -1 "$judged")"
+
 # Usage errors: exit status 2 and a message that names what is wrong.
 judge "$q" >/dev/null
 check "no command" "2 quenby: a command is wanted: ports, log, decode, station, cards" \

@@ -53,6 +53,35 @@ check "two readers: the working port kept" "REG_EXPAND_SZ COM9" "$(stored 'Softw
 kill $second; wait $second 2>/dev/null
 wine reg add 'HKLM\Software\Tandor' /v Port /t REG_EXPAND_SZ /d "COM$SIM_COM" /f "$VM_REG_VIEW" >/dev/null 2>&1
 
+# The language stored by the program whose device the command uses: velmor's
+# for the station, the card writers' for a batch; --lang before it; none for
+# the ports, which are no one program's.
+setting() { wine reg "$@" "$VM_REG_VIEW" >/dev/null 2>&1; }
+profile=$SIM_WORK/lang.profile
+printf 'language = French\nsockets = 1\nsocket1.type = Type 2\nsocket1.locking = None\nsocket1.contactor = None\nsocket1.meter = No meter\nsocket1.imax = 16\nsocket1.imax_s = 10\n' >"$profile"
+printf 'code,accesses,expiry\n00001238,70000,\n' >"$SIM_WORK/bad.csv"
+setting add 'HKLM\Software\Velmor' /v Lang /t REG_EXPAND_SZ /d 2 /f
+setting add 'HKLM\Software\Tandor' /v Lang /t REG_EXPAND_SZ /d 3 /f
+"$ctl" "$SIM2_CONTROL_PORT" fault silence >/dev/null
+out=$(q station write "COM$SIM2_COM" "Z:${profile//\//\\}")
+check "velmor's stored language: Spanish" \
+    "1 quenby station: COM$SIM2_COM: La estación no responde; no se ha enviado nada" "$? $out"
+out=$(q station write "COM$SIM2_COM" "Z:${profile//\//\\}" --lang en)
+check "--lang before the stored language" \
+    "quenby station: COM$SIM2_COM: The station does not answer; nothing was sent" "$out"
+"$ctl" "$SIM2_CONTROL_PORT" fault none >/dev/null
+out=$(q cards check "Z:${SIM_WORK//\//\\}\\bad.csv")
+check "the card writers' stored language: French" \
+    "Nombre d'accès non valable: veuillez saisir un nombre entre 0 et 65535|quenby cards: le lot est refusé; aucune carte écrite" \
+    "$(sed 's/^.*:2: //' <<<"$out" | paste -sd'|')"
+out=$(q ports COM3)
+check "the ports are no one program's: English" "COM3    not present" "$out"
+setting delete 'HKLM\Software\Velmor' /v Lang /f
+setting delete 'HKLM\Software\Tandor' /v Lang /f
+out=$(q station write "COM$SIM2_COM" "Z:${profile//\//\\}" --lang xx)
+check "a --lang that names none, with no language stored" \
+    "quenby: --lang: \"xx\" is not it, en, es or fr" "$(head -1 <<<"$out")"
+
 # The record: tandor polls the reader on the port just stored.
 record=$SIM_WORK/record.txt
 wine "$bin/quenby.exe" log "Z:${record//\//\\}" --seconds 8 2>/dev/null &
