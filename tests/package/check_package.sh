@@ -23,4 +23,6 @@ mkdir "$work/x"
 cmp "$work/x/velmor.exe" "$root/build/windows/bin/velmor.exe" || exit 1
 grep -q "HKEY_LOCAL_MACHINE\\\\Software\\\\Velmor" "$work/x/README.txt" ||
     { echo "FAIL: the guide does not say where the settings are"; exit 1; }
+[ "$(head -c 3 "$work/x/README.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    { echo "FAIL: the guide's accents without the UTF-8 mark Notepad reads"; exit 1; }
 echo "bundle: $listed- identical twice, checksums match"
