@@ -65,10 +65,22 @@ early_words read_early(int argc, const char* const* argv) {
     return w;
 }
 
-const char* settings_key_of_command(const std::string& command) {
+std::vector<const char*> settings_keys_of_command(const std::string& command) {
     if (command == "station")
-        return k_velmor_profile.settings_key;
+        return {k_velmor_profile.settings_key};
     if (command == "cards")
-        return k_tandor_profile.settings_key;
-    return nullptr;
+        return {k_tandor_profile.settings_key};
+    return {k_velmor_profile.settings_key, k_tandor_profile.settings_key};
+}
+
+int agreed_language(const std::vector<int>& stored) {
+    int agreed = -1;
+    for (const int lang : stored) {
+        if (lang < 0)
+            continue;
+        if (agreed >= 0 && lang != agreed)
+            return -1;
+        agreed = lang;
+    }
+    return agreed;
 }

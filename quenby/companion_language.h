@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The index of "it", "en", "es" or "fr" (either case); -1 for anything else.
 int language_of_code(const std::string& code);
@@ -38,6 +39,11 @@ struct early_words {
 };
 early_words read_early(int argc, const char* const* argv);
 
-// The settings key of the program whose device the command uses: velmor's
-// for "station", the card writers' for "cards"; nullptr for the others.
-const char* settings_key_of_command(const std::string& command);
+// The settings keys of the programs whose devices the command uses: velmor's
+// for "station", the card writers' for "cards"; both for the others (the
+// ports, the programs' trace and its record are every program's).
+std::vector<const char*> settings_keys_of_command(const std::string& command);
+
+// The language the programs stored alike (-1 for one that stored none): -1
+// when none stored one, or two stored different ones.
+int agreed_language(const std::vector<int>& stored);

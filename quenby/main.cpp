@@ -192,9 +192,10 @@ int run_decode(const std::string& path, const std::string& layout_name) {
 int main(int argc, char** argv) {
     // The language first: the help and the errors of the line are in it.
     const early_words early = read_early(argc, argv);
-    lang_set(companion_language({early.lang,
-                                 settings_stored_language(settings_key_of_command(early.command)),
-                                 terminal_locale()}));
+    std::vector<int> stored;
+    for (const char* key : settings_keys_of_command(early.command))
+        stored.push_back(settings_stored_language(key));
+    lang_set(companion_language({early.lang, agreed_language(stored), terminal_locale()}));
     terminal_speaks_utf8();
     CLI::App app;
     command_line c;

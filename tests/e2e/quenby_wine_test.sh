@@ -54,8 +54,8 @@ kill $second; wait $second 2>/dev/null
 wine reg add 'HKLM\Software\Tandor' /v Port /t REG_EXPAND_SZ /d "COM$SIM_COM" /f "$VM_REG_VIEW" >/dev/null 2>&1
 
 # The language stored by the program whose device the command uses: velmor's
-# for the station, the card writers' for a batch; --lang before it; none for
-# the ports, which are no one program's.
+# for the station, the card writers' for a batch; --lang before it; for the
+# ports, which are every program's, the one they agree on.
 setting() { wine reg "$@" "$VM_REG_VIEW" >/dev/null 2>&1; }
 profile=$SIM_WORK/lang.profile
 printf 'language = French\nsockets = 1\nsocket1.type = Type 2\nsocket1.locking = None\nsocket1.contactor = None\nsocket1.meter = No meter\nsocket1.imax = 16\nsocket1.imax_s = 10\n' >"$profile"
@@ -75,7 +75,10 @@ check "the card writers' stored language: French" \
     "Nombre d'accès non valable: veuillez saisir un nombre entre 0 et 65535|quenby cards: le lot est refusé; aucune carte écrite" \
     "$(sed 's/^.*:2: //' <<<"$out" | paste -sd'|')"
 out=$(q ports COM3)
-check "the ports are no one program's: English" "COM3    not present" "$out"
+check "the ports, with the programs in two languages: English" "COM3    not present" "$out"
+setting add 'HKLM\Software\Velmor' /v Lang /t REG_EXPAND_SZ /d 3 /f
+out=$(q ports COM3)
+check "the ports, with the programs in one language: French" "COM3    absent" "$out"
 setting delete 'HKLM\Software\Velmor' /v Lang /f
 setting delete 'HKLM\Software\Tandor' /v Lang /f
 out=$(q station write "COM$SIM2_COM" "Z:${profile//\//\\}" --lang xx)

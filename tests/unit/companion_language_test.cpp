@@ -90,31 +90,46 @@ TEST(CompanionLanguage, TheEnvironmentsLocaleForMessages) {
 }
 
 // Before the line is parsed: --lang wherever it stands, and the command,
-// whose program's stored language counts.
+// whose programs' stored language counts: the one program's, or the one the
+// programs agree on for a command that is every program's.
 TEST(CompanionLanguage, TheLineReadBeforeItIsParsed) {
+    const std::string both = "Software\\Velmor Software\\Tandor ";
     const struct {
         std::vector<const char*> argv;
-        std::string lang, command;
-        const char* key;
+        std::string lang, command, keys;
     } cases[] = {
         {{"quenby", "--lang", "fr", "station", "write", "COM3", "x"},
          "fr",
          "station",
-         "Software\\Velmor"},
+         "Software\\Velmor "},
         {{"quenby", "cards", "issue", "COM14", "b.csv", "--lang=es"},
          "es",
          "cards",
-         "Software\\Tandor"},
-        {{"quenby", "ports", "--probe", "--lang", "it"}, "it", "ports", nullptr},
-        {{"quenby", "--help"}, "", "", nullptr},
-        {{"quenby", "decode", "--lang"}, "", "decode", nullptr},
+         "Software\\Tandor "},
+        {{"quenby", "ports", "--probe", "--lang", "it"}, "it", "ports", both},
+        {{"quenby", "--help"}, "", "", both},
+        {{"quenby", "decode", "--lang"}, "", "decode", both},
     };
     for (const auto& c : cases) {
         const early_words w = read_early(static_cast<int>(c.argv.size()), c.argv.data());
         EXPECT_EQ(w.lang + "|" + w.command, c.lang + "|" + c.command) << c.argv.size();
-        const char* key = settings_key_of_command(w.command);
-        EXPECT_EQ(key ? std::string(key) : "(none)", c.key ? c.key : "(none)") << w.command;
+        std::string keys;
+        for (const char* key : settings_keys_of_command(w.command))
+            keys += std::string(key) + " ";
+        EXPECT_EQ(keys, c.keys) << w.command;
     }
+    const struct {
+        std::vector<int> stored;
+        int agreed;
+    } stored[] = {{{LANGUAGE_FRENCH}, LANGUAGE_FRENCH},
+                  {{-1}, -1},
+                  {{}, -1},
+                  {{LANGUAGE_ITALIAN, LANGUAGE_ITALIAN}, LANGUAGE_ITALIAN},
+                  {{-1, LANGUAGE_SPANISH}, LANGUAGE_SPANISH},
+                  {{LANGUAGE_SPANISH, -1}, LANGUAGE_SPANISH},
+                  {{LANGUAGE_SPANISH, LANGUAGE_FRENCH}, -1}};
+    for (const auto& s : stored)
+        EXPECT_EQ(agreed_language(s.stored), s.agreed) << ::testing::PrintToString(s.stored);
 }
 
 // The stored "Lang" as its program reads it; reading it creates nothing.
