@@ -146,13 +146,15 @@ TEST(Profile, ReadWhateverTheEditorSavedItAs) {
         ASSERT_EQ(lines_of(errors_of(text, &read)), "") << text.substr(0, 4);
         EXPECT_EQ(profile_text(read.config, {}, "x"), profile_text(plain.config, {}, "x"));
     }
-    // A surrogate pair is one character; U+E000 after a high surrogate is none
-    // of its pair.
+    // A surrogate pair is one character (U+10000 the first of them); U+E000
+    // after a high surrogate is none of its pair.
     EXPECT_EQ(lines_of(errors_of(std::string("\xFF\xFEx\0\x3D\xD8\x00\xDE\n\0"
-                                             "y\0\x3D\xD8\x00\xE0",
-                                             16))),
+                                             "y\0\x3D\xD8\x00\xE0\n\0"
+                                             "z\0\x00\xD8\x00\xDC",
+                                             24))),
               "1 not \"key = value\": x\xF0\x9F\x98\x80\n"
               "2 not \"key = value\": y\xEF\xBF\xBD\xEE\x80\x80\n"
+              "3 not \"key = value\": z\xF0\x90\x80\x80\n"
               "0 language missing\n0 sockets missing\n0 socket1.type missing\n"
               "0 socket1.locking missing\n0 socket1.contactor missing\n0 socket1.meter missing\n"
               "0 socket1.imax missing\n0 socket1.imax_s missing\n");

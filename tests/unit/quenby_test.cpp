@@ -263,6 +263,9 @@ TEST(Probe, AsksTheStationThenTheReaderAndChangesNothing) {
     fake::reset();
     EXPECT_EQ(probe_words(probe_port("\\\\.\\COM3")), "no answer");
     EXPECT_EQ(settings_key_of(probe_found::no_answer), nullptr);
+    fake::reset(); // a line that takes nothing sent: nothing answered either
+    fake::dev().write_fails = true;
+    EXPECT_EQ(probe_words(probe_port("\\\\.\\COM3")), "no answer");
 
     fake::reset();
     fake::dev().open_succeeds = false;
@@ -343,6 +346,8 @@ TEST(Probe, AnEchoOrNoiseIsAnUnknownDevice) {
          "an unknown device  (it answers, but neither as a card reader nor as a station)"},
         {{text("L=FRANCE\r"), {}, reader_reply("18", "01000000000000")},
          "card reader  (no card on it)"},
+        {{text("L=FR?\r"), text("N=9\r"), {}},
+         "an unknown device  (it answers, but neither as a card reader nor as a station)"},
         {{{}, reader_reply("18", "", 0x15)}, "card reader  (it answered NAK)"},
         {{text("L=XX\r"), {}, {}}, "charging station  (language XX)"},
         {{text("L=AZ"), {}, {}}, "charging station  (language AZ)"}, // no line end, A to Z
