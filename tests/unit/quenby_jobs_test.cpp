@@ -284,6 +284,17 @@ TEST_F(StationJobs, ReadWritesTheProfileOfWhatTheStationHolds) {
               replaced(k_example, "socket1.type = Type 3C",
                        "socket1.type = ?7  # the station's code: no option of the form holds it"));
 
+    // A language no option holds: its code behind '?', for the technician
+    // to choose.
+    fake::reset();
+    fake::script_read(::text("L=XX\r"));
+    fake::script_read(::text("N=2A\r"));
+    fake::script_read(::text("P1x411SST3210\r"));
+    fake::script_read(::text("P2x302SNN0606\r"));
+    EXPECT_EQ(station_read_job(k_station_port, path), 0);
+    EXPECT_NE(read_file(path).find("\nlanguage = ?XX  # the station's code"), std::string::npos)
+        << read_file(path);
+
     // A Read that does not reach its end writes no profile.
     fake::reset();
     std::remove(path.c_str());
@@ -409,6 +420,14 @@ TEST_F(StationJobs, DryRunsCheckWithoutADevice) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(cards_issue_job({"COM14", "\\\\.\\COM14", "", ""}, o), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "quenby cards: COM14: not present\n");
+    // One card is one card; a reader that never answers stops the batch at
+    // the time --wait gives.
+    fake::reset();
+    o.wait_seconds = 1;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(cards_issue_job({"COM14", "\\\\.\\COM14", "", ""}, o), 1);
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(said.substr(0, said.find('\n')), "COM14: 1 card from " + batch);
 }
 
 // --record: a line for each write that reached the station, on the disk at
