@@ -4,6 +4,7 @@
 #include "companion_texts.h"
 #include "program_info.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -153,10 +154,7 @@ const CLI::App* deepest(const CLI::App& app) {
 // The parser's own words, in the companion's where it has them.
 std::string error_words(const CLI::App& app, const CLI::ParseError& e) {
     const std::string text = e.what();
-    const auto ends_with = [&text](const std::string& end) {
-        return text.size() > end.size() &&
-               text.compare(text.size() - end.size(), end.size(), end) == 0;
-    };
+    const std::string is_required = " is required", requires = " requires ";
     if (dynamic_cast<const CLI::RequiredError*>(&e) &&
         text.find("subcommand") != std::string::npos) {
         const CLI::App* at = deepest(app);
@@ -166,14 +164,17 @@ std::string error_words(const CLI::App& app, const CLI::ParseError& e) {
         const std::string wanted = qtext(QT_COMMAND_WANTED, {jobs});
         return at == &app ? wanted : at->get_name() + ": " + wanted;
     }
-    if (dynamic_cast<const CLI::RequiredError*>(&e) && ends_with(" is required"))
-        return qtext(QT_REQUIRED, {text.substr(0, text.size() - 12)});
+    const std::size_t required_at = text.size() - std::min(text.size(), is_required.size());
+    if (dynamic_cast<const CLI::RequiredError*>(&e) && required_at > 0 &&
+        text.compare(required_at, is_required.size(), is_required) == 0)
+        return qtext(QT_REQUIRED, {text.substr(0, required_at)});
     const std::size_t colon = text.rfind(": ");
     if (dynamic_cast<const CLI::ExtrasError*>(&e) && colon != std::string::npos)
         return qtext(QT_NOT_EXPECTED, {text.substr(colon + 2)});
-    const std::size_t requires_at = text.find(" requires ");
+    const std::size_t requires_at = text.find(requires);
     if (dynamic_cast<const CLI::RequiresError*>(&e) && requires_at != std::string::npos)
-        return qtext(QT_NEEDS, {text.substr(0, requires_at), text.substr(requires_at + 10)});
+        return qtext(QT_NEEDS,
+                     {text.substr(0, requires_at), text.substr(requires_at + requires.size())});
     return text;
 }
 } // namespace
