@@ -154,7 +154,8 @@ const CLI::App* deepest(const CLI::App& app) {
 // The parser's own words, in the companion's where it has them.
 std::string error_words(const CLI::App& app, const CLI::ParseError& e) {
     const std::string text = e.what();
-    const std::string is_required = " is required", requires = " requires ";
+    const std::string is_required = " is required", requires = " requires ",
+                      one_required = ": 1 required ", missing = " missing";
     if (dynamic_cast<const CLI::RequiredError*>(&e) &&
         text.find("subcommand") != std::string::npos) {
         const CLI::App* at = deepest(app);
@@ -171,6 +172,13 @@ std::string error_words(const CLI::App& app, const CLI::ParseError& e) {
     const std::size_t colon = text.rfind(": ");
     if (dynamic_cast<const CLI::ExtrasError*>(&e) && colon != std::string::npos)
         return qtext(QT_NOT_EXPECTED, {text.substr(colon + 2)});
+    const std::size_t one_at = text.find(one_required);
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) && one_at != std::string::npos &&
+        text.size() > one_at + one_required.size() + missing.size())
+        return qtext(QT_VALUE_WANTED,
+                     {text.substr(0, one_at),
+                      text.substr(one_at + one_required.size(),
+                                  text.size() - missing.size() - one_at - one_required.size())});
     const std::size_t requires_at = text.find(requires);
     if (dynamic_cast<const CLI::RequiresError*>(&e) && requires_at != std::string::npos)
         return qtext(QT_NEEDS,

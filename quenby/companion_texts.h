@@ -53,6 +53,7 @@ enum companion_text {
     QT_REQUIRED,
     QT_NOT_EXPECTED,
     QT_NEEDS,
+    QT_VALUE_WANTED,
     QT_HELP_HINT,
     // --help.
     QT_HELP_ABOUT,

@@ -106,6 +106,9 @@ check "--lang that names no language" "2 quenby: --lang: \"de\" is not it, en, e
     "$? $(head -1 "$judged")"
 judge "$q" station write "$SIM2_DEVICE" --lang es >/dev/null
 check "a usage error in Spanish" "2 quenby: FILE es obligatorio" "$? $(head -1 "$judged")"
+judge "$q" --lang it cards issue "$SIM_DEVICE" b.csv --audit >/dev/null
+check "an option without its value, in Italian" "2 quenby: --audit: indicare un valore (FILE)" \
+    "$? $(head -1 "$judged")"
 
 # Usage errors: exit status 2 and a message that names what is wrong.
 judge "$q" >/dev/null
