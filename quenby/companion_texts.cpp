@@ -345,10 +345,10 @@ const text_row k_rows[] = {
      {"controllare il cavo, e che sia accesa", "check its cable, and that it is on",
       "verificar el cable, y que esté encendida", "vérifiez son câble, et qu'elle est allumée"}},
     {QT_LINE_DID_NOT_TAKE,
-     {"la linea non ha preso ciò che è stato inviato; controllare il cavo e l'adattatore",
+     {"la linea non ha accettato ciò che è stato inviato; controllare il cavo e l'adattatore",
       "the line did not take what was sent; check the cable and the adapter",
-      "la línea no ha tomado lo enviado; verificar el cable y el adaptador",
-      "la ligne n'a pas pris ce qui a été envoyé; vérifiez le câble et l'adaptateur"}},
+      "la línea no ha aceptado lo enviado; verificar el cable y el adaptador",
+      "la ligne n'a pas accepté ce qui a été envoyé; vérifiez le câble et l'adaptateur"}},
     {QT_UNREAD_ANSWER,
      {"la stazione ha risposto %1, una risposta che lo strumento di configurazione non legge: il "
       "valore resta com'era",
@@ -604,10 +604,10 @@ const text_row k_rows[] = {
      {"%1 scritta: UID %2, codice %3", "%1 written: UID %2, code %3",
       "%1 escrita: UID %2, código %3", "%1 écrite: UID %2, code %3"}},
     {QT_MAY_BE_WRITTEN,
-     {"la carta %1 potrebbe essere scritta: poggiare di nuovo la stessa carta (prima "
-      "sollevarla)",
+     {"la carta %1 potrebbe essere scritta: poggiare di nuovo la stessa carta (sollevarla "
+      "prima)",
       "card %1 may be written: lay the same card again (lift it first)",
-      "la tarjeta %1 puede estar escrita: colocar de nuevo la misma tarjeta (antes levantarla)",
+      "la tarjeta %1 puede estar escrita: colocar de nuevo la misma tarjeta (levantarla antes)",
       "la carte %1 est peut-être écrite: posez de nouveau la même carte (retirez-la d'abord)"}},
     {QT_NOT_WRITTEN,
      {"carta %1 non scritta", "card %1 not written", "tarjeta %1 no escrita",
@@ -638,11 +638,11 @@ const text_row k_rows[] = {
       "sin registro: nada registrará qué tarjeta contiene qué código",
       "pas de journal: rien n'enregistrera quelle carte contient quel code"}},
     {QT_CARD_LIES,
-     {"una carta è sul lettore: prima sollevarla (una carta viene presa solo se poggiata dopo "
+     {"una carta è sul lettore: sollevarla prima (una carta viene presa solo se poggiata dopo "
       "la sua richiesta)",
       "a card lies on the reader: lift it first (a card is taken only when it is laid after "
       "its prompt)",
-      "hay una tarjeta en el lector: antes levantarla (una tarjeta solo se toma si se coloca "
+      "hay una tarjeta en el lector: levantarla primero (una tarjeta solo se toma si se coloca "
       "después de su aviso)",
       "une carte est sur le lecteur: retirez-la d'abord (une carte n'est prise que si elle est "
       "posée après son invite)"}},
