@@ -19,7 +19,8 @@ std::string hex_of(const std::vector<std::uint8_t>& bytes) {
 std::string console_words(const outcome& o, text_lookup program_text) {
     // The program's own words first ("La borne ne répond pas"), then what
     // the technician can do about it.
-    const std::string program = box_of(o, program_text).text;
+    const box_texts box = box_of(o, program_text);
+    const std::string& program = box.text;
     const std::string lead = program.empty() ? "" : program + ": ";
     switch (o.what) {
     case result::silent:
@@ -35,7 +36,6 @@ std::string console_words(const outcome& o, text_lookup program_text) {
         break;
     }
     // Anything else as its box says it, after what it is about.
-    const box_texts box = box_of(o, program_text);
     return box.caption.empty() ? box.text : box.caption + ": " + box.text;
 }
 

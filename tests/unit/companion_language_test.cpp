@@ -145,12 +145,12 @@ TEST(CompanionLanguage, TheProgramsStoredLanguage) {
     for (const auto& [text, lang] : stored) {
         fake::store().keys["Software\\Velmor"]["Lang"] = text;
         EXPECT_EQ(settings_stored_language("Software\\Velmor"), lang) << text;
+        EXPECT_TRUE(fake::store().open_key.empty()) << "the key closed again after " << text;
     }
     EXPECT_EQ(settings_stored_language("Software\\Tandor"), -1) << "the other program's key";
     EXPECT_EQ(settings_stored_language(nullptr), -1);
     fake::store().open_fails = true;
     EXPECT_EQ(settings_stored_language("Software\\Velmor"), -1);
-    EXPECT_TRUE(fake::store().open_key.empty()) << "closed again";
 }
 
 // Every sentence exists in the four languages, with the same parts, in the
